@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+
+#include "board/Geometry.h"
+
+namespace quintara {
+
+struct Intersection {
+  int colour = kNoPoint;
+  bool Playable = false;
+  bool Closed = false;
+
+  bool HasPoint() const { return colour != kNoPoint; }
+};
+
+// The sheet of squared paper: every intersection's point, `Playable` and `Closed`, and the
+// shown area that the window size allows.
+class Sheet {
+ public:
+  Sheet();
+
+  // Bounds-safe read: any index outside the point records reads as an empty intersection
+  // that is neither playable nor closed.
+  const Intersection& at(int index) const;
+  bool HasPoint(int index) const { return at(index).HasPoint(); }
+  int ColourAt(int index) const { return at(index).colour; }
+  bool Playable(int index) const { return at(index).Playable; }
+  bool Closed(int index) const { return at(index).Closed; }
+
+  // Puts a point on an intersection of the grid; indices off the grid are ignored.
+  void PutPoint(int index, int colour);
+
+  // Closes every intersection of rows top..bottom and columns left..right.
+  void CloseRectangle(int topRow, int leftColumn, int bottomRow, int rightColumn);
+
+  // Every point removed, nothing closed; the shown area stays as it is.
+  void Clear();
+
+  // Recomputes the shown area for the window's outer size (twips, already capped).
+  void SetShownArea(int outerWidth, int outerHeight);
+  int RowMax() const { return rowMax_; }
+  int ColMax() const { return colMax_; }
+
+  // The intersection lies in rows 2..RowMax and columns 2..ColMax.
+  bool InShownArea(int index) const;
+
+ private:
+  void RefreshPlayable();
+
+  std::array<Intersection, kPointRecordCount> records_{};
+  int rowMax_ = kLastPlayableRow;
+  int colMax_ = 20;  // the design width's columns until a width in a band says otherwise
+};
+
+}  // namespace quintara

@@ -1,0 +1,208 @@
+#include "game/Game.h"
+
+#include <algorithm>
+
+#include "board/FiveInRow.h"
+#include "board/FreeArea.h"
+#include "board/ShownArea.h"
+#include "game/Texts.h"
+#include "opponent/ComputerTurn.h"
+
+namespace quintara {
+namespace {
+
+constexpr int kLineSetting = 2;  // the sheet's line width for winning lines and frames
+constexpr int kLineInset = 120;  // a winning line runs 120 twips inside the hit areas' corners
+constexpr int kFrameBefore = 30;
+constexpr int kFrameAfter = 280;
+constexpr int kOpeningOffset = 180;  // 5 rows down and 5 columns right of a free area's corner
+constexpr int kNewSheetOpening = 652;  // row 7, column 7
+
+}  // namespace
+
+Game::Game(GameView& view, DieSource& die)
+    : view_(view),
+      die_(die),
+      playerName1_(texts::kDefaultPlayerName1),
+      playerName2_(texts::kDefaultPlayerName2),
+      TurnTextPlayer1(playerName1_ + texts::kTurnSuffix),
+      TurnTextPlayer2(playerName2_ + texts::kTurnSuffix),
+      statusText_(TurnTextPlayer1),
+      outerWidth_(kDesignOuterWidth),
+      outerHeight_(kDesignOuterHeight) {
+  sheet_.SetShownArea(outerWidth_, outerHeight_);
+}
+
+void Game::lblIntersection_Click(int index) {
+  // Also refuses what the mouse cannot reach but the cross-hair can: an intersection left
+  // outside the shown area after the window shrank.
+  if (sheet_.HasPoint(index) || !sheet_.Playable(index)) {
+    view_.showMessage(texts::kCannotPlayHere, texts::kCannotPlayHereCaption);
+    return;
+  }
+  if (twoPlayers_) {
+    PlacePlayerPoint(index);
+    return;
+  }
+  int HumanMoveNumber = 0;
+  if (turnColour_ == HumanColour) {
+    PutPoint(index, HumanColour, false);
+    SetTurn(ComputerColour);
+    HumanMoveNumber = state_.HumanMoves.Record(index);
+    ExtendGameBox(index);
+    CheckFiveInRow(index);
+  }
+  if (state_.GameOver) {
+    ResetGameState();
+    OpenNewGame();
+  } else {
+    ComputerTurn(HumanMoveNumber);
+    SetTurn(HumanColour);
+    if (state_.GameOver) ResetGameState();
+  }
+  state_.ComputerHasPlayed = false;
+}
+
+void Game::Form_Resize(int outerWidth, int outerHeight) {
+  if (outerWidth > kLargestOuterWidth || outerHeight > kLargestOuterHeight) {
+    outerWidth = kLargestOuterWidth;
+    outerHeight = kLargestOuterHeight;
+  }
+  outerWidth_ = outerWidth;
+  outerHeight_ = outerHeight;
+  sheet_.SetShownArea(outerWidth, outerHeight);
+}
+
+void Game::NewSheet() {
+  drawings_.clear();
+  sheet_.Clear();
+  view_.sheetCleared();
+  ResetGameState();
+  Form_Resize(outerWidth_, outerHeight_);
+}
+
+void Game::setLevel(int level) { level_ = std::clamp(level, 1, 4); }
+
+void Game::setPlayerNames(const std::string& name1, const std::string& name2) {
+  // The turn texts keep the names the game started with.
+  playerName1_ = name1;
+  playerName2_ = name2;
+}
+
+void Game::ComputerTurn(int HumanMoveNumber) {
+  Turn turn{sheet_,  state_.ComputerMoves, state_.HumanMoves, state_.Box, level_, HumanMoveNumber,
+            die_,    *this};
+  quintara::ComputerTurn(turn);
+}
+
+void Game::PlaceComputerPoint(int index) {
+  if (sheet_.HasPoint(index) || !sheet_.Playable(index) || state_.ComputerHasPlayed) return;
+  if (soundOn_) view_.PlayPointSound();
+  PutPoint(index, ComputerColour, true);
+  view_.stopPointSound();
+  state_.ComputerHasPlayed = true;
+  state_.ComputerNotYetPlayed = false;
+  state_.ComputerMoves.Record(index);
+  ++state_.ComputerMoveCount;
+  state_.LastPlacedIndex = index;
+  ExtendGameBox(state_.LastPlacedIndex);
+  CheckFiveInRow(index);
+}
+
+void Game::PlacePlayerPoint(int index) {
+  PutPoint(index, turnColour_, false);
+  ExtendGameBox(index);
+  CheckFiveInRow(index);
+  // The players go on alternating; a won game leaves the next one a fresh state.
+  if (state_.GameOver) ResetGameState();
+  SetTurn(turnColour_ == ComputerColour ? HumanColour : ComputerColour);
+}
+
+void Game::ExtendGameBox(int index) { state_.Box.ExtendGameBox(index); }
+
+void Game::CheckFiveInRow(int index) {
+  const int colour = sheet_.ColourAt(index);
+  if (colour == ComputerColour) state_.WinColourNumber = kColourNumberBrightRed;
+  if (colour == HumanColour) state_.WinColourNumber = kColourNumberDarkGreen;
+
+  const auto five = FindFiveInRow(sheet_, index);
+  if (!five) return;
+  const int from = five->lowest;
+  const int to = five->lowest + 4 * five->step;
+  drawings_.push_back({SheetDrawing::Kind::kWinningLine, HitAreaLeft(from) + kLineInset,
+                       HitAreaTop(from) + kLineInset, HitAreaLeft(to) + kLineInset,
+                       HitAreaTop(to) + kLineInset, kColourNumberBlack, kLineSetting});
+  view_.sheetDrawn();
+  CloseGameZone();
+}
+
+void Game::CloseGameZone() {
+  GameBox& box = state_.Box;
+  drawings_.push_back({SheetDrawing::Kind::kFrame, box.BoxLeft + kFrameBefore,
+                       box.BoxTop + kFrameBefore, box.BoxRight + kFrameAfter,
+                       box.BoxBottom + kFrameAfter, state_.WinColourNumber, kLineSetting});
+  view_.sheetDrawn();
+
+  // Every intersection of the box, edges included.
+  const auto line = [](int position) { return (position + kHitAreaOffset) / kGridSpacing; };
+  sheet_.CloseRectangle(RowOf(box.BoxTopIndex), line(box.BoxLeft), line(box.BoxBottom),
+                        line(box.BoxRight));
+
+  // The box is reset before the result is recorded: recording may open the next game, whose
+  // first point must start the next box.
+  box.ResetPositions();
+  RecordGameResult();
+}
+
+void Game::RecordGameResult() { state_.GameOver = true; }
+
+void Game::OpenNewGame() {
+  if (TryOpenInRow(kFirstPlayableRow)) return;
+  if (outerWidth_ != kLargestOuterWidth || outerHeight_ != kLargestOuterHeight) {
+    Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    view_.maximise();
+  }
+  for (int row = kFirstPlayableRow + 1; row <= 11; ++row) {
+    if (TryOpenInRow(row)) return;
+  }
+  view_.showMessage(texts::kSheetTooSmall, texts::kApplicationTitle);
+  NewSheet();
+  PlaceComputerPoint(kNewSheetOpening);
+  SetTurn(HumanColour);
+}
+
+bool Game::TryOpenInRow(int row) {
+  for (int column = kFirstPlayableColumn; column <= 20; ++column) {
+    const int topLeft = IndexOf(row, column);
+    if (IsFreeArea(sheet_, topLeft)) {
+      PlaceComputerPoint(topLeft + kOpeningOffset);
+      SetTurn(HumanColour);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Game::ResetGameState() {
+  // ComputerHasPlayed is a turn's flag, not a game's: a computer point that has just ended a
+  // match still counts as this turn's point when the next match opens.
+  state_.HumanMoves.Clear();
+  state_.ComputerMoves.Clear();
+  state_.GameOver = false;
+  state_.ComputerNotYetPlayed = true;
+  state_.ComputerMoveCount = 0;
+  state_.Box = GameBox{};
+}
+
+void Game::PutPoint(int index, int colour, bool growing) {
+  sheet_.PutPoint(index, colour);
+  view_.pointPlaced(index, colour, growing);
+}
+
+void Game::SetTurn(int colour) {
+  turnColour_ = colour;
+  statusText_ = colour == HumanColour ? TurnTextPlayer1 : TurnTextPlayer2;
+  view_.turnChanged(turnColour_, statusText_);
+}
+
+}  // namespace quintara

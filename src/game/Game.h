@@ -1,0 +1,88 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "board/Sheet.h"
+#include "game/GameState.h"
+#include "game/GameView.h"
+#include "game/SheetDrawing.h"
+#include "opponent/Turn.h"
+
+namespace quintara {
+
+// The whole game behind the main window: the sheet, the running game, the turn cycle and the
+// computer's turn. It is driven by the window's events and answers through a GameView.
+class Game : private PointPlacer {
+ public:
+  Game(GameView& view, DieSource& die);
+
+  // --- Events from the window -------------------------------------------------------------
+  // The human has chosen an intersection (mouse click, or Enter on the cross-hair).
+  void lblIntersection_Click(int index);
+  // The window's outer size changed (twips); the game caps it to the largest sheet.
+  void Form_Resize(int outerWidth, int outerHeight);
+  // The steps of a new sheet, after any confirmation.
+  void NewSheet();
+
+  // --- Settings chosen in the running program ----------------------------------------------
+  void setLevel(int level);
+  void setTwoPlayers(bool twoPlayers) { twoPlayers_ = twoPlayers; }
+  void setSoundOn(bool soundOn) { soundOn_ = soundOn; }
+  void setPlayerNames(const std::string& name1, const std::string& name2);
+
+  // --- Operations of the turn cycle ---------------------------------------------------------
+  void ComputerTurn(int HumanMoveNumber);
+  void PlaceComputerPoint(int index) override;
+  void PlacePlayerPoint(int index);
+  void ExtendGameBox(int index);
+  void CheckFiveInRow(int index);
+  void CloseGameZone();
+  void RecordGameResult();
+  void OpenNewGame();
+  void ResetGameState();
+
+  // --- What the window reads ----------------------------------------------------------------
+  const Sheet& sheet() const { return sheet_; }
+  const GameState& state() const { return state_; }
+  const std::vector<SheetDrawing>& drawings() const { return drawings_; }
+  int level() const { return level_; }
+  bool twoPlayers() const { return twoPlayers_; }
+  bool soundOn() const { return soundOn_; }
+  int TurnColour() const { return turnColour_; }
+  const std::string& StatusText() const { return statusText_; }
+  const std::string& PlayerName1() const { return playerName1_; }
+  const std::string& PlayerName2() const { return playerName2_; }
+  int outerWidth() const { return outerWidth_; }
+  int outerHeight() const { return outerHeight_; }
+
+  // For setting up positions (tests and benchmarks): the game's own state, writable.
+  Sheet& editSheet() { return sheet_; }
+  GameState& editState() { return state_; }
+
+ private:
+  bool ComputerHasPlayed() const override { return state_.ComputerHasPlayed; }
+  void PutPoint(int index, int colour, bool growing);
+  void SetTurn(int colour);
+  bool TryOpenInRow(int row);
+
+  GameView& view_;
+  DieSource& die_;
+  Sheet sheet_;
+  GameState state_;
+  std::vector<SheetDrawing> drawings_;
+
+  int level_ = 1;
+  bool twoPlayers_ = false;
+  bool soundOn_ = true;
+  std::string playerName1_;
+  std::string playerName2_;
+  std::string TurnTextPlayer1;
+  std::string TurnTextPlayer2;
+  int turnColour_ = HumanColour;
+  std::string statusText_;
+  int outerWidth_;
+  int outerHeight_;
+};
+
+}  // namespace quintara

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "board/GameBox.h"
+#include "board/MoveList.h"
+
+namespace quintara {
+
+// The state of the running game; `ResetGameState` puts it back to its set-up values.
+struct GameState {
+  MoveList ComputerMoves;
+  MoveList HumanMoves;  // games against the computer only
+  int ComputerMoveCount = 0;
+  bool ComputerHasPlayed = false;  // the computer has placed its point in this turn
+  bool ComputerNotYetPlayed = true;  // no computer point since the game's set-up
+  bool GameOver = false;
+  GameBox Box;
+  int WinColourNumber = 0;  // colour number of the side whose point was tested last
+  int LastPlacedIndex = 0;
+};
+
+}  // namespace quintara

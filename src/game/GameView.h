@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace quintara {
+
+// What the game tells its window, and the questions it asks it. The game never touches a
+// widget; the window draws from the game's state and answers through this interface.
+class GameView {
+ public:
+  virtual ~GameView() = default;
+
+  // A point was put on the sheet; the computer's point grows in (growing is true).
+  virtual void pointPlaced(int index, int colour, bool growing) = 0;
+  // A winning line or a game's frame was drawn on the sheet (see Game::drawings()).
+  virtual void sheetDrawn() = 0;
+  // Every point and drawing has gone from the sheet.
+  virtual void sheetCleared() = 0;
+  // The side to move changed: the turn indicator's colour and the status line.
+  virtual void turnChanged(int colour, const std::string& statusText) = 0;
+
+  // A modal message box with an OK button.
+  virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+  // A modal message box with Yes and No buttons; true for Yes.
+  virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
+  // The window becomes the largest sheet (outer 12120 x 8700 twips, normal state); the game
+  // has already recomputed the shown area for that size.
+  virtual void maximise() = 0;
+
+  // The chime of a computer point, started without waiting, and the command to stop it,
+  // which may wait for the growth of the point that is showing.
+  virtual void PlayPointSound() = 0;
+  virtual void stopPointSound() = 0;
+};
+
+}  // namespace quintara

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace quintara::texts {
+
+// Every text the game itself shows, exactly as the player reads it.
+inline constexpr const char* kApplicationTitle = "Quintara";
+inline constexpr const char* kCannotPlayHere = "Vous ne pouvez plus jouer ici";
+inline constexpr const char* kCannotPlayHereCaption = "ATTENTION !!!";
+inline constexpr const char* kSheetTooSmall =
+    "Ordinateur constate que l'espace de jeu est devenu trop petit. Il va donc changer de "
+    "feuille";
+inline constexpr const char* kTurnSuffix = " A vous de jouer     ";
+inline constexpr const char* kDefaultPlayerName1 = "Joueur 1";
+inline constexpr const char* kDefaultPlayerName2 = "Ordinateur";
+
+}  // namespace quintara::texts

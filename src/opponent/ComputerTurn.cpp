@@ -1,0 +1,140 @@
+#include "opponent/ComputerTurn.h"
+
+#include <array>
+
+#include "opponent/DoubleThreatRules.h"
+#include "opponent/ExtendOwnLineRules.h"
+#include "opponent/LineRules.h"
+
+namespace quintara {
+namespace {
+
+// Levels as a set: bit n-1 stands for level n.
+enum Levels : unsigned {
+  kAllLevels = 0b1111,
+  kLevel2Up = 0b1110,
+  kLevel3Up = 0b1100,
+  kLevel3Only = 0b0100,
+  kLevel4Only = 0b1000,
+};
+
+enum class Call { kLineRules, kDoubleThreatRules, kExtendOwnLineRules };
+enum class Anchors { kNone, kComputer, kHuman };
+
+using Condition = bool (*)(const Turn&);
+
+bool Always(const Turn&) { return true; }
+bool ComputerHasEightPoints(const Turn& t) { return t.ComputerMoves.Filled(8); }
+bool HumanHasThreeToSevenPoints(const Turn& t) {
+  return t.HumanMoves.Filled(3) && !t.HumanMoves.Filled(8);
+}
+bool ComputerHasSixPointsOrLevel4(const Turn& t) {
+  return t.ComputerMoves.Filled(6) || t.level == 4;
+}
+
+struct CascadeStep {
+  unsigned levels;
+  Condition condition;
+  Call call;
+  Anchors anchors;
+  int mode;  // PointCount for LineRules, Mode for DoubleThreatRules
+  int colour;
+};
+
+// Steps 1 to 16 of the cascade, in order; the fallbacks (17, 18) follow in ComputerTurn.
+constexpr std::array<CascadeStep, 16> kCascade = {{
+    /*  1 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 4, ComputerColour},
+    /*  2 */ {kAllLevels, Always, Call::kLineRules, Anchors::kHuman, 4, HumanColour},
+    /*  3 */ {kLevel3Up, Always, Call::kDoubleThreatRules, Anchors::kComputer, 3, ComputerColour},
+    /*  4 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 3, ComputerColour},
+    /*  5 */ {kLevel3Only, ComputerHasEightPoints, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
+    /*  6 */ {kAllLevels, Always, Call::kLineRules, Anchors::kHuman, 3, HumanColour},
+    /*  7 */ {kLevel2Up, Always, Call::kDoubleThreatRules, Anchors::kHuman, 3, HumanColour},
+    /*  8 */ {kLevel3Up, Always, Call::kDoubleThreatRules, Anchors::kComputer, 2, ComputerColour},
+    /*  9 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 2, ComputerColour},
+    /* 10 */ {kLevel4Only, HumanHasThreeToSevenPoints, Call::kLineRules, Anchors::kHuman, 2,
+              HumanColour},
+    /* 11 */ {kLevel2Up, Always, Call::kDoubleThreatRules, Anchors::kHuman, 2, HumanColour},
+    /* 12 */ {kLevel2Up, ComputerHasSixPointsOrLevel4, Call::kExtendOwnLineRules, Anchors::kNone,
+              0, 0},
+    /* 13 */ {kLevel4Only, Always, Call::kDoubleThreatRules, Anchors::kHuman, 21, HumanColour},
+    /* 14 */ {kLevel4Only, Always, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
+    /* 15 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 1, ComputerColour},
+    /* 16 */ {kAllLevels, Always, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
+}};
+
+bool RunsAtLevel(unsigned levels, int level) {
+  return level >= 1 && level <= 4 && (levels & (1u << (level - 1))) != 0;
+}
+
+void CallRules(Turn& turn, const CascadeStep& step, int anchor) {
+  if (step.call == Call::kLineRules) {
+    LineRules(turn, anchor, step.mode, step.colour);
+  } else {
+    DoubleThreatRules(turn, anchor, step.mode, step.colour);
+  }
+}
+
+// Newest point first; empty slots are skipped and the loop ends as soon as the computer has
+// played.
+void OverAnchors(Turn& turn, const CascadeStep& step) {
+  const bool computer = step.anchors == Anchors::kComputer;
+  const MoveList& moves = computer ? turn.ComputerMoves : turn.HumanMoves;
+  const int newest = computer ? turn.ComputerMoves.Count() : turn.HumanMoveNumber;
+  for (int slot = newest; slot >= 1 && !turn.ComputerHasPlayed(); --slot) {
+    const int anchor = moves[slot];
+    if (anchor != 0) CallRules(turn, step, anchor);
+  }
+}
+
+bool PlayableAndEmpty(const Turn& turn, int index) {
+  return turn.sheet.Playable(index) && !turn.sheet.HasPoint(index);
+}
+
+}  // namespace
+
+void ComputerTurn(Turn& turn) {
+  for (const CascadeStep& step : kCascade) {
+    if (turn.ComputerHasPlayed()) return;
+    if (!RunsAtLevel(step.levels, turn.level) || !step.condition(turn)) continue;
+    if (step.call == Call::kExtendOwnLineRules) {
+      ExtendOwnLineRules(turn);
+    } else {
+      OverAnchors(turn, step);
+    }
+  }
+  if (turn.ComputerHasPlayed() || turn.HumanMoveNumber < 1) return;
+  NeighbourFallback(turn);
+  if (!turn.ComputerHasPlayed()) BoxFallback(turn);
+}
+
+void NeighbourFallback(Turn& turn) {
+  const int last = turn.HumanMoves[turn.HumanMoveNumber];
+  if (last == 0) return;
+  // Right, left, above, below, above-left, below-right, below-left, above-right.
+  constexpr std::array<int, 8> kNeighbours = {+1, -1, -35, +35, -36, +36, +34, -34};
+  for (const int offset : kNeighbours) {
+    if (PlayableAndEmpty(turn, last + offset)) {
+      turn.PlaceComputerPoint(last + offset);
+      return;
+    }
+  }
+}
+
+void BoxFallback(Turn& turn) {
+  // Only the first place beyond the right end is tested for playability; the first test that
+  // holds ends the turn whether or not the point is accepted.
+  const GameBox& box = turn.box;
+  const Sheet& sheet = turn.sheet;
+  if (PlayableAndEmpty(turn, box.BoxRightIndex + 1)) {
+    turn.PlaceComputerPoint(box.BoxRightIndex + 1);
+  } else if (!sheet.HasPoint(box.BoxLeftIndex - 1)) {
+    turn.PlaceComputerPoint(box.BoxLeftIndex - 1);
+  } else if (!sheet.HasPoint(box.BoxBottomIndex + 35)) {
+    turn.PlaceComputerPoint(box.BoxBottomIndex + 35);
+  } else if (!sheet.HasPoint(box.BoxTopIndex - 35)) {
+    turn.PlaceComputerPoint(box.BoxTopIndex - 35);
+  }
+}
+
+}  // namespace quintara

@@ -1,0 +1,7 @@
+#include "opponent/ExtendOwnLineRules.h"
+
+namespace quintara {
+
+void ExtendOwnLineRules(Turn& turn) { (void)turn; }
+
+}  // namespace quintara
