@@ -1,0 +1,50 @@
+#pragma once
+
+#include <vector>
+
+#include "board/ShownArea.h"
+#include "game/GameState.h"
+#include "opponent/Turn.h"
+#include "support/AsciiBoard.h"
+#include "support/RecordingView.h"
+
+namespace quintara::testing {
+
+// A computer turn over a position, without a window: the rules place through a placer that
+// refuses as the game does (a point there, not playable, already played) and notes what it
+// was asked and what it placed. The sheet shows its largest area (rows 2..21, columns 2..29).
+class TurnFixture : public PointPlacer {
+ public:
+  explicit TurnFixture(std::vector<int> dieFaces = {6}) : die(std::move(dieFaces)) {
+    sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  }
+
+  void SetUp(const Picture& picture) { testing::SetUp(sheet, state, picture); }
+
+  Turn MakeTurn(int level, int humanMoveNumber = -1) {
+    if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
+    return Turn{sheet, state.ComputerMoves, state.HumanMoves, state.Box, level,
+                humanMoveNumber, die, *this};
+  }
+
+  void PlaceComputerPoint(int index) override {
+    asked.push_back(index);
+    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) return;
+    sheet.PutPoint(index, ComputerColour);
+    placed.push_back(index);
+    played = true;
+  }
+  bool ComputerHasPlayed() const override { return played; }
+
+  // The one point placed, or 0 when none was.
+  int Placed() const { return placed.empty() ? 0 : placed.front(); }
+
+  Sheet sheet;
+  GameState state;
+  FixedDie die;
+  std::vector<int> asked;
+  std::vector<int> placed;
+  bool played = false;
+};
+
+}  // namespace quintara::testing
