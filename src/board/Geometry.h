@@ -21,18 +21,23 @@ inline constexpr int kLastPlayableColumn = 29;
 
 // Lengths in twips (1/1440 inch).
 inline constexpr int kGridSpacing = 360;
-inline constexpr int kHitAreaOffset = 140;  // a hit area's top-left lies this far left of and above its crossing
+inline constexpr int kHitAreaOffset =
+    140;  // a hit area's top-left lies this far left of and above its crossing
 inline constexpr int kPointDiameter = 170;
-inline constexpr int kPointOffset = 80;  // a point's bounding square starts this far left of and above its crossing
+inline constexpr int kPointOffset =
+    80;  // a point's bounding square starts this far left of and above its crossing
 
 // Line directions as index steps, in the order most procedures read them.
 inline constexpr int kVertical = 35;
 inline constexpr int kHorizontal = 1;
 inline constexpr int kDownRight = 36;
 inline constexpr int kDownLeft = 34;
-inline constexpr std::array<int, 4> kLineDirections = {kVertical, kHorizontal, kDownRight, kDownLeft};
+inline constexpr std::array<int, 4> kLineDirections = {kVertical, kHorizontal, kDownRight,
+                                                       kDownLeft};
 
-constexpr int IndexOf(int row, int column) { return kFirstGridIndex + kColumns * row + column; }
+constexpr int IndexOf(int row, int column) {
+  return kFirstGridIndex + kColumns * row + column;
+}
 
 // The guard band sits at the top-left corner, on row 0 and column 0.
 constexpr int RowOf(int index) {
@@ -42,18 +47,28 @@ constexpr int ColumnOf(int index) {
   return index < kFirstGridIndex ? 0 : (index - kFirstGridIndex) % kColumns;
 }
 
-constexpr int CrossingX(int index) { return kGridSpacing * ColumnOf(index); }
-constexpr int CrossingY(int index) { return kGridSpacing * RowOf(index); }
-constexpr int HitAreaLeft(int index) { return CrossingX(index) - kHitAreaOffset; }
-constexpr int HitAreaTop(int index) { return CrossingY(index) - kHitAreaOffset; }
+constexpr int CrossingX(int index) {
+  return kGridSpacing * ColumnOf(index);
+}
+constexpr int CrossingY(int index) {
+  return kGridSpacing * RowOf(index);
+}
+constexpr int HitAreaLeft(int index) {
+  return CrossingX(index) - kHitAreaOffset;
+}
+constexpr int HitAreaTop(int index) {
+  return CrossingY(index) - kHitAreaOffset;
+}
 
 // Colours as 24-bit RGB numbers with red in the low byte; an intersection without a point
 // reports the window background.
-inline constexpr int HumanColour = 65280;  // pure green, the first side
+inline constexpr int HumanColour = 65280;   // pure green, the first side
 inline constexpr int ComputerColour = 255;  // pure red, the computer or the second player
 inline constexpr int kNoPoint = 0;
 
-constexpr int OtherColour(int colour) { return colour == HumanColour ? ComputerColour : HumanColour; }
+constexpr int OtherColour(int colour) {
+  return colour == HumanColour ? ComputerColour : HumanColour;
+}
 
 // QuickBASIC colour numbers used for lines and frames.
 inline constexpr int kColourNumberBlack = 0;

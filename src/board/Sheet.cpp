@@ -7,11 +7,15 @@ namespace {
 
 const Intersection kOutside{};
 
-bool OnGrid(int index) { return index >= kFirstGridIndex && index <= kLastIntersection; }
+bool OnGrid(int index) {
+  return index >= kFirstGridIndex && index <= kLastIntersection;
+}
 
 }  // namespace
 
-Sheet::Sheet() { RefreshPlayable(); }
+Sheet::Sheet() {
+  RefreshPlayable();
+}
 
 const Intersection& Sheet::at(int index) const {
   if (index < 0 || index > kLastPointRecord) return kOutside;

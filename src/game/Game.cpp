@@ -15,7 +15,7 @@ constexpr int kLineSetting = 2;  // the sheet's line width for winning lines and
 constexpr int kLineInset = 120;  // a winning line runs 120 twips inside the hit areas' corners
 constexpr int kFrameBefore = 30;
 constexpr int kFrameAfter = 280;
-constexpr int kOpeningOffset = 180;  // 5 rows down and 5 columns right of a free area's corner
+constexpr int kOpeningOffset = 180;    // 5 rows down and 5 columns right of a free area's corner
 constexpr int kNewSheetOpening = 652;  // row 7, column 7
 
 }  // namespace
@@ -81,7 +81,9 @@ void Game::NewSheet() {
   Form_Resize(outerWidth_, outerHeight_);
 }
 
-void Game::setLevel(int level) { level_ = std::clamp(level, 1, 4); }
+void Game::setLevel(int level) {
+  level_ = std::clamp(level, 1, 4);
+}
 
 void Game::setPlayerNames(const std::string& name1, const std::string& name2) {
   // The turn texts keep the names the game started with.
@@ -90,8 +92,9 @@ void Game::setPlayerNames(const std::string& name1, const std::string& name2) {
 }
 
 void Game::ComputerTurn(int HumanMoveNumber) {
-  Turn turn{sheet_,  state_.ComputerMoves, state_.HumanMoves, state_.Box, level_, HumanMoveNumber,
-            die_,    *this};
+  Turn turn{
+      sheet_, state_.ComputerMoves, state_.HumanMoves, state_.Box, level_, HumanMoveNumber, die_,
+      *this};
   quintara::ComputerTurn(turn);
 }
 
@@ -118,7 +121,9 @@ void Game::PlacePlayerPoint(int index) {
   SetTurn(turnColour_ == ComputerColour ? HumanColour : ComputerColour);
 }
 
-void Game::ExtendGameBox(int index) { state_.Box.ExtendGameBox(index); }
+void Game::ExtendGameBox(int index) {
+  state_.Box.ExtendGameBox(index);
+}
 
 void Game::CheckFiveInRow(int index) {
   const int colour = sheet_.ColourAt(index);
@@ -154,7 +159,9 @@ void Game::CloseGameZone() {
   RecordGameResult();
 }
 
-void Game::RecordGameResult() { state_.GameOver = true; }
+void Game::RecordGameResult() {
+  state_.GameOver = true;
+}
 
 void Game::OpenNewGame() {
   if (TryOpenInRow(kFirstPlayableRow)) return;

@@ -10,7 +10,7 @@ struct GameState {
   MoveList ComputerMoves;
   MoveList HumanMoves;  // games against the computer only
   int ComputerMoveCount = 0;
-  bool ComputerHasPlayed = false;  // the computer has placed its point in this turn
+  bool ComputerHasPlayed = false;    // the computer has placed its point in this turn
   bool ComputerNotYetPlayed = true;  // no computer point since the game's set-up
   bool GameOver = false;
   GameBox Box;

@@ -23,8 +23,12 @@ enum class Anchors { kNone, kComputer, kHuman };
 
 using Condition = bool (*)(const Turn&);
 
-bool Always(const Turn&) { return true; }
-bool ComputerHasEightPoints(const Turn& t) { return t.ComputerMoves.Filled(8); }
+bool Always(const Turn&) {
+  return true;
+}
+bool ComputerHasEightPoints(const Turn& t) {
+  return t.ComputerMoves.Filled(8);
+}
 bool HumanHasThreeToSevenPoints(const Turn& t) {
   return t.HumanMoves.Filled(3) && !t.HumanMoves.Filled(8);
 }
@@ -52,11 +56,11 @@ constexpr std::array<CascadeStep, 16> kCascade = {{
     /*  7 */ {kLevel2Up, Always, Call::kDoubleThreatRules, Anchors::kHuman, 3, HumanColour},
     /*  8 */ {kLevel3Up, Always, Call::kDoubleThreatRules, Anchors::kComputer, 2, ComputerColour},
     /*  9 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 2, ComputerColour},
-    /* 10 */ {kLevel4Only, HumanHasThreeToSevenPoints, Call::kLineRules, Anchors::kHuman, 2,
-              HumanColour},
+    /* 10 */
+    {kLevel4Only, HumanHasThreeToSevenPoints, Call::kLineRules, Anchors::kHuman, 2, HumanColour},
     /* 11 */ {kLevel2Up, Always, Call::kDoubleThreatRules, Anchors::kHuman, 2, HumanColour},
-    /* 12 */ {kLevel2Up, ComputerHasSixPointsOrLevel4, Call::kExtendOwnLineRules, Anchors::kNone,
-              0, 0},
+    /* 12 */
+    {kLevel2Up, ComputerHasSixPointsOrLevel4, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
     /* 13 */ {kLevel4Only, Always, Call::kDoubleThreatRules, Anchors::kHuman, 21, HumanColour},
     /* 14 */ {kLevel4Only, Always, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
     /* 15 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 1, ComputerColour},

@@ -2,6 +2,8 @@
 
 namespace quintara {
 
-void ExtendOwnLineRules(Turn& turn) { (void)turn; }
+void ExtendOwnLineRules(Turn& turn) {
+  (void)turn;
+}
 
 }  // namespace quintara

@@ -29,8 +29,8 @@ struct Pattern {
   std::array<PatternPlace, kMaxPlaces> places{};
   int count = 0;
   bool hasTarget = false;
-  int target = 0;  // offset of `*`
-  int lowest = 0;  // offset of the first letter
+  int target = 0;   // offset of `*`
+  int lowest = 0;   // offset of the first letter
   int highest = 0;  // offset of the last letter
 };
 
@@ -77,10 +77,8 @@ consteval Pattern CompilePattern(std::string_view text) {
         if (pattern.count == Pattern::kMaxPlaces) pattern_detail::BadPattern();
         pattern.places[static_cast<std::size_t>(pattern.count++)] = {offset, c};
         break;
-      case '?':
-        break;
-      default:
-        pattern_detail::BadPattern();
+      case '?': break;
+      default: pattern_detail::BadPattern();
     }
   }
   pattern.lowest = -reference;
@@ -95,7 +93,10 @@ enum class TargetTest { kMustBeEmpty, kNotTested };
 class LineReader {
  public:
   LineReader(const Sheet& sheet, int reference, int step, int ownColour)
-      : sheet_(sheet), reference_(reference), step_(step), own_(ownColour),
+      : sheet_(sheet),
+        reference_(reference),
+        step_(step),
+        own_(ownColour),
         other_(OtherColour(ownColour)) {}
 
   int At(int k) const { return reference_ + k * step_; }

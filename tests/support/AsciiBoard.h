@@ -29,7 +29,9 @@ void Draw(Sheet& sheet, const Picture& picture);
 void SetUp(Sheet& sheet, GameState& state, const Picture& picture);
 
 // The intersection at (row, column), for the expectations of a test.
-constexpr int At(int row, int column) { return IndexOf(row, column); }
+constexpr int At(int row, int column) {
+  return IndexOf(row, column);
+}
 
 // The picture of a rectangle of the sheet, in the same letters (blank-separated), for messages.
 std::string Show(const Sheet& sheet, int row, int column, int rows, int columns);

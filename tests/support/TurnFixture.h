@@ -23,8 +23,9 @@ class TurnFixture : public PointPlacer {
 
   Turn MakeTurn(int level, int humanMoveNumber = -1) {
     if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
-    return Turn{sheet, state.ComputerMoves, state.HumanMoves, state.Box, level,
-                humanMoveNumber, die, *this};
+    return Turn{
+        sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber, die,
+        *this};
   }
 
   void PlaceComputerPoint(int index) override {
