@@ -4,8 +4,11 @@
 #include <vector>
 
 #include "board/Sheet.h"
+#include "game/BestScores.h"
 #include "game/GameState.h"
 #include "game/GameView.h"
+#include "game/ScoreStore.h"
+#include "game/Scores.h"
 #include "game/SheetDrawing.h"
 #include "opponent/Turn.h"
 
@@ -30,6 +33,8 @@ class Game : private PointPlacer {
   void setTwoPlayers(bool twoPlayers) { twoPlayers_ = twoPlayers; }
   void setSoundOn(bool soundOn) { soundOn_ = soundOn; }
   void setPlayerNames(const std::string& name1, const std::string& name2);
+  // Where the best scores are kept; without one they last for the run only.
+  void setScoreStore(ScoreStore* store) { scoreStore_ = store; }
 
   // --- Operations of the turn cycle ---------------------------------------------------------
   void ComputerTurn(int HumanMoveNumber);
@@ -41,6 +46,10 @@ class Game : private PointPlacer {
   void RecordGameResult();
   void OpenNewGame();
   void ResetGameState();
+  void LoadBestScores();
+  void SaveBestScores();
+  // Loads the best scores and shows the statistics window.
+  void ShowStatistics();
 
   // --- What the window reads ----------------------------------------------------------------
   const Sheet& sheet() const { return sheet_; }
@@ -53,6 +62,9 @@ class Game : private PointPlacer {
   const std::string& StatusText() const { return statusText_; }
   const std::string& PlayerName1() const { return playerName1_; }
   const std::string& PlayerName2() const { return playerName2_; }
+  const ScoreBoard& scoreBoard() const { return scoreBoard_; }
+  const MatchStatistics& statistics() const { return statistics_; }
+  const BestScores& bestScores() const { return bestScores_; }
   int outerWidth() const { return outerWidth_; }
   int outerHeight() const { return outerHeight_; }
 
@@ -65,6 +77,9 @@ class Game : private PointPlacer {
   void PutPoint(int index, int colour, bool growing);
   void SetTurn(int colour);
   bool TryOpenInRow(int row);
+  void CountSet(bool redWon);
+  void EndMatch();
+  void TellScoresNotSaved(const std::string& reason);
 
   GameView& view_;
   DieSource& die_;
@@ -83,6 +98,16 @@ class Game : private PointPlacer {
   std::string statusText_;
   int outerWidth_;
   int outerHeight_;
+
+  ScoreBoard scoreBoard_;
+  MatchStatistics statistics_;
+  BestScores bestScores_;
+  ScoreStore* scoreStore_ = nullptr;
+  bool bestScoresLoaded_ = false;
+  bool bestScoresUnsaved_ = false;    // the list holds points the file does not
+  bool scoreFileUnreadable_ = false;  // never save over a file that could not be read
+  std::string scoreFileProblem_;
+  bool scoreProblemTold_ = false;
 };
 
 }  // namespace quintara

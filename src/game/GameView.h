@@ -18,6 +18,8 @@ class GameView {
   virtual void sheetCleared() = 0;
   // The side to move changed: the turn indicator's colour and the status line.
   virtual void turnChanged(int colour, const std::string& statusText) = 0;
+  // The score board changed (see Game::scoreBoard()).
+  virtual void scoresChanged() = 0;
 
   // A modal message box with an OK button.
   virtual void showMessage(const std::string& text, const std::string& caption) = 0;
@@ -26,6 +28,10 @@ class GameView {
   // The window becomes the largest sheet (outer 12120 x 8700 twips, normal state); the game
   // has already recomputed the shown area for that size.
   virtual void maximise() = 0;
+  // The statistics window, modal: the match statistics and the best scores (see Game).
+  virtual void showStatistics() = 0;
+  // The player declined a new match: the program ends.
+  virtual void quit() = 0;
 
   // The chime of a computer point, started without waiting, and the command to stop it,
   // which may wait for the growth of the point that is showing.

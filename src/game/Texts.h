@@ -12,5 +12,10 @@ inline constexpr const char* kSheetTooSmall =
 inline constexpr const char* kTurnSuffix = " A vous de jouer     ";
 inline constexpr const char* kDefaultPlayerName1 = "Joueur 1";
 inline constexpr const char* kDefaultPlayerName2 = "Ordinateur";
+inline constexpr const char* kMatchWonByRed = " remporte le match. La revenche quand vous voulez";
+inline constexpr const char* kMatchWonByGreen = " remporte le match. Bravo!";
+inline constexpr const char* kPlayAgain = "Voulez vous rejouer";
+inline constexpr const char* kScoresNotSaved =
+    "Les meilleurs scores n'ont pas pu être enregistrés : ";
 
 }  // namespace quintara::texts

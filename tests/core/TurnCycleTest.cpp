@@ -23,9 +23,7 @@ class TurnCycle : public ::testing::Test {
  protected:
   TurnCycle() { game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight); }
 
-  void SetUp(const Picture& picture) {
-    testing::SetUp(game.editSheet(), game.editState(), picture);
-  }
+  void Lay(const Picture& picture) { testing::SetUp(game.editSheet(), game.editState(), picture); }
   int PointsOnSheet() const {
     int count = 0;
     for (int index = 0; index <= kLastPointRecord; ++index) count += game.sheet().HasPoint(index);
@@ -82,7 +80,7 @@ void PrintTo(const RefusedCase& c, std::ostream* os) {
 class RefusedClick : public TurnCycle, public ::testing::WithParamInterface<RefusedCase> {};
 
 TEST_P(RefusedClick, ShowsTheWarningAndChangesNothing) {
-  SetUp(GetParam().picture);
+  Lay(GetParam().picture);
   game.Form_Resize(9000, 6555);  // rows to 15, columns to 20
   const int before = PointsOnSheet();
   game.lblIntersection_Click(GetParam().index);
@@ -102,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"off_the_records", {5, 5, {"."}}, 99999}));
 
 TEST_F(TurnCycle, TheHumansFiveEndsTheGameAndTheComputerOpensTheNextInAFreeArea) {
-  SetUp(Picture{15, 20, {"X X X X . O", "O O O . . ."}});
+  Lay(Picture{15, 20, {"X X X X . O", "O O O . . ."}});
   game.lblIntersection_Click(At(15, 24));
   // Framed and closed: the box of the game runs over rows 15..16, columns 20..25.
   EXPECT_EQ(game.drawings().size(), 2u);
@@ -122,7 +120,7 @@ TEST_F(TurnCycle, TheHumansFiveEndsTheGameAndTheComputerOpensTheNextInAFreeArea)
 
 TEST_F(TurnCycle, TheComputersFiveEndsTheGameAndTheHumanOpensTheNext) {
   // The computer's four, closed by the human at the left, is completed at (10, 9).
-  SetUp(Picture{10, 4, {"X O O O O . . X"}});
+  Lay(Picture{10, 4, {"X O O O O . . X"}});
   game.lblIntersection_Click(At(10, 10));
   EXPECT_EQ(game.sheet().ColourAt(At(10, 9)), ComputerColour);
   ASSERT_EQ(game.drawings().size(), 2u);
@@ -139,7 +137,7 @@ TEST_F(TurnCycle, TheComputersFiveEndsTheGameAndTheHumanOpensTheNext) {
 }
 
 TEST_F(TurnCycle, TheWinningLineAndFrameStandWhereTheGameWasPlayed) {
-  SetUp(Picture{6, 6, {"X . . . .", ". X . . .", ". . X . .", ". . . X .", "O O . O ."}});
+  Lay(Picture{6, 6, {"X . . . .", ". X . . .", ". . X . .", ". . . X .", "O O . O ."}});
   game.lblIntersection_Click(At(10, 10));
   ASSERT_EQ(game.drawings().size(), 2u);
   const SheetDrawing& line = game.drawings()[0];
@@ -168,7 +166,7 @@ TEST_F(TurnCycle, TheWinningLineAndFrameStandWhereTheGameWasPlayed) {
 }
 
 TEST_F(TurnCycle, APointThatCompletesTwoFivesEndsTheGameOnce) {
-  SetUp(Picture{
+  Lay(Picture{
       6,
       6,
       {"X X X X .", ". . . . X", ". . . . X", ". . . . X", ". . . . X", "O O O O . O O O O"}});
@@ -220,7 +218,7 @@ TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
 }
 
 TEST_F(TurnCycle, TheComputerNeverPlacesOnATakenOrUnplayableIntersection) {
-  SetUp(Picture{5, 5, {"X #"}});
+  Lay(Picture{5, 5, {"X #"}});
   for (const int index : {At(5, 5), At(5, 6), At(22, 5), At(5, 30), 100, -1, 5000}) {
     game.PlaceComputerPoint(index);
     EXPECT_FALSE(game.state().ComputerHasPlayed) << index;
@@ -248,7 +246,7 @@ TEST_F(TwoPlayers, ColoursAlternateAndTheStatusLineNamesThePlayerToMove) {
 }
 
 TEST_F(TwoPlayers, AWonGameLeavesAFreshGameAndThePlayersGoOnAlternating) {
-  SetUp(Picture{5, 5, {"O O O O .", "X X X X ."}});
+  Lay(Picture{5, 5, {"O O O O .", "X X X X ."}});
   game.lblIntersection_Click(At(6, 9));  // green completes five
   EXPECT_EQ(game.drawings().size(), 2u);
   EXPECT_FALSE(game.state().GameOver);

@@ -17,9 +17,12 @@ class RecordingView : public GameView {
   void sheetDrawn() override { events.push_back("drawn"); }
   void sheetCleared() override { events.push_back("cleared"); }
   void turnChanged(int colour, const std::string& statusText) override;
+  void scoresChanged() override { events.push_back("scores"); }
   void showMessage(const std::string& text, const std::string& caption) override;
   bool askYesNo(const std::string& text, const std::string& caption) override;
   void maximise() override { events.push_back("maximise"); }
+  void showStatistics() override { events.push_back("statistics"); }
+  void quit() override { events.push_back("quit"); }
   void PlayPointSound() override { events.push_back("sound play"); }
   void stopPointSound() override { events.push_back("sound stop"); }
 

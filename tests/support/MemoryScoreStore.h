@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "game/ScoreStore.h"
+
+namespace quintara::testing {
+
+// The best-scores file kept in memory: absent, present with bytes, unreadable, or unwritable.
+class MemoryScoreStore : public ScoreStore {
+ public:
+  ReadResult Read() override {
+    ++reads;
+    if (unreadable) return {ReadStatus::kUnreadable, "", "accès refusé"};
+    if (!file) return {ReadStatus::kMissing, "", ""};
+    return {ReadStatus::kRead, *file, ""};
+  }
+  bool Write(const std::string& bytes, std::string& reason) override {
+    ++writes;
+    if (unwritable) {
+      reason = "aucun dossier ne peut être écrit";
+      return false;
+    }
+    file = bytes;
+    return true;
+  }
+
+  std::optional<std::string> file;
+  bool unreadable = false;
+  bool unwritable = false;
+  int reads = 0;
+  int writes = 0;
+};
+
+}  // namespace quintara::testing
