@@ -82,6 +82,42 @@ void Game::NewSheet() {
   Form_Resize(outerWidth_, outerHeight_);
 }
 
+void Game::mnuNouvelle_Click() {
+  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed && RunningGamePointIsPlayable();
+  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewSheet)) return;
+  NewSheetFromMenu();
+}
+
+bool Game::mnuChanger_Click() {
+  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed;
+  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewLevel)) return false;
+  NewSheetFromMenu();
+  return true;
+}
+
+bool Game::RunningGamePointIsPlayable() const {
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (sheet_.HasPoint(index) && sheet_.Playable(index)) return true;
+  }
+  return false;
+}
+
+// The running game counts as won by the red side when the player agrees to give it up.
+bool Game::GiveUpRunningGame(bool ask, const char* question) {
+  if (!ask) return true;
+  if (!view_.askYesNo(question, texts::kApplicationTitle)) return false;
+  state_.WinColourNumber = kColourNumberBrightRed;
+  RecordGameResult();
+  return true;
+}
+
+void Game::NewSheetFromMenu() {
+  NewSheet();
+  // Giving up may have ended the match and let the computer open the next one on the sheet
+  // just erased: that point is gone, so the computer still has its reply to make.
+  state_.ComputerHasPlayed = false;
+}
+
 void Game::setLevel(int level) {
   level_ = std::clamp(level, 1, 4);
 }

@@ -27,6 +27,11 @@ class Game : private PointPlacer {
   void Form_Resize(int outerWidth, int outerHeight);
   // The steps of a new sheet, after any confirmation.
   void NewSheet();
+  // "&Nouvelle feuille": a new sheet, after giving up a running game if the player agrees.
+  void mnuNouvelle_Click();
+  // "&Changer de niveau": the same with its own question; true when the player went on, and the
+  // window then shows the opponent and level dialog.
+  bool mnuChanger_Click();
 
   // --- Settings chosen in the running program ----------------------------------------------
   void setLevel(int level);
@@ -77,6 +82,9 @@ class Game : private PointPlacer {
   void PutPoint(int index, int colour, bool growing);
   void SetTurn(int colour);
   bool TryOpenInRow(int row);
+  bool RunningGamePointIsPlayable() const;
+  bool GiveUpRunningGame(bool ask, const char* question);
+  void NewSheetFromMenu();
   void CountSet(bool redWon);
   void EndMatch();
   void TellScoresNotSaved(const std::string& reason);

@@ -15,6 +15,12 @@ inline constexpr const char* kDefaultPlayerName2 = "Ordinateur";
 inline constexpr const char* kMatchWonByRed = " remporte le match. La revenche quand vous voulez";
 inline constexpr const char* kMatchWonByGreen = " remporte le match. Bravo!";
 inline constexpr const char* kPlayAgain = "Voulez vous rejouer";
+inline constexpr const char* kGiveUpForNewSheet =
+    "Si vous changez de feuille alors que la partie n'est pas terminée le point ira à Ordinateur. "
+    "Voulez vous tout de même changer de feuille?";
+inline constexpr const char* kGiveUpForNewLevel =
+    "Si vous changez de niveau alors que la partie n'est pas terminée le point ira à Ordinateur. "
+    "Voulez vous tout de même changer de niveau?";
 inline constexpr const char* kScoresNotSaved =
     "Les meilleurs scores n'ont pas pu être enregistrés : ";
 
