@@ -64,6 +64,22 @@ void Game::lblIntersection_Click(int index) {
   state_.ComputerHasPlayed = false;
 }
 
+void Game::txtPion_KeyDown(int KeyCode) {
+  int step = 0;
+  switch (KeyCode) {
+    case kKeyEnter: lblIntersection_Click(crossHairIndex_); return;
+    case kKeyLeft: step = -1; break;
+    case kKeyRight: step = 1; break;
+    case kKeyUp: step = -kColumns; break;
+    case kKeyDown: step = kColumns; break;
+    default: return;
+  }
+  // The cross-hair stays on the shown area, finished games' zones included, so it never wraps
+  // from one row's end to the next row.
+  const int target = crossHairIndex_ + step;
+  if (sheet_.Playable(target) || sheet_.Closed(target)) crossHairIndex_ = target;
+}
+
 void Game::Form_Resize(int outerWidth, int outerHeight) {
   if (outerWidth > kLargestOuterWidth || outerHeight > kLargestOuterHeight) {
     outerWidth = kLargestOuterWidth;

@@ -16,6 +16,12 @@ namespace quintara {
 
 // The whole game behind the main window: the sheet, the running game, the turn cycle and the
 // computer's turn. It is driven by the window's events and answers through a GameView.
+inline constexpr int kKeyEnter = 13;
+inline constexpr int kKeyLeft = 37;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyRight = 39;
+inline constexpr int kKeyDown = 40;
+
 class Game : private PointPlacer {
  public:
   Game(GameView& view, DieSource& die);
@@ -23,6 +29,9 @@ class Game : private PointPlacer {
   // --- Events from the window -------------------------------------------------------------
   // The human has chosen an intersection (mouse click, or Enter on the cross-hair).
   void lblIntersection_Click(int index);
+  // A key for the cross-hair: the arrows move it, Enter plays where it stands; other keys do
+  // nothing. Key codes are those of the arrows (37 to 40) and Enter (13).
+  void txtPion_KeyDown(int KeyCode);
   // The window's outer size changed (twips); the game caps it to the largest sheet.
   void Form_Resize(int outerWidth, int outerHeight);
   // The steps of a new sheet, after any confirmation.
@@ -64,6 +73,7 @@ class Game : private PointPlacer {
   bool twoPlayers() const { return twoPlayers_; }
   bool soundOn() const { return soundOn_; }
   int TurnColour() const { return turnColour_; }
+  int CrossHairIndex() const { return crossHairIndex_; }
   const std::string& StatusText() const { return statusText_; }
   const std::string& PlayerName1() const { return playerName1_; }
   const std::string& PlayerName2() const { return playerName2_; }
@@ -103,6 +113,7 @@ class Game : private PointPlacer {
   std::string TurnTextPlayer1;
   std::string TurnTextPlayer2;
   int turnColour_ = HumanColour;
+  int crossHairIndex_ = 520;  // row 3, column 15
   std::string statusText_;
   int outerWidth_;
   int outerHeight_;
