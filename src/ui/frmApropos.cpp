@@ -1,0 +1,92 @@
+#include "ui/frmApropos.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <array>
+
+#include "ui/Twips.h"
+
+namespace {
+
+struct RulesLine {
+  int y;
+  int x;
+  bool heading;
+  const char* text;
+};
+
+// Positions in twips on the text panel; each paragraph's first line is indented.
+constexpr std::array<RulesLine, 15> kRules = {{
+    {200, 0, true, "Comment jouer ?"},
+    {500, 100, false, "pour jouer il suffit de cliquer à l'intersection de deux lignes."},
+    {700, 0, false, "Il est possible de jouer  plusieurs parties  sur la même feuille,"},
+    {900, 0, false, "mais vous pouvez changer de  feuille au  début de chaque "},
+    {1100, 0, false, "partie."},
+    {1300, 100, false, "Ceux qui n 'aiment pas cliquer pourront utiliser le viseur."},
+    {1700, 0, true, "La partie"},
+    {1900, 100, false, "Pour gagner une partie il faut arriver à former un alignement "},
+    {2100, 0, false, "de cinq points sur  une même ligne ( horizontale, verticale ou  "},
+    {2300, 0, false, "diagonale) . "},
+    {2700, 0, true, "La manche"},
+    // A set is won at five games.
+    {2900, 100, false, "Le premier joueur qui gagne cinq parties remporte la manche."},
+    {3300, 0, true, "Le jeu"},
+    {3500, 100, false, "Le vainqueur est celui qui, le premier, remporte trois "},
+    {3700, 0, false, "manches."},
+}};
+
+constexpr int kWindowWidth = 6720;
+constexpr int kWindowHeight = 5550;
+constexpr int kPanelWidth = 6615;
+constexpr int kPanelHeight = 6255;
+constexpr int kScrollBarFromRight = 360;
+constexpr int kScrollBarHeight = 3520;
+
+}  // namespace
+
+frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("frmApropos"));
+  setWindowTitle(QStringLiteral("Quintara  Version 2"));
+  setFixedSize(PixelSize(kWindowWidth, kWindowHeight));
+  setModal(true);
+
+  panel_ = new QWidget(this);
+  panel_->setObjectName(QStringLiteral("picTexte"));
+  panel_->setGeometry(PixelRect(0, 0, kPanelWidth, kPanelHeight));
+  panel_->setAutoFillBackground(true);
+  QPalette grey = panel_->palette();
+  grey.setColor(QPalette::Window, QColor(224, 224, 224));
+  panel_->setPalette(grey);
+
+  for (const RulesLine& line : kRules) {
+    auto* label = new QLabel(QString::fromUtf8(line.text), panel_);
+    QFont font = label->font();
+    font.setBold(line.heading);
+    font.setUnderline(line.heading);
+    label->setFont(font);
+    label->move(PixelPoint(line.x, line.y));
+    label->adjustSize();
+  }
+
+  scrollBar_ = new QScrollBar(Qt::Vertical, this);
+  scrollBar_->setObjectName(QStringLiteral("VScroll"));
+  scrollBar_->setRange(0, 2000);
+  scrollBar_->setSingleStep(200);
+  scrollBar_->setPageStep(600);
+  scrollBar_->setValue(0);
+  const int barWidth = scrollBar_->sizeHint().width();
+  scrollBar_->setGeometry(ToPixels(kWindowWidth - kScrollBarFromRight), 0, barWidth,
+                          ToPixels(kScrollBarHeight));
+  connect(scrollBar_, &QScrollBar::valueChanged, this, &frmApropos::VScroll_Change);
+
+  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  cancel->setObjectName(QStringLiteral("cmdAnnuler"));
+  cancel->adjustSize();
+  cancel->move(width() - cancel->width() - 12, height() - cancel->height() - 12);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmApropos::VScroll_Change(int value) {
+  panel_->move(0, -ToPixels(value));
+}
