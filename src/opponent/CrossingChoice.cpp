@@ -18,7 +18,7 @@ struct Group {
   std::string_view name;
   std::array<Cell, 3> cells;  // E+h, E+2h, E+3h
   int level;                  // the group is tried from this level on
-  int cellsPlayable;  // before placing at E, this many cells from E+h on must be playable
+  int cellsPlayable;          // before placing at E, this many cells from E+h on must be playable
 };
 
 constexpr Cell X = Cell::kX;
@@ -43,8 +43,8 @@ constexpr std::array<Group, 8> kGroups = {{
 
 // Towards lower indices first, then higher; each time diagonal down-left, vertical, diagonal
 // down-right, horizontal.
-constexpr std::array<int, 8> kHalfDirections = {-kDownLeft, -kVertical,  -kDownRight, -kHorizontal,
-                                                +kDownLeft, +kVertical,  +kDownRight, +kHorizontal};
+constexpr std::array<int, 8> kHalfDirections = {-kDownLeft, -kVertical, -kDownRight, -kHorizontal,
+                                                +kDownLeft, +kVertical, +kDownRight, +kHorizontal};
 
 bool CellHolds(const LineReader& across, int k, Cell cell) {
   switch (cell) {

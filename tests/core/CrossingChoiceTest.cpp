@@ -1,0 +1,236 @@
+#include "opponent/CrossingChoice.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "opponent/LineRules.h"
+#include "support/AsciiBoard.h"
+#include "support/TurnFixture.h"
+
+namespace quintara {
+namespace {
+
+using testing::At;
+using testing::Picture;
+using testing::TurnFixture;
+
+constexpr int kNothing = 0;
+
+// In the pictures E and F mark the first and the second end; both are empty places.
+constexpr int kFirstEnd = At(7, 7);
+constexpr int kSecondEnd = At(7, 17);
+
+struct Skips {
+  bool downLeft = false;
+  bool vertical = false;
+  bool downRight = false;
+  bool horizontal = false;
+};
+
+int Choose(const Picture& picture, int level, Skips skips = {}, int firstEnd = kFirstEnd,
+           int secondEnd = kSecondEnd) {
+  TurnFixture f;
+  f.SetUp(picture);
+  Turn turn = f.MakeTurn(level);
+  CrossingChoice(turn, firstEnd, secondEnd, skips.downLeft, skips.vertical, skips.downRight,
+                 skips.horizontal);
+  EXPECT_LE(f.placed.size(), 1u);
+  return f.Placed();
+}
+
+// The cells right of the first end: E+1, E+2, E+3.
+Picture RightOfFirstEnd(const std::string& cells) {
+  return Picture{7, 7, {"E " + cells}};
+}
+
+struct GroupCase {
+  std::string cells;  // E+h, E+2h, E+3h along the row
+  int level;
+  int expected;
+};
+
+TEST(CrossingChoiceGroups, EachGroupAtItsLevel) {
+  const std::vector<GroupCase> cases = {
+      {"X X .", 4, kFirstEnd},  // G1
+      {"X X .", 3, kFirstEnd},  // G1 is the one group of level 3
+      {"X X .", 2, kNothing},  {"X X .", 1, kNothing},  {"O O .", 4, kFirstEnd},  // G2
+      {"O O .", 3, kNothing},  {"X . .", 4, kFirstEnd},                           // G3
+      {"X . .", 3, kNothing},  {"O . .", 4, kFirstEnd},                           // G4
+      {"X O .", 4, kFirstEnd},                                                    // G5
+      {"O X .", 4, kFirstEnd},                                                    // G6
+      {". X .", 4, kFirstEnd},                                                    // G7
+      {". O .", 4, kFirstEnd},                                                    // G8
+      {". O .", 3, kNothing},  {". . X", 4, kNothing},  // three steps away is too far
+      {". . .", 4, kNothing},
+  };
+  for (const GroupCase& c : cases) {
+    EXPECT_EQ(Choose(RightOfFirstEnd(c.cells), c.level), c.expected)
+        << "E " << c.cells << " at level " << c.level;
+  }
+}
+
+TEST(CrossingChoiceGroups, MatchWithUnplayableCellsEndsTheProcedureWithoutAPoint) {
+  const std::vector<GroupCase> cases = {
+      {"x x .", 4, kNothing},   // G1 holds, its cells are an earlier game's
+      {"x x O", 4, kFirstEnd},  // G1 fails on the O; G3 holds and needs nothing playable
+      {"X x .", 4, kNothing},  {"X X #", 4, kNothing},  // E+3h must be playable too
+      {"# X .", 4, kNothing},                           // G7 holds, E+h closed
+      {". x .", 4, kNothing},                           // G7 holds, E+2h an earlier game's point
+      {"# o .", 4, kNothing},                           // G8 likewise
+      {"x . .", 4, kFirstEnd},                          // G3 tests no playability
+      {"o . .", 4, kFirstEnd},                          // G4 likewise
+  };
+  for (const GroupCase& c : cases) {
+    EXPECT_EQ(Choose(RightOfFirstEnd(c.cells), c.level), c.expected) << "E " << c.cells;
+  }
+}
+
+TEST(CrossingChoiceGroups, AnEndThatCannotBePlayedEndsTheProcedure) {
+  // A human point next to each end (G3): the first end holds a point or is closed, and the
+  // second end is never tried.
+  const std::vector<std::string> firstEnds = {"O", "X", "#"};
+  for (const std::string& end : firstEnds) {
+    const Picture picture{7, 7, {end + " X . . . . . . . . F X"}};
+    EXPECT_EQ(Choose(picture, 4), kNothing) << "first end " << end;
+  }
+}
+
+TEST(CrossingChoiceOrder, GroupsBeforeEnds) {
+  // G1 at the second end wins over G2 at the first end.
+  EXPECT_EQ(Choose(Picture{7, 7, {"E O O . . . . . . . F X X"}}, 4), kSecondEnd);
+  // G2 at the second end wins over G3 at the first end.
+  EXPECT_EQ(Choose(Picture{7, 7, {"E X . . . . . . . . F O O"}}, 4), kSecondEnd);
+  // G7 at the first end loses to G6 at the second.
+  EXPECT_EQ(Choose(Picture{7, 7, {"E . X . . . . . . . F O X"}}, 4), kSecondEnd);
+}
+
+TEST(CrossingChoiceOrder, FirstEndBeforeSecondEndWithinAGroup) {
+  EXPECT_EQ(Choose(Picture{7, 7, {"E X . . . . . . . . F X"}}, 4), kFirstEnd);
+  EXPECT_EQ(Choose(Picture{7, 7, {"E X X . . . . . . . F X X"}}, 3), kFirstEnd);
+}
+
+TEST(CrossingChoiceOrder, HalfDirectionsTowardsLowerIndicesFirst) {
+  // At the first end, G1 up-right (-34, an earlier game's points) comes before G1 to the right
+  // (+1, playable); the match found first decides.
+  const Picture earlierGameUpRight{5,
+                                   7,
+                                   {". . x",  //
+                                    ". x .",  //
+                                    "E X X ."}};
+  EXPECT_EQ(Choose(earlierGameUpRight, 4), kNothing);
+
+  const Picture earlierGameToTheRight{5,
+                                      7,
+                                      {". . X",  //
+                                       ". X .",  //
+                                       "E x x ."}};
+  EXPECT_EQ(Choose(earlierGameToTheRight, 4), kFirstEnd);
+
+  // Upwards (-35) before down-right (+36).
+  const Picture earlierGameAbove{5,
+                                 7,
+                                 {"x . .",  //
+                                  "x . .",  //
+                                  "E . .",  //
+                                  ". X .",  //
+                                  ". . X"}};
+  EXPECT_EQ(Choose(earlierGameAbove, 4), kNothing);
+}
+
+// Two human points next to the first end along one direction, playable: G1 places at E unless
+// that direction is skipped, in which case its cells are never read.
+struct SkipCase {
+  std::string direction;
+  Picture picture;
+  Skips onlyThis;
+  Skips allOthers;
+};
+
+TEST(CrossingChoiceSkips, SkippedDirectionIsNeverRead) {
+  const std::vector<SkipCase> cases = {
+      {"vertical, below",
+       Picture{7, 7, {"E", "X", "X"}},
+       {false, true, false, false},
+       {true, false, true, true}},
+      {"vertical, above",
+       Picture{4, 7, {".", "X", "X", "E"}},
+       {false, true, false, false},
+       {true, false, true, true}},
+      {"horizontal, left",
+       Picture{7, 4, {". X X E"}},
+       {false, false, false, true},
+       {true, true, true, false}},
+      {"down-right",
+       Picture{7, 7, {"E . .", ". X .", ". . X"}},
+       {false, false, true, false},
+       {true, true, false, true}},
+      {"down-left",
+       Picture{7, 5, {". . E", ". X .", "X . ."}},
+       {true, false, false, false},
+       {false, true, true, true}},
+      {"down-left, up-right side",
+       Picture{5, 7, {". . X", ". X .", "E . ."}},
+       {true, false, false, false},
+       {false, true, true, true}},
+  };
+  for (const SkipCase& c : cases) {
+    EXPECT_EQ(Choose(c.picture, 4, c.onlyThis), kNothing) << c.direction << " skipped";
+    EXPECT_EQ(Choose(c.picture, 4, c.allOthers), kFirstEnd) << c.direction << " read";
+  }
+}
+
+TEST(CrossingChoiceSkips, BothEndsHonourTheFlags) {
+  // Vertical skipped: the two human points below the second end are not seen, the point two
+  // steps left of the second end is (G7 on the row).
+  const Picture picture{7,
+                        7,
+                        {"E . . . . . . . X . F",  //
+                         ". . . . . . . . . . X",  //
+                         ". . . . . . . . . . X"}};
+  EXPECT_EQ(Choose(picture, 4, {false, true, false, false}), kSecondEnd);
+  EXPECT_EQ(Choose(picture, 4, {false, true, false, true}), kNothing);
+}
+
+// Through LineRules: the ends are handed over, and the die places when nothing was chosen.
+struct CallerCase {
+  std::string name;
+  Picture picture;
+  int anchor;
+  int pointCount;
+  int die;
+  int expected;
+};
+
+TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
+  const std::vector<CallerCase> cases = {
+      // L3.1 on the computer's three: A+3s is the first end, A-s the second.
+      {"G1 below A-s, playable", Picture{5, 5, {". . O O O . .", ". X . . . . .", ". X . . . . ."}},
+       At(5, 7), 3, 6, At(5, 6)},
+      {"G1 below A-s, an earlier game's: the die decides, low",
+       Picture{5, 5, {". . O O O . .", ". x . . . . .", ". x . . . . ."}}, At(5, 7), 3, 1,
+       At(5, 6)},
+      {"G1 below A-s, an earlier game's: the die decides, high",
+       Picture{5, 5, {". . O O O . .", ". x . . . . .", ". x . . . . ."}}, At(5, 7), 3, 6,
+       At(5, 10)},
+      // Nothing else around: the first end sees the three itself (G2 along the row).
+      {"own line seen", Picture{5, 5, {". . O O O . ."}}, At(5, 7), 3, 1, At(5, 10)},
+      // The human's open three read by L3.1: G1 along the row at the first end.
+      {"human's three", Picture{5, 5, {". . X X X . ."}}, At(5, 7), 3, 1, At(5, 10)},
+      // L3.2: A-3s first, A+s second.
+      {"L3.2, G1 above A+s", Picture{3, 5, {". . . . . X .", ". . . . . X .", ". . O O O . ."}},
+       At(5, 9), 3, 6, At(5, 10)},
+  };
+  for (const CallerCase& c : cases) {
+    TurnFixture f({c.die});
+    f.SetUp(c.picture);
+    Turn turn = f.MakeTurn(4);
+    LineRules(turn, c.anchor, c.pointCount,
+              c.name == "human's three" ? HumanColour : ComputerColour);
+    EXPECT_EQ(f.Placed(), c.expected) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace quintara
