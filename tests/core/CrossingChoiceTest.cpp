@@ -111,32 +111,38 @@ TEST(CrossingChoiceOrder, FirstEndBeforeSecondEndWithinAGroup) {
   EXPECT_EQ(Choose(Picture{7, 7, {"E X X . . . . . . . F X X"}}, 3), kFirstEnd);
 }
 
-TEST(CrossingChoiceOrder, HalfDirectionsTowardsLowerIndicesFirst) {
-  // At the first end, G1 up-right (-34, an earlier game's points) comes before G1 to the right
-  // (+1, playable); the match found first decides.
-  const Picture earlierGameUpRight{5,
-                                   7,
-                                   {". . x",  //
-                                    ". x .",  //
-                                    "E X X ."}};
-  EXPECT_EQ(Choose(earlierGameUpRight, 4), kNothing);
-
-  const Picture earlierGameToTheRight{5,
-                                      7,
-                                      {". . X",  //
-                                       ". X .",  //
-                                       "E x x ."}};
-  EXPECT_EQ(Choose(earlierGameToTheRight, 4), kFirstEnd);
-
-  // Upwards (-35) before down-right (+36).
-  const Picture earlierGameAbove{5,
-                                 7,
-                                 {"x . .",  //
-                                  "x . .",  //
-                                  "E . .",  //
-                                  ". X .",  //
-                                  ". . X"}};
-  EXPECT_EQ(Choose(earlierGameAbove, 4), kNothing);
+TEST(CrossingChoiceOrder, EveryHalfDirectionBeforeTheNext) {
+  // The eight half-directions in their order, as (row, column) steps on the picture.
+  struct HalfDirection {
+    std::string name;
+    int rowStep;
+    int columnStep;
+  };
+  const std::vector<HalfDirection> order = {
+      {"-34", -1, +1}, {"-35", -1, 0}, {"-36", -1, -1}, {"-1", 0, -1},
+      {"+34", +1, -1}, {"+35", +1, 0}, {"+36", +1, +1}, {"+1", 0, +1},
+  };
+  // A 7 x 7 picture around the first end with two points along each of two half-directions.
+  const auto around = [](const HalfDirection& a, char pointA, const HalfDirection& b, char pointB) {
+    std::vector<std::string> lines(7, ". . . . . . .");
+    for (int k = 1; k <= 2; ++k) {
+      lines[static_cast<std::size_t>(3 + k * a.rowStep)]
+           [static_cast<std::size_t>(2 * (3 + k * a.columnStep))] = pointA;
+      lines[static_cast<std::size_t>(3 + k * b.rowStep)]
+           [static_cast<std::size_t>(2 * (3 + k * b.columnStep))] = pointB;
+    }
+    lines[3][6] = 'E';
+    return Picture{4, 4, lines};
+  };
+  for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+    const HalfDirection& earlier = order[i];
+    const HalfDirection& later = order[i + 1];
+    // G1 on an earlier game's points ends the procedure before the playable G1 is seen.
+    const Picture stops = around(earlier, 'x', later, 'X');
+    EXPECT_EQ(Choose(stops, 4), kNothing) << earlier.name << " before " << later.name;
+    const Picture places = around(earlier, 'X', later, 'x');
+    EXPECT_EQ(Choose(places, 4), kFirstEnd) << earlier.name << " before " << later.name;
+  }
 }
 
 // Two human points next to the first end along one direction, playable: G1 places at E unless
@@ -201,6 +207,7 @@ struct CallerCase {
   int pointCount;
   int die;
   int expected;
+  int level = 4;
 };
 
 TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
@@ -208,6 +215,9 @@ TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
       // L3.1 on the computer's three: A+3s is the first end, A-s the second.
       {"G1 below A-s, playable", Picture{5, 5, {". . O O O . .", ". X . . . . .", ". X . . . . ."}},
        At(5, 7), 3, 6, At(5, 6)},
+      {"G1 below A-s, but level 3: the die decides",
+       Picture{5, 5, {". . O O O . .", ". X . . . . .", ". X . . . . ."}}, At(5, 7), 3, 6,
+       At(5, 10), 3},
       {"G1 below A-s, an earlier game's: the die decides, low",
        Picture{5, 5, {". . O O O . .", ". x . . . . .", ". x . . . . ."}}, At(5, 7), 3, 1,
        At(5, 6)},
@@ -225,7 +235,7 @@ TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
   for (const CallerCase& c : cases) {
     TurnFixture f({c.die});
     f.SetUp(c.picture);
-    Turn turn = f.MakeTurn(4);
+    Turn turn = f.MakeTurn(c.level);
     LineRules(turn, c.anchor, c.pointCount,
               c.name == "human's three" ? HumanColour : ComputerColour);
     EXPECT_EQ(f.Placed(), c.expected) << c.name;

@@ -128,6 +128,8 @@ TEST(LineRulesTakeAWin, L45OnlyBehindAnEarlierGamesPoint) {
           // An empty A-4s makes L4.2 hold first: closed, or open and left to the die.
           {"A-4s closed and empty", Picture{5, 5, {"# O O O O ."}}, At(5, 9), 6, At(5, 10)},
           {"A-4s open", Picture{5, 5, {". O O O O ."}}, At(5, 9), 6, At(5, 5)},
+          // A point of this game at A-4s: no rule of the list holds.
+          {"A-4s a point of this game", Picture{5, 5, {"O o O O O ."}}, At(5, 9), 6, kNothing},
       },
       4, ComputerColour);
 }
@@ -139,6 +141,9 @@ TEST(LineRulesTakeAWin, GapInAFourIsFilled) {
           {"L4.10", Picture{5, 5, {"O . O O O"}}, At(5, 9), 6, At(5, 6)},
           {"L4.11", Picture{5, 5, {"O O O . O"}}, At(5, 9), 6, At(5, 8)},
           {"L4.12", Picture{5, 5, {"O O . O O"}}, At(5, 5), 6, At(5, 7)},
+          // L4.10 would hold but for the human point on its target; L4.12 is next.
+          {"L4.12 after L4.10's target", Picture{5, 5, {"O X O O O O . O O"}}, At(5, 9), 6,
+           At(5, 11)},
       },
       4, ComputerColour);
 }
@@ -206,6 +211,8 @@ TEST(LineRulesBlockAThree, HumansThreeIsBlocked) {
           {"L3.2, die high", Picture{5, 5, {". . X X X . ."}}, At(5, 9), 6, At(5, 6)},
           {"L3.2, die low", Picture{5, 5, {". . X X X . ."}}, At(5, 9), 1, At(5, 10)},
           {"L3.3", Picture{5, 5, {". . X X X . O"}}, At(5, 7), 1, At(5, 6)},
+          {"L3.3, A+4s an earlier game's point", Picture{5, 5, {". . X X X . o"}}, At(5, 7), 1,
+           kNothing},
           {"L3.4", Picture{5, 5, {"O . X X X . ."}}, At(5, 7), 1, At(5, 10)},
           {"L3.5", Picture{5, 5, {". . X X X . O"}}, At(5, 9), 1, At(5, 6)},
           {"L3.6", Picture{5, 5, {"O . X X X . ."}}, At(5, 9), 1, At(5, 10)},
@@ -262,6 +269,8 @@ TEST(LineRulesExtend, LinesOfTwo) {
           {"L2.2, A-2s an earlier game's point", Picture{5, 5, {"x . O O . X"}}, At(5, 7), 1,
            At(5, 6)},
           {"L2.2, A-2s closed and empty", Picture{5, 5, {"# . O O . ."}}, At(5, 7), 6, kNothing},
+          {"L2.2, A-2s human, A+s an earlier game's point", Picture{5, 5, {"X . O o . ."}},
+           At(5, 7), 6, kNothing},
           {"L2.3 places nothing below level 4", Picture{5, 5, {". . O O . ."}}, At(5, 8), 6,
            kNothing},
       },
@@ -276,6 +285,12 @@ TEST(LineRulesExtend, LinesOfTwoNeverLookAlongTheirOwnDirection) {
            At(5, 6), 4},
           {"L2.3 at level 4: nothing across the ends", Picture{5, 5, {". . O O . ."}}, At(5, 8), 1,
            kNothing, 4},
+          {"L2.3 at level 4: A+2s taken, no choice",
+           Picture{5,
+                   5,
+                   {". . O O . X",  //
+                    ". . . . X ."}},
+           At(5, 8), 6, kNothing, 4},
           {"L2.3 at level 4: a human point below A+s",
            Picture{5,
                    5,
