@@ -52,19 +52,26 @@ struct GroupCase {
 };
 
 TEST(CrossingChoiceGroups, EachGroupAtItsLevel) {
+  // clang-format off
   const std::vector<GroupCase> cases = {
       {"X X .", 4, kFirstEnd},  // G1
       {"X X .", 3, kFirstEnd},  // G1 is the one group of level 3
-      {"X X .", 2, kNothing},  {"X X .", 1, kNothing},  {"O O .", 4, kFirstEnd},  // G2
-      {"O O .", 3, kNothing},  {"X . .", 4, kFirstEnd},                           // G3
-      {"X . .", 3, kNothing},  {"O . .", 4, kFirstEnd},                           // G4
-      {"X O .", 4, kFirstEnd},                                                    // G5
-      {"O X .", 4, kFirstEnd},                                                    // G6
-      {". X .", 4, kFirstEnd},                                                    // G7
-      {". O .", 4, kFirstEnd},                                                    // G8
-      {". O .", 3, kNothing},  {". . X", 4, kNothing},  // three steps away is too far
+      {"X X .", 2, kNothing},
+      {"X X .", 1, kNothing},
+      {"O O .", 4, kFirstEnd},  // G2
+      {"O O .", 3, kNothing},
+      {"X . .", 4, kFirstEnd},  // G3
+      {"X . .", 3, kNothing},
+      {"O . .", 4, kFirstEnd},  // G4
+      {"X O .", 4, kFirstEnd},  // G5
+      {"O X .", 4, kFirstEnd},  // G6
+      {". X .", 4, kFirstEnd},  // G7
+      {". O .", 4, kFirstEnd},  // G8
+      {". O .", 3, kNothing},
+      {". . X", 4, kNothing},   // three steps away is too far
       {". . .", 4, kNothing},
   };
+  // clang-format on
   for (const GroupCase& c : cases) {
     EXPECT_EQ(Choose(RightOfFirstEnd(c.cells), c.level), c.expected)
         << "E " << c.cells << " at level " << c.level;
@@ -72,16 +79,19 @@ TEST(CrossingChoiceGroups, EachGroupAtItsLevel) {
 }
 
 TEST(CrossingChoiceGroups, MatchWithUnplayableCellsEndsTheProcedureWithoutAPoint) {
+  // clang-format off
   const std::vector<GroupCase> cases = {
       {"x x .", 4, kNothing},   // G1 holds, its cells are an earlier game's
       {"x x O", 4, kFirstEnd},  // G1 fails on the O; G3 holds and needs nothing playable
-      {"X x .", 4, kNothing},  {"X X #", 4, kNothing},  // E+3h must be playable too
-      {"# X .", 4, kNothing},                           // G7 holds, E+h closed
-      {". x .", 4, kNothing},                           // G7 holds, E+2h an earlier game's point
-      {"# o .", 4, kNothing},                           // G8 likewise
-      {"x . .", 4, kFirstEnd},                          // G3 tests no playability
-      {"o . .", 4, kFirstEnd},                          // G4 likewise
+      {"X x .", 4, kNothing},
+      {"X X #", 4, kNothing},   // E+3h must be playable too
+      {"# X .", 4, kNothing},   // G7 holds, E+h closed
+      {". x .", 4, kNothing},   // G7 holds, E+2h an earlier game's point
+      {"# o .", 4, kNothing},   // G8 likewise
+      {"x . .", 4, kFirstEnd},  // G3 tests no playability
+      {"o . .", 4, kFirstEnd},  // G4 likewise
   };
+  // clang-format on
   for (const GroupCase& c : cases) {
     EXPECT_EQ(Choose(RightOfFirstEnd(c.cells), c.level), c.expected) << "E " << c.cells;
   }
@@ -199,45 +209,58 @@ TEST(CrossingChoiceSkips, BothEndsHonourTheFlags) {
   EXPECT_EQ(Choose(picture, 4, {false, true, false, true}), kNothing);
 }
 
-// Through LineRules: the ends are handed over, and the die places when nothing was chosen.
+// Through LineRules at level 4: the ends are handed over, and the die places when nothing was
+// chosen.
 struct CallerCase {
   std::string name;
   Picture picture;
   int anchor;
-  int pointCount;
+  int colour;
   int die;
   int expected;
   int level = 4;
 };
 
 TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
+  const Picture threeAndHumanPairBelowASMinus{5,
+                                              5,
+                                              {". . O O O . .",  //
+                                               ". X . . . . .",  //
+                                               ". X . . . . ."}};
+  const Picture threeAndEarlierPairBelowASMinus{5,
+                                                5,
+                                                {". . O O O . .",  //
+                                                 ". x . . . . .",  //
+                                                 ". x . . . . ."}};
   const std::vector<CallerCase> cases = {
       // L3.1 on the computer's three: A+3s is the first end, A-s the second.
-      {"G1 below A-s, playable", Picture{5, 5, {". . O O O . .", ". X . . . . .", ". X . . . . ."}},
-       At(5, 7), 3, 6, At(5, 6)},
-      {"G1 below A-s, but level 3: the die decides",
-       Picture{5, 5, {". . O O O . .", ". X . . . . .", ". X . . . . ."}}, At(5, 7), 3, 6,
-       At(5, 10), 3},
-      {"G1 below A-s, an earlier game's: the die decides, low",
-       Picture{5, 5, {". . O O O . .", ". x . . . . .", ". x . . . . ."}}, At(5, 7), 3, 1,
-       At(5, 6)},
-      {"G1 below A-s, an earlier game's: the die decides, high",
-       Picture{5, 5, {". . O O O . .", ". x . . . . .", ". x . . . . ."}}, At(5, 7), 3, 6,
-       At(5, 10)},
+      {"G1 below A-s", threeAndHumanPairBelowASMinus, At(5, 7), ComputerColour, 6, At(5, 6)},
+      {"G1 below A-s, level 3: no choice, the die decides", threeAndHumanPairBelowASMinus, At(5, 7),
+       ComputerColour, 6, At(5, 10), 3},
+      {"G1 below A-s on an earlier game's points: the die decides, low",
+       threeAndEarlierPairBelowASMinus, At(5, 7), ComputerColour, 1, At(5, 6)},
+      {"G1 below A-s on an earlier game's points: the die decides, high",
+       threeAndEarlierPairBelowASMinus, At(5, 7), ComputerColour, 6, At(5, 10)},
       // Nothing else around: the first end sees the three itself (G2 along the row).
-      {"own line seen", Picture{5, 5, {". . O O O . ."}}, At(5, 7), 3, 1, At(5, 10)},
+      {"own line seen", Picture{5, 5, {". . O O O . ."}}, At(5, 7), ComputerColour, 1, At(5, 10)},
       // The human's open three read by L3.1: G1 along the row at the first end.
-      {"human's three", Picture{5, 5, {". . X X X . ."}}, At(5, 7), 3, 1, At(5, 10)},
+      {"human's three", Picture{5, 5, {". . X X X . ."}}, At(5, 7), HumanColour, 1, At(5, 10)},
       // L3.2: A-3s first, A+s second.
-      {"L3.2, G1 above A+s", Picture{3, 5, {". . . . . X .", ". . . . . X .", ". . O O O . ."}},
-       At(5, 9), 3, 6, At(5, 10)},
+      {"L3.2, G1 above A+s",
+       Picture{3,
+               5,
+               {". . . . . X .",  //
+                ". . . . . X .",  //
+                ". . O O O . ."}},
+       At(5, 9), ComputerColour, 6, At(5, 10)},
+      // L3.11: A+3s first, A-s second; the first end sees the three (G2).
+      {"L3.11", Picture{5, 5, {"X . O O O . X"}}, At(5, 7), ComputerColour, 1, At(5, 10)},
   };
   for (const CallerCase& c : cases) {
     TurnFixture f({c.die});
     f.SetUp(c.picture);
     Turn turn = f.MakeTurn(c.level);
-    LineRules(turn, c.anchor, c.pointCount,
-              c.name == "human's three" ? HumanColour : ComputerColour);
+    LineRules(turn, c.anchor, 3, c.colour);
     EXPECT_EQ(f.Placed(), c.expected) << c.name;
   }
 }
