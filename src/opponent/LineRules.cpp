@@ -32,7 +32,7 @@ struct FurtherTest {
   int offset = 0;
 };
 
-constexpr FurtherTest kNoFurtherTest{};
+constexpr FurtherTest kNone{};  // the tables' "-"
 consteval FurtherTest NotPlayable(int offset) { return {FurtherKind::kNotPlayable, offset}; }
 consteval FurtherTest XOrNotPlayable(int offset) { return {FurtherKind::kXOrNotPlayable, offset}; }
 
@@ -114,45 +114,51 @@ consteval LineRule Rule(std::string_view name, std::string_view pattern, Further
 
 // clang-format off
 constexpr std::array kLinesOfFour = {
-  //   rule     pattern        further pattern tests  action
-  Rule("L4.1",  ".[O]OOO.",    kNoFurtherTest,        OpenFour(IfPlayable(-1, +1, +2, +3, +4), ByDie(+4, -1))),
-  Rule("L4.2",  ".OOO[O].",    kNoFurtherTest,        OpenFour(IfPlayable(+1, -1, -2, -3, -4), ByDie(-4, +1))),
-  Rule("L4.3",  "X[O]OOO*",    kNoFurtherTest,        PlaceAt(+4, IfPlayable(+1, +2, +3, +4))),
-  Rule("L4.4",  "*[O]OOOX",    kNoFurtherTest,        PlaceAt(-1, IfPlayable(-1, +1, +2, +3))),
-  Rule("L4.5",  "?OOO[O]*",    NotPlayable(-4),       PlaceAt(+1)),
-  Rule("L4.6",  "XOOO[O]*",    kNoFurtherTest,        PlaceAt(+1)),
-  Rule("L4.7",  "*OOO[O]?",    NotPlayable(+1),       PlaceAt(-4)),
-  Rule("L4.8",  "*OOO[O]?",    XOrNotPlayable(+1),    PlaceAt(-4)),
-  Rule("L4.9",  "[O]OO*O",     kNoFurtherTest,        PlaceAt(+3)),
-  Rule("L4.10", "O*OO[O]",     kNoFurtherTest,        PlaceAt(-3)),
-  Rule("L4.11", "OOO*[O]",     kNoFurtherTest,        PlaceAt(-1)),
-  Rule("L4.12", "[O]O*OO",     kNoFurtherTest,        PlaceAt(+2)),
+  //   rule     pattern      further tests       action
+  Rule("L4.1",  ".[O]OOO.",  kNone,              OpenFour(IfPlayable(-1, +1, +2, +3, +4),
+                                                          ByDie(+4, -1))),
+  Rule("L4.2",  ".OOO[O].",  kNone,              OpenFour(IfPlayable(+1, -1, -2, -3, -4),
+                                                          ByDie(-4, +1))),
+  Rule("L4.3",  "X[O]OOO*",  kNone,              PlaceAt(+4, IfPlayable(+1, +2, +3, +4))),
+  Rule("L4.4",  "*[O]OOOX",  kNone,              PlaceAt(-1, IfPlayable(-1, +1, +2, +3))),
+  Rule("L4.5",  "?OOO[O]*",  NotPlayable(-4),    PlaceAt(+1)),
+  Rule("L4.6",  "XOOO[O]*",  kNone,              PlaceAt(+1)),
+  Rule("L4.7",  "*OOO[O]?",  NotPlayable(+1),    PlaceAt(-4)),
+  Rule("L4.8",  "*OOO[O]?",  XOrNotPlayable(+1), PlaceAt(-4)),
+  Rule("L4.9",  "[O]OO*O",   kNone,              PlaceAt(+3)),
+  Rule("L4.10", "O*OO[O]",   kNone,              PlaceAt(-3)),
+  Rule("L4.11", "OOO*[O]",   kNone,              PlaceAt(-1)),
+  Rule("L4.12", "[O]O*OO",   kNone,              PlaceAt(+2)),
 };
 
 constexpr std::array kLinesOfThree = {
-  Rule("L3.1",  "..[O]OO..",   kNoFurtherTest,        OpenThree(ByDie(+3, -1), PastEnds(+4, -2))),
-  Rule("L3.2",  "..OO[O]..",   kNoFurtherTest,        CrossingThenDie(ByDie(-3, +1), IfPlayable(-3, -2, -1, +1))),
-  Rule("L3.3",  ".*[O]OO.X",   kNoFurtherTest,        PlaceAt(-1, IfPlayable(-1, +3, +4))),
-  Rule("L3.4",  "X.[O]OO*.",   kNoFurtherTest,        PlaceAt(+3, IfPlayable(-2, -1, +1, +2, +3, +4))),
-  Rule("L3.5",  ".*OO[O].X",   kNoFurtherTest,        PlaceAt(-3, IfPlayable(-4, -3, -2, -1, +1, +2))),
-  Rule("L3.6",  "X.OO[O]*.",   kNoFurtherTest,        PlaceAt(+1, IfPlayable(-4, -3, -2, -1, +1, +2))),
-  Rule("L3.7",  ".[O]O*O.",    kNoFurtherTest,        PlaceAt(+2, IfPlayable(-1, +1, +2, +3, +4))),
-  Rule("L3.8",  ".O*O[O].",    kNoFurtherTest,        PlaceAt(-2, IfPlayable(-4, -3, -2, -1, +1))),
-  Rule("L3.9",  ".OO*[O].",    kNoFurtherTest,        PlaceAt(-1, IfPlayable(-4, -3, -2, -1, +1))),
-  Rule("L3.10", ".[O]*OO.",    kNoFurtherTest,        PlaceAt(+1, IfPlayable(-1, +1, +2, +3, +4))),
-  Rule("L3.11", "X.[O]OO.X",   kNoFurtherTest,        CrossingThenDie(ByDie(+3, -1), IfPlayable(-1, +3))),
+  Rule("L3.1",  "..[O]OO..", kNone,              OpenThree(ByDie(+3, -1), PastEnds(+4, -2))),
+  Rule("L3.2",  "..OO[O]..", kNone,              CrossingThenDie(ByDie(-3, +1),
+                                                                 IfPlayable(-3, -2, -1, +1))),
+  Rule("L3.3",  ".*[O]OO.X", kNone,              PlaceAt(-1, IfPlayable(-1, +3, +4))),
+  Rule("L3.4",  "X.[O]OO*.", kNone,              PlaceAt(+3, IfPlayable(-2, -1, +1, +2, +3, +4))),
+  Rule("L3.5",  ".*OO[O].X", kNone,              PlaceAt(-3, IfPlayable(-4, -3, -2, -1, +1, +2))),
+  Rule("L3.6",  "X.OO[O]*.", kNone,              PlaceAt(+1, IfPlayable(-4, -3, -2, -1, +1, +2))),
+  Rule("L3.7",  ".[O]O*O.",  kNone,              PlaceAt(+2, IfPlayable(-1, +1, +2, +3, +4))),
+  Rule("L3.8",  ".O*O[O].",  kNone,              PlaceAt(-2, IfPlayable(-4, -3, -2, -1, +1))),
+  Rule("L3.9",  ".OO*[O].",  kNone,              PlaceAt(-1, IfPlayable(-4, -3, -2, -1, +1))),
+  Rule("L3.10", ".[O]*OO.",  kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3, +4))),
+  Rule("L3.11", "X.[O]OO.X", kNone,              CrossingThenDie(ByDie(+3, -1),
+                                                                 IfPlayable(-1, +3))),
 };
 
 constexpr std::array kLinesOfTwo = {
-  Rule("L2.1",  ".[O]*O.",     kNoFurtherTest,        PlaceAt(+1, IfPlayable(-1, +1, +2, +3))),
-  Rule("L2.2",  ".[O]O.",      kNoFurtherTest,        OpenTwo(ByDie(+2, -1), PastEnds(+3, -2), IfPlayable(+1))),
-  Rule("L2.3",  ".O[O].",      kNoFurtherTest,        CrossingOnly(CrossingOn(-2, +1), PastEnds(-3, +2))),
+  Rule("L2.1",  ".[O]*O.",   kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3))),
+  Rule("L2.2",  ".[O]O.",    kNone,              OpenTwo(ByDie(+2, -1),
+                                                         PastEnds(+3, -2), IfPlayable(+1))),
+  Rule("L2.3",  ".O[O].",    kNone,              CrossingOnly(CrossingOn(-2, +1),
+                                                              PastEnds(-3, +2))),
 };
 
 constexpr std::array kSinglePoints = {
-  Rule("L1.1",  "..[O]..",     kNoFurtherTest,        CrossingThenDie(ByDie(+1, -1))),
-  Rule("L1.2",  "..*[O].X",    kNoFurtherTest,        PlaceAt(-1)),
-  Rule("L1.3",  "X.[O]*..",    kNoFurtherTest,        PlaceAt(+1)),
+  Rule("L1.1",  "..[O]..",   kNone,              CrossingThenDie(ByDie(+1, -1))),
+  Rule("L1.2",  "..*[O].X",  kNone,              PlaceAt(-1)),
+  Rule("L1.3",  "X.[O]*..",  kNone,              PlaceAt(+1)),
 };
 // clang-format on
 
