@@ -1,0 +1,124 @@
+#include "opponent/Pattern.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "board/ShownArea.h"
+#include "support/AsciiBoard.h"
+
+namespace quintara {
+namespace {
+
+using testing::At;
+using testing::Picture;
+
+// Compiling: offsets count from the anchor, the anchor is not tested, `?` tests nothing.
+constexpr Pattern kOpenFour = CompilePattern(".[O]OOO.");
+static_assert(kOpenFour.count == 5 && !kOpenFour.hasTarget);
+static_assert(kOpenFour.lowest == -1 && kOpenFour.highest == 4);
+static_assert(kOpenFour.places[0].offset == -1 && kOpenFour.places[0].letter == '.');
+static_assert(kOpenFour.places[1].offset == 1 && kOpenFour.places[1].letter == 'O');
+static_assert(kOpenFour.places[4].offset == 4 && kOpenFour.places[4].letter == '.');
+
+constexpr Pattern kLastPointFirst = CompilePattern("?OOO[O]*");
+static_assert(kLastPointFirst.count == 3 && kLastPointFirst.places[0].offset == -3);
+static_assert(kLastPointFirst.hasTarget && kLastPointFirst.target == 1);
+static_assert(kLastPointFirst.lowest == -4 && kLastPointFirst.highest == 1);
+
+constexpr Pattern kTargetBeforeAnchor = CompilePattern("..*[O].X");
+static_assert(kTargetBeforeAnchor.target == -1 && kTargetBeforeAnchor.places[2].offset == 1);
+static_assert(kTargetBeforeAnchor.places[3].offset == 2 &&
+              kTargetBeforeAnchor.places[3].letter == 'X');
+
+// Without an anchor the target is the reference place.
+constexpr Pattern kNoAnchor = CompilePattern("X-*O");
+static_assert(kNoAnchor.hasTarget && kNoAnchor.target == 0 && kNoAnchor.lowest == -2);
+static_assert(kNoAnchor.places[1].letter == '-' && kNoAnchor.places[2].offset == 1);
+
+class LineReaderTest : public ::testing::Test {
+ protected:
+  LineReaderTest() { sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight); }
+
+  // Lays the row on a fresh sheet and reads it from the anchor's column (counted in the row).
+  bool HoldsAlongRow(const Pattern& pattern, const std::string& row, int anchorColumn,
+                     int ownColour, TargetTest targetTest = TargetTest::kMustBeEmpty) {
+    Sheet fresh;
+    fresh.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+    testing::Draw(fresh, Picture{5, 5, {row}});
+    const LineReader line(fresh, At(5, 5 + anchorColumn), kHorizontal, ownColour);
+    return line.Holds(pattern, targetTest);
+  }
+
+  Sheet sheet;
+};
+
+TEST_F(LineReaderTest, ReadsTheLettersForTheSideItReadsFor) {
+  struct Case {
+    std::string row;
+    int own;
+    bool holds;
+  };
+  const std::vector<Case> cases = {
+      {". O O O O .", ComputerColour, true},
+      {". X X X X .", HumanColour, true},
+      {". X X X X .", ComputerColour, false},
+      {". O O x O .", ComputerColour, false},  // an earlier game's point counts by its colour only
+      {". O O o O .", ComputerColour, true},
+      {". . O O O .", ComputerColour, true},  // the anchor itself is not tested
+      {"X O O O O .", ComputerColour, false},
+      {". O O O O O", ComputerColour, false},
+      {"# O O O O #", ComputerColour, true},  // `.` does not test playability
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.row);
+    EXPECT_EQ(HoldsAlongRow(kOpenFour, c.row, 1, c.own), c.holds);
+  }
+}
+
+TEST_F(LineReaderTest, TargetMustBeEmptyUnlessTheFamilySaysOtherwise) {
+  constexpr Pattern kClosedFour = CompilePattern("X[O]OOO*");
+  EXPECT_TRUE(HoldsAlongRow(kClosedFour, "X O O O O .", 1, ComputerColour));
+  EXPECT_FALSE(HoldsAlongRow(kClosedFour, "X O O O O X", 1, ComputerColour));
+  EXPECT_TRUE(HoldsAlongRow(kClosedFour, "X O O O O X", 1, ComputerColour, TargetTest::kNotTested));
+}
+
+TEST_F(LineReaderTest, NotOtherAcceptsAnEmptyPlaceAndAnOwnPoint) {
+  constexpr Pattern kNotOther = CompilePattern("[O]-");
+  EXPECT_TRUE(HoldsAlongRow(kNotOther, "O .", 0, ComputerColour));
+  EXPECT_TRUE(HoldsAlongRow(kNotOther, "O O", 0, ComputerColour));
+  EXPECT_FALSE(HoldsAlongRow(kNotOther, "O X", 0, ComputerColour));
+}
+
+TEST_F(LineReaderTest, ReadsBackwardAndAcrossTheGuardBandWithoutHarm) {
+  const LineReader backward(sheet, At(5, 5), -kVertical, HumanColour);
+  testing::Draw(sheet, Picture{3, 5, {"X", "X", "."}});
+  EXPECT_TRUE(backward.Other(0) == false && backward.Own(1) && backward.Own(2));
+  EXPECT_TRUE(backward.Playable(1));
+
+  // Far outside the point records every place reads as empty and not playable.
+  const LineReader outside(sheet, 10, -kVertical, ComputerColour);
+  EXPECT_TRUE(outside.Holds(CompilePattern("..[O].."), TargetTest::kMustBeEmpty));
+  EXPECT_TRUE(outside.NotPlayable(1));
+  const LineReader beyond(sheet, kLastPointRecord, kDownRight, ComputerColour);
+  EXPECT_TRUE(beyond.Empty(4) && beyond.NotPlayable(4));
+}
+
+TEST(RunChainTest, FirstRuleWhoseTriggerHoldsEndsTheChainWhateverItsActionDoes) {
+  const std::vector<int> rules = {1, 2, 3, 4};
+  std::vector<int> tried;
+  int acted = 0;
+  RunChain(
+      rules,
+      [&](int rule) {
+        tried.push_back(rule);
+        return rule >= 2;
+      },
+      [&](int rule) { acted = rule; });
+  EXPECT_EQ(tried, (std::vector<int>{1, 2}));
+  EXPECT_EQ(acted, 2);
+}
+
+}  // namespace
+}  // namespace quintara
