@@ -1,0 +1,87 @@
+#include "ui/frmStatistique.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "game/Game.h"
+#include "ui/ColourBar.h"
+#include "ui/Twips.h"
+
+namespace {
+
+constexpr int kWidth = 5890;
+constexpr int kHeight = 4710;
+
+QLabel* Count(QWidget* parent, const QString& accessibleName) {
+  auto* label = new QLabel(QStringLiteral("0"), parent);
+  label->setAlignment(Qt::AlignCenter);
+  label->setAccessibleName(accessibleName);
+  return label;
+}
+
+}  // namespace
+
+frmStatistique::frmStatistique(const quintara::Game& game, QWidget* parent)
+    : QDialog(parent), game_(game) {
+  setObjectName(QStringLiteral("frmStatistique"));
+  setWindowTitle(QStringLiteral("Quintara"));
+  setFixedSize(PixelSize(kWidth, kHeight));
+  setModal(true);
+
+  auto* layout = new QVBoxLayout(this);
+  auto* heading =
+      new QLabel(QStringLiteral("  Nombre de parties gagnées au cours de ce match"), this);
+  layout->addWidget(heading);
+
+  auto* levels = new QGridLayout;
+  for (int level = 0; level < 4; ++level) {
+    const QString name = QStringLiteral("Niveau %1").arg(level + 1);
+    auto* caption = new QLabel(name, this);
+    caption->setAlignment(Qt::AlignCenter);
+    levels->addWidget(caption, 0, 2 * level, 1, 2);
+    levels->addWidget(new ColourBar(QColor(0, 255, 0), this), 1, 2 * level);
+    levels->addWidget(new ColourBar(QColor(255, 0, 0), this), 1, 2 * level + 1);
+    humanWins_[static_cast<std::size_t>(level)] =
+        Count(this, name + QStringLiteral(" : parties gagnées par le joueur vert"));
+    computerWins_[static_cast<std::size_t>(level)] =
+        Count(this, name + QStringLiteral(" : parties gagnées par le joueur rouge"));
+    levels->addWidget(humanWins_[static_cast<std::size_t>(level)], 2, 2 * level);
+    levels->addWidget(computerWins_[static_cast<std::size_t>(level)], 2, 2 * level + 1);
+  }
+  layout->addLayout(levels);
+
+  points_ = new QLabel(this);
+  layout->addWidget(points_);
+  layout->addWidget(
+      new QLabel(QStringLiteral("Les meilleurs scores réalisés contres l'ordinateur"), this));
+  bestScores_ = new QPlainTextEdit(this);
+  bestScores_->setObjectName(QStringLiteral("txtScores"));
+  bestScores_->setReadOnly(true);
+  bestScores_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  bestScores_->setAccessibleName(QStringLiteral("Les meilleurs scores"));
+  layout->addWidget(bestScores_, 1);
+
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+
+  Refresh();
+}
+
+void frmStatistique::Refresh() {
+  const quintara::MatchStatistics& statistics = game_.statistics();
+  for (std::size_t level = 1; level <= 4; ++level) {
+    humanWins_[level - 1]->setText(QString::number(statistics.HumanWinsAtLevel[level]));
+    computerWins_[level - 1]->setText(QString::number(statistics.ComputerWinsAtLevel[level]));
+  }
+  points_->setText(QStringLiteral("Vos points pour ce match : ") +
+                   QString::number(statistics.MatchPoints));
+  // The list's lines end with CR LF; the text box shows one line each.
+  QString text = QString::fromStdString(quintara::BestScoresText(game_.bestScores()));
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  bestScores_->setPlainText(text);
+}

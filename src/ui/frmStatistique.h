@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace quintara {
+class Game;
+}
+
+// The statistics window: the running match's games won at each level, the player's points for
+// the match and the three best scores.
+class frmStatistique : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit frmStatistique(const quintara::Game& game, QWidget* parent = nullptr);
+
+  // Shows the game's current counts, points and best scores.
+  void Refresh();
+
+  QPlainTextEdit* bestScoresBox() const { return bestScores_; }
+
+ private:
+  const quintara::Game& game_;
+  std::array<QLabel*, 4> humanWins_{};
+  std::array<QLabel*, 4> computerWins_{};
+  QLabel* points_;
+  QPlainTextEdit* bestScores_;
+};
