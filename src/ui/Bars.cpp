@@ -1,0 +1,44 @@
+#include "ui/Bars.h"
+
+#include "ui/Colours.h"
+#include "ui/Twips.h"
+
+namespace quintara::ui {
+namespace {
+
+constexpr const char* kNotPlayableHere = "      Vous survolez une zone non jouable";
+constexpr const char* kLevelPrefix = "Niveau ";
+
+}  // namespace
+
+Bar::Bar(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kWindowBackground);
+  setPalette(colours);
+}
+
+TopBar::TopBar(QWidget* parent) : Bar("TopBar", parent), levelText_(new QLabel(this)) {
+  levelText_->setObjectName("levelText");
+  levelText_->setGeometry(PixelRect(840, 120, 6480, 300));
+  showLevel(1);
+}
+
+void TopBar::showLevel(int level) {
+  levelText_->setText(kLevelPrefix + QString::number(level));
+}
+
+StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new QLabel(this)) {
+  message_->setObjectName("hoverMessage");
+  message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  message_->setTextFormat(Qt::PlainText);
+  showHover(false);
+}
+
+void StatusBar::showHover(bool overPlayable) {
+  message_->setText(overPlayable ? QString() : QString(kNotPlayableHere));
+  message_->adjustSize();
+}
+
+}  // namespace quintara::ui
