@@ -85,7 +85,17 @@ void frmJeuxDePoints::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   // A maximised window becomes a normal window of the largest size.
   if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-    showLargest();
+    QMetaObject::invokeMethod(this, &frmJeuxDePoints::showLargest, Qt::QueuedConnection);
+  }
+}
+
+void frmJeuxDePoints::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Without a window manager nothing holds the window to its smallest size but the window.
+  const QSize least = size().expandedTo(minimumSize());
+  if (least != size()) {
+    QMetaObject::invokeMethod(
+        this, [this, least] { resize(least); }, Qt::QueuedConnection);
   }
 }
 

@@ -40,6 +40,7 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   // Events of the window.

@@ -47,7 +47,13 @@ started=$(date +%s%N)
 "$program" >"$shots/quintara.log" 2>&1 &
 app_pid=$!
 
-window=$(timeout 20 xdotool search --sync --name '^Quintara$' | head -n1)
+window=""
+for _ in $(seq 1000); do
+  window=$(xdotool search --onlyvisible --name '^Quintara$' 2>/dev/null | head -n1 || true)
+  [ -n "$window" ] && break
+  kill -0 "$app_pid" 2>/dev/null || break
+  sleep 0.02
+done
 [ -n "$window" ] || { echo "no window"; cat "$shots/quintara.log"; exit 1; }
 echo "window shown after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 
@@ -76,10 +82,25 @@ for attempt in $(seq 20); do
   echo "attempt $attempt: crossing #$crossing, $reds pure red pixels on the sheet"
   if [ "${crossing:0:6}" = "00FF00" ] && [ "$reds" -gt 0 ]; then
     cp "$shot" "$shots/screen.png"
+    echo "passed: green at the crossing, the computer's red reply on the sheet"
+    # Dragged far too large or too small, the window keeps to its largest and smallest client
+    # widths (800 and 574 pixels), with no window manager to help.
+    for wanted in "1200 800" "200 574"; do
+      set -- $wanted
+      xdotool windowsize "$window" "$1" 300
+      width=0
+      for _ in $(seq 40); do
+        sleep 0.05
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        width=$WIDTH
+        [ "$width" = "$2" ] && break
+      done
+      [ "$width" = "$2" ] || { echo "asked for $1 px wide, the window is $width"; exit 1; }
+      echo "asked for $1 px wide, the window keeps to $width"
+    done
     kill "$app_pid"
     wait "$app_pid" 2>/dev/null || true
     app_pid=""
-    echo "passed: green at the crossing, the computer's red reply on the sheet"
     exit 0
   fi
 done
