@@ -2,14 +2,9 @@
 
 #include "ui/Colours.h"
 #include "ui/Twips.h"
+#include "ui/WindowTexts.h"
 
 namespace quintara::ui {
-namespace {
-
-constexpr const char* kNotPlayableHere = "      Vous survolez une zone non jouable";
-constexpr const char* kLevelPrefix = "Niveau ";
-
-}  // namespace
 
 Bar::Bar(const QString& name, QWidget* parent) : QWidget(parent) {
   setObjectName(name);
@@ -26,7 +21,7 @@ TopBar::TopBar(QWidget* parent) : Bar("TopBar", parent), levelText_(new QLabel(t
 }
 
 void TopBar::showLevel(int level) {
-  levelText_->setText(kLevelPrefix + QString::number(level));
+  levelText_->setText(texts::kLevelPrefix + QString::number(level));
 }
 
 StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new QLabel(this)) {
@@ -37,7 +32,7 @@ StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new Q
 }
 
 void StatusBar::showHover(bool overPlayable) {
-  message_->setText(overPlayable ? QString() : QString(kNotPlayableHere));
+  message_->setText(overPlayable ? QString() : QString(texts::kNotPlayableHere));
   message_->adjustSize();
 }
 

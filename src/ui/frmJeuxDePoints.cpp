@@ -21,7 +21,7 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
       sound_(std::make_unique<SilentPointSound>()),
       boxes_(std::make_unique<QtMessageBoxes>(this)) {
   setObjectName("frmJeuxDePoints");
-  setWindowTitle(texts::kApplicationTitle);
+  setWindowTitle(quintara::texts::kApplicationTitle);
   setCentralWidget(client_);
   client_->setMinimumSize(ClientPixels(kSmallestOuterWidth, kSmallestOuterHeight));
 
