@@ -149,7 +149,7 @@ class MousePlayTest : public QObject {
   }
 
   void theComputersPointGrowsInAndTheChimeStopsWithIt() {
-    WindowHarness harness(200ms);
+    WindowHarness harness(1s);
     harness.ClickAt(IndexOf(5, 8));
     // The game has moved on at once; only the picture is still growing.
     const int reply = FirstComputerPoint(harness.game());
@@ -158,7 +158,7 @@ class MousePlayTest : public QObject {
     QVERIFY(harness.client().sheet().growing());
     QCOMPARE(harness.sounds, QStringList({"play"}));
 
-    QTRY_COMPARE_WITH_TIMEOUT(harness.sounds, QStringList({"play", "stop"}), 2000);
+    QTRY_COMPARE_WITH_TIMEOUT(harness.sounds, QStringList({"play", "stop"}), 5000);
     QVERIFY(!harness.client().sheet().growing());
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(reply)), kPureRed);
     // At its final size (170 twips) the point does not reach the next crossing.
