@@ -6,6 +6,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+namespace quintara::ui {
+
 ChimeSound::ChimeSound(QString wavePath) : wavePath_(std::move(wavePath)) {}
 
 ChimeSound::~ChimeSound() = default;
@@ -28,3 +30,5 @@ void ChimeSound::play() {
 void ChimeSound::stop() {
   if (effect_) effect_->stop();
 }
+
+}  // namespace quintara::ui

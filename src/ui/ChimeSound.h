@@ -7,6 +7,8 @@
 
 class QSoundEffect;
 
+namespace quintara::ui {
+
 // The chime of a computer point: "Chimes.wav" from the program's folder, played without
 // waiting. A missing file or no sound device leaves the game silent, with no message.
 class ChimeSound : public PointSound {
@@ -24,3 +26,5 @@ class ChimeSound : public PointSound {
   QString wavePath_;
   std::unique_ptr<QSoundEffect> effect_;  // made on the first chime, so start-up stays quick
 };
+
+}  // namespace quintara::ui

@@ -1,19 +1,22 @@
 #include "ui/ColourBar.h"
 
-#include <QPainter>
+#include <QWidget>
 
 #include "ui/Twips.h"
 
-ColourBar::ColourBar(QColor colour, QWidget* parent) : QWidget(parent), colour_(colour) {
-  setMinimumHeight(ToPixels(135));
-  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+namespace quintara::ui {
+
+QWidget* NewColourBar(const QString& name, const QColor& colour, QWidget* parent) {
+  auto* bar = new QWidget(parent);
+  bar->setObjectName(name);
+  bar->setAccessibleName(name);
+  bar->setAutoFillBackground(true);
+  QPalette colours = bar->palette();
+  colours.setColor(QPalette::Window, colour);
+  bar->setPalette(colours);
+  bar->setMinimumSize(PixelSize(615, 135));
+  bar->resize(PixelSize(615, 135));
+  return bar;
 }
 
-QSize ColourBar::sizeHint() const {
-  return PixelSize(615, 135);
-}
-
-void ColourBar::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.fillRect(rect(), colour_);
-}
+}  // namespace quintara::ui

@@ -1,17 +1,13 @@
 #pragma once
 
 #include <QColor>
-#include <QWidget>
+#include <QString>
 
-// A small bar of one colour that marks a side: green for the first player, red for the second.
-class ColourBar : public QWidget {
- public:
-  explicit ColourBar(QColor colour, QWidget* parent = nullptr);
-  QSize sizeHint() const override;
+class QWidget;
 
- protected:
-  void paintEvent(QPaintEvent* event) override;
+namespace quintara::ui {
 
- private:
-  QColor colour_;
-};
+// A plain bar of one colour that marks a side: green for the first player, red for the second.
+QWidget* NewColourBar(const QString& name, const QColor& colour, QWidget* parent);
+
+}  // namespace quintara::ui

@@ -7,6 +7,8 @@
 
 #include "game/ScoreFile.h"
 
+namespace quintara::ui {
+
 namespace {
 
 std::string Reason(const char* what, const QString& path, const QString& error) {
@@ -21,11 +23,11 @@ FileScoreStore::FileScoreStore(QString programFolder, QString userDataFolder)
     : programFolder_(std::move(programFolder)), userDataFolder_(std::move(userDataFolder)) {}
 
 QString FileScoreStore::programFile() const {
-  return QDir(programFolder_).filePath(QString::fromUtf8(quintara::kScoreFileName));
+  return QDir(programFolder_).filePath(QString::fromUtf8(kScoreFileName));
 }
 
 QString FileScoreStore::userFile() const {
-  return QDir(userDataFolder_).filePath(QString::fromUtf8(quintara::kScoreFileName));
+  return QDir(userDataFolder_).filePath(QString::fromUtf8(kScoreFileName));
 }
 
 QString FileScoreStore::path() const {
@@ -33,7 +35,7 @@ QString FileScoreStore::path() const {
   return folder.isDir() && folder.isWritable() ? programFile() : userFile();
 }
 
-quintara::ScoreStore::ReadResult FileScoreStore::Read() {
+ScoreStore::ReadResult FileScoreStore::Read() {
   QString file = path();
   // A list left beside a program whose folder has since become read-only is still read.
   if (!QFileInfo::exists(file) && file == userFile() && QFileInfo::exists(programFile())) {
@@ -64,3 +66,5 @@ bool FileScoreStore::Write(const std::string& bytes, std::string& reason) {
   }
   return true;
 }
+
+}  // namespace quintara::ui

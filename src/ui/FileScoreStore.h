@@ -4,11 +4,13 @@
 
 #include "game/ScoreStore.h"
 
+namespace quintara::ui {
+
 // The best-scores file "Les scores": beside the program when its folder can be written (an
 // installed game's folder cannot), otherwise in the user's data folder. A file is replaced
 // whole, through a new file renamed over the old one, so a crash or a full disk never leaves a
 // half-written list.
-class FileScoreStore : public quintara::ScoreStore {
+class FileScoreStore : public ScoreStore {
  public:
   FileScoreStore(QString programFolder, QString userDataFolder);
 
@@ -25,3 +27,5 @@ class FileScoreStore : public quintara::ScoreStore {
   QString programFolder_;
   QString userDataFolder_;
 };
+
+}  // namespace quintara::ui

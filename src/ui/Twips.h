@@ -1,29 +1,50 @@
 #pragma once
 
-#include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QSize>
 
-// The game measures its windows in twips; Qt draws in device-independent pixels and scales them
-// for high-resolution screens.
+namespace quintara::ui {
+
+// The window is laid out in twips; Qt works in device-independent pixels and scales those for
+// high-DPI screens itself.
 inline constexpr int kTwipsPerPixel = 15;
 
+// What the frame round the client area (the area below the menu bar) is taken to add to the
+// outer size. Frame sizes differ between platforms and window managers, so a fixed allowance
+// keeps the shown area's thresholds the program's own.
+inline constexpr int kFrameAllowanceWidth = 120;
+inline constexpr int kFrameAllowanceHeight = 705;
+
+// The client area at the design size, and the smallest outer size the window takes.
+inline constexpr int kDesignClientWidth = 8880;
+inline constexpr int kDesignClientHeight = 5850;
+inline constexpr int kSmallestOuterWidth = 8730;
+inline constexpr int kSmallestOuterHeight = 6540;
+
 constexpr int ToPixels(int twips) {
-  return twips / kTwipsPerPixel;
-}
-constexpr double ToPixelsF(int twips) {
-  return static_cast<double>(twips) / kTwipsPerPixel;
+  // Rounded to the nearest pixel, halves away from zero.
+  return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                    : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 constexpr int ToTwips(int pixels) {
   return pixels * kTwipsPerPixel;
 }
 
-inline QPoint PixelPoint(int xTwips, int yTwips) {
-  return {ToPixels(xTwips), ToPixels(yTwips)};
+inline QRect PixelRect(int left, int top, int width, int height) {
+  return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
-inline QSize PixelSize(int widthTwips, int heightTwips) {
-  return {ToPixels(widthTwips), ToPixels(heightTwips)};
+inline QPoint PixelPoint(int left, int top) { return QPoint(ToPixels(left), ToPixels(top)); }
+inline QSize PixelSize(int width, int height) { return QSize(ToPixels(width), ToPixels(height)); }
+
+// Outer size in twips for a client area in pixels, and back.
+inline QSize OuterTwips(QSize client) {
+  return QSize(ToTwips(client.width()) + kFrameAllowanceWidth,
+               ToTwips(client.height()) + kFrameAllowanceHeight);
 }
-inline QRect PixelRect(int xTwips, int yTwips, int widthTwips, int heightTwips) {
-  return {PixelPoint(xTwips, yTwips), PixelSize(widthTwips, heightTwips)};
+inline QSize ClientPixels(int outerWidth, int outerHeight) {
+  return QSize((outerWidth - kFrameAllowanceWidth) / kTwipsPerPixel,
+               (outerHeight - kFrameAllowanceHeight) / kTwipsPerPixel);
 }
+
+}  // namespace quintara::ui

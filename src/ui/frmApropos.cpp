@@ -7,6 +7,8 @@
 
 #include "ui/Twips.h"
 
+namespace quintara::ui {
+
 namespace {
 
 struct RulesLine {
@@ -90,3 +92,5 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
 void frmApropos::VScroll_Change(int value) {
   panel_->move(0, -ToPixels(value));
 }
+
+}  // namespace quintara::ui

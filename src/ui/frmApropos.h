@@ -5,6 +5,8 @@
 class QScrollBar;
 class QWidget;
 
+namespace quintara::ui {
+
 // The rules window: the rules drawn line by line on a panel taller than the window, moved up
 // and down by a scroll bar.
 class frmApropos : public QDialog {
@@ -22,3 +24,5 @@ class frmApropos : public QDialog {
   QWidget* panel_;
   QScrollBar* scrollBar_;
 };
+
+}  // namespace quintara::ui

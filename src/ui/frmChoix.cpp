@@ -11,8 +11,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "board/Geometry.h"
 #include "game/Texts.h"
 #include "ui/ColourBar.h"
+#include "ui/Colours.h"
+
+namespace quintara::ui {
 
 namespace {
 
@@ -34,15 +38,18 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
   opponentsLayout->addWidget(optJoueur2_[0], 0, 0);
   opponentsLayout->addWidget(optJoueur2_[1], 0, 1);
 
-  txtAdversaires_[0] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName1));
-  txtAdversaires_[1] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName2));
+  txtAdversaires_[0] = new QLineEdit(QString::fromUtf8(texts::kDefaultPlayerName1));
+  txtAdversaires_[1] = new QLineEdit(QString::fromUtf8(texts::kDefaultPlayerName2));
   txtAdversaires_[0]->setAccessibleName(QStringLiteral("Joueur vert"));
   txtAdversaires_[1]->setAccessibleName(QStringLiteral("Joueur rouge"));
   txtAdversaires_[1]->setReadOnly(true);
-  opponentsLayout->addWidget(new ColourBar(QColor(0, 255, 0)), 1, 0);
+  opponentsLayout->addWidget(
+      NewColourBar(QStringLiteral("Joueur vert"), FromRgbNumber(HumanColour), opponents), 1, 0);
   opponentsLayout->addWidget(txtAdversaires_[0], 2, 0);
   opponentsLayout->addWidget(new QLabel(QStringLiteral("contre")), 2, 1, Qt::AlignCenter);
-  opponentsLayout->addWidget(new ColourBar(QColor(255, 0, 0)), 1, 2);
+  opponentsLayout->addWidget(
+      NewColourBar(QStringLiteral("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1,
+      2);
   opponentsLayout->addWidget(txtAdversaires_[1], 2, 2);
   lblJoueur1_ = new QLabel(txtAdversaires_[0]->text());
   lblJoueur1_->setObjectName(QStringLiteral("lblJoueur1"));
@@ -137,3 +144,5 @@ void frmChoix::cmdOk_Click() {
 void frmChoix::cmdAnnuler_Click() {
   reject();
 }
+
+}  // namespace quintara::ui

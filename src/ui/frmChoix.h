@@ -8,6 +8,8 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
+namespace quintara::ui {
+
 // The opponent and level dialog: the computer or a second player, both names, and the
 // computer's level. It lives for the whole run (hidden, not destroyed) and every choice takes
 // effect at once; "Annuler" undoes nothing.
@@ -53,3 +55,5 @@ class frmChoix : public QDialog {
   QLabel* lblJoueur1_;
   int level_ = 1;
 };
+
+}  // namespace quintara::ui

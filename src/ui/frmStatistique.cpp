@@ -8,7 +8,10 @@
 
 #include "game/Game.h"
 #include "ui/ColourBar.h"
+#include "ui/Colours.h"
 #include "ui/Twips.h"
+
+namespace quintara::ui {
 
 namespace {
 
@@ -24,7 +27,7 @@ QLabel* Count(QWidget* parent, const QString& accessibleName) {
 
 }  // namespace
 
-frmStatistique::frmStatistique(const quintara::Game& game, QWidget* parent)
+frmStatistique::frmStatistique(const Game& game, QWidget* parent)
     : QDialog(parent), game_(game) {
   setObjectName(QStringLiteral("frmStatistique"));
   setWindowTitle(QStringLiteral("Quintara"));
@@ -42,8 +45,11 @@ frmStatistique::frmStatistique(const quintara::Game& game, QWidget* parent)
     auto* caption = new QLabel(name, this);
     caption->setAlignment(Qt::AlignCenter);
     levels->addWidget(caption, 0, 2 * level, 1, 2);
-    levels->addWidget(new ColourBar(QColor(0, 255, 0), this), 1, 2 * level);
-    levels->addWidget(new ColourBar(QColor(255, 0, 0), this), 1, 2 * level + 1);
+    levels->addWidget(NewColourBar(name + QStringLiteral(" vert"), FromRgbNumber(HumanColour), this),
+                      1, 2 * level);
+    levels->addWidget(
+        NewColourBar(name + QStringLiteral(" rouge"), FromRgbNumber(ComputerColour), this), 1,
+        2 * level + 1);
     humanWins_[static_cast<std::size_t>(level)] =
         Count(this, name + QStringLiteral(" : parties gagnées par le joueur vert"));
     computerWins_[static_cast<std::size_t>(level)] =
@@ -73,7 +79,7 @@ frmStatistique::frmStatistique(const quintara::Game& game, QWidget* parent)
 }
 
 void frmStatistique::Refresh() {
-  const quintara::MatchStatistics& statistics = game_.statistics();
+  const MatchStatistics& statistics = game_.statistics();
   for (std::size_t level = 1; level <= 4; ++level) {
     humanWins_[level - 1]->setText(QString::number(statistics.HumanWinsAtLevel[level]));
     computerWins_[level - 1]->setText(QString::number(statistics.ComputerWinsAtLevel[level]));
@@ -81,7 +87,9 @@ void frmStatistique::Refresh() {
   points_->setText(QStringLiteral("Vos points pour ce match : ") +
                    QString::number(statistics.MatchPoints));
   // The list's lines end with CR LF; the text box shows one line each.
-  QString text = QString::fromStdString(quintara::BestScoresText(game_.bestScores()));
+  QString text = QString::fromStdString(BestScoresText(game_.bestScores()));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   bestScores_->setPlainText(text);
 }
+
+}  // namespace quintara::ui

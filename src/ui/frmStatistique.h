@@ -10,13 +10,15 @@ namespace quintara {
 class Game;
 }
 
+namespace quintara::ui {
+
 // The statistics window: the running match's games won at each level, the player's points for
 // the match and the three best scores.
 class frmStatistique : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmStatistique(const quintara::Game& game, QWidget* parent = nullptr);
+  explicit frmStatistique(const Game& game, QWidget* parent = nullptr);
 
   // Shows the game's current counts, points and best scores.
   void Refresh();
@@ -24,9 +26,11 @@ class frmStatistique : public QDialog {
   QPlainTextEdit* bestScoresBox() const { return bestScores_; }
 
  private:
-  const quintara::Game& game_;
+  const Game& game_;
   std::array<QLabel*, 4> humanWins_{};
   std::array<QLabel*, 4> computerWins_{};
   QLabel* points_;
   QPlainTextEdit* bestScores_;
 };
+
+}  // namespace quintara::ui

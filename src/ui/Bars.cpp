@@ -1,0 +1,41 @@
+#include "ui/Bars.h"
+
+#include "ui/Colours.h"
+#include "ui/Twips.h"
+#include "ui/WindowTexts.h"
+
+namespace quintara::ui {
+
+Bar::Bar(const QString& name, QWidget* parent) : QWidget(parent) {
+  setObjectName(name);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kWindowBackground);
+  setPalette(colours);
+  // A click on a bar hands the keyboard focus back to the sheet (see ClientArea).
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+TopBar::TopBar(QWidget* parent) : Bar("TopBar", parent), levelText_(new QLabel(this)) {
+  levelText_->setObjectName("levelText");
+  levelText_->setGeometry(PixelRect(840, 120, 6480, 300));
+  showLevel(1);
+}
+
+void TopBar::showLevel(int level) {
+  levelText_->setText(texts::kLevelPrefix + QString::number(level));
+}
+
+StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new QLabel(this)) {
+  message_->setObjectName("hoverMessage");
+  message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  message_->setTextFormat(Qt::PlainText);
+  showHover(false);
+}
+
+void StatusBar::showHover(bool overPlayable) {
+  message_->setText(overPlayable ? QString() : QString(texts::kNotPlayableHere));
+  message_->adjustSize();
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,123 @@
+#include "ui/RightPanel.h"
+
+#include <QPainter>
+
+#include "board/Geometry.h"
+#include "ui/ColourBar.h"
+#include "ui/Colours.h"
+#include "ui/Twips.h"
+
+namespace quintara::ui {
+namespace {
+
+constexpr int kPanelWidth = 1400;
+constexpr int kIndicatorDiameter = 855;
+// The score board keeps the panel's own positions, from this height down.
+constexpr int kScoreBoardTop = 2200;
+constexpr int kScoreBoardHeight = 2400;
+
+QLabel* Count(const QString& name, QWidget* parent, int left, int top) {
+  auto* count = new QLabel("0", parent);
+  count->setObjectName(name);
+  count->setAccessibleName(name);
+  count->setAlignment(Qt::AlignCenter);
+  count->setGeometry(PixelRect(left, top - kScoreBoardTop, 615, 375));
+  QFont font = count->font();
+  font.setPixelSize(ToPixels(300));
+  font.setBold(true);
+  count->setFont(font);
+  return count;
+}
+
+}  // namespace
+
+TurnIndicator::TurnIndicator(QWidget* parent)
+    : QWidget(parent), colour_(FromRgbNumber(HumanColour)) {
+  setObjectName("turnIndicator");
+  setAccessibleName("Indicateur de tour");
+}
+
+void TurnIndicator::showTurn(const QColor& colour, const QString& statusText) {
+  colour_ = colour;
+  setAccessibleDescription(statusText);
+  update();
+}
+
+void TurnIndicator::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(colour_);
+  painter.drawEllipse(QRectF(rect()));
+}
+
+ScoreBoard::ScoreBoard(QWidget* parent) : QWidget(parent) {
+  setObjectName("scoreBoard");
+  setGeometry(PixelRect(0, kScoreBoardTop, kPanelWidth, kScoreBoardHeight));
+  const Row games = AddRow("Parties", 255, 2210, 2520, 2640);
+  greenGames_ = games.greenCount;
+  redGames_ = games.redCount;
+  sets_ = AddRow("Manches", 120, 3750, 4080, 4200);
+  setSetsShown(false);  // until the first set is won
+}
+
+ScoreBoard::Row ScoreBoard::AddRow(const QString& name, int headingLeft, int headingTop,
+                                   int barsTop, int countsTop) {
+  Row row{};
+  row.heading = new QLabel(name, this);
+  row.heading->setObjectName(name);
+  row.heading->move(ToPixels(headingLeft), ToPixels(headingTop - kScoreBoardTop));
+  row.heading->adjustSize();
+  row.greenBar = NewColourBar(name + " vert", FromRgbNumber(HumanColour), this);
+  row.greenBar->setGeometry(PixelRect(0, barsTop - kScoreBoardTop, 615, 135));
+  row.redBar = NewColourBar(name + " rouge", FromRgbNumber(ComputerColour), this);
+  row.redBar->setGeometry(PixelRect(720, barsTop - kScoreBoardTop, 615, 135));
+  row.greenCount = Count(name + " Joueur 1", this, 0, countsTop);
+  row.redCount = Count(name + " Joueur 2", this, 720, countsTop);
+  return row;
+}
+
+void ScoreBoard::showGames(int green, int red) {
+  greenGames_->setNum(green);
+  redGames_->setNum(red);
+}
+
+void ScoreBoard::showSets(int green, int red) {
+  sets_.greenCount->setNum(green);
+  sets_.redCount->setNum(red);
+}
+
+void ScoreBoard::setSetsShown(bool shown) {
+  for (QWidget* part :
+       {static_cast<QWidget*>(sets_.heading), sets_.greenBar, sets_.redBar,
+        static_cast<QWidget*>(sets_.greenCount), static_cast<QWidget*>(sets_.redCount)}) {
+    part->setVisible(shown);
+  }
+}
+
+bool ScoreBoard::setsShown() const {
+  return !sets_.heading->isHidden();
+}
+
+RightPanel::RightPanel(QWidget* parent)
+    : Bar("RightPanel", parent),
+      statusLine_(new QLabel(this)),
+      turnIndicator_(new TurnIndicator(this)),
+      scoreBoard_(new ScoreBoard(this)) {
+  statusLine_->setObjectName("statusLine");
+  statusLine_->setWordWrap(true);
+  statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Three lines of a small font, so that a long turn text stays whole above the indicator.
+  statusLine_->setGeometry(PixelRect(120, 120, 1215, 690));
+  QFont font = statusLine_->font();
+  font.setPixelSize(11);
+  statusLine_->setFont(font);
+  turnIndicator_->setGeometry(PixelRect(240, 840, kIndicatorDiameter, kIndicatorDiameter));
+}
+
+void RightPanel::showTurn(int colour, const QString& statusText) {
+  statusLine_->setText(statusText);
+  turnIndicator_->showTurn(FromRgbNumber(colour), statusText);
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/Bars.h"
+
+namespace quintara::ui {
+
+// The round marker whose colour is the colour of the side to move.
+class TurnIndicator : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TurnIndicator(QWidget* parent);
+  void showTurn(const QColor& colour, const QString& statusText);
+  QColor colour() const { return colour_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QColor colour_;
+};
+
+// The games won by each side ("Parties") and, once the first set is won, the sets
+// ("Manches"): a heading, a green and a red bar, and a count under each bar.
+class ScoreBoard : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ScoreBoard(QWidget* parent);
+  void showGames(int green, int red);
+  void showSets(int green, int red);
+  void setSetsShown(bool shown);
+
+  const QLabel& greenGames() const { return *greenGames_; }
+  const QLabel& redGames() const { return *redGames_; }
+  bool setsShown() const;
+
+ private:
+  struct Row {
+    QLabel* heading;
+    QWidget* greenBar;
+    QWidget* redBar;
+    QLabel* greenCount;
+    QLabel* redCount;
+  };
+  Row AddRow(const QString& name, int headingLeft, int headingTop, int barsTop, int countsTop);
+
+  QLabel* greenGames_;
+  QLabel* redGames_;
+  Row sets_;
+};
+
+// The right-hand panel: the status line, the turn indicator and the score board.
+class RightPanel : public Bar {
+  Q_OBJECT
+
+ public:
+  explicit RightPanel(QWidget* parent);
+  void showTurn(int colour, const QString& statusText);
+
+  const QLabel& statusLine() const { return *statusLine_; }
+  const TurnIndicator& turnIndicator() const { return *turnIndicator_; }
+  ScoreBoard& scoreBoard() { return *scoreBoard_; }
+  const ScoreBoard& scoreBoard() const { return *scoreBoard_; }
+
+ private:
+  QLabel* statusLine_;
+  TurnIndicator* turnIndicator_;
+  ScoreBoard* scoreBoard_;
+};
+
+}  // namespace quintara::ui

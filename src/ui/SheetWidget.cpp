@@ -1,0 +1,210 @@
+#include "ui/SheetWidget.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "board/Geometry.h"
+#include "game/Game.h"
+#include "ui/Colours.h"
+#include "ui/Twips.h"
+
+namespace quintara::ui {
+namespace {
+
+constexpr int kGridLineLength = 12000;
+constexpr int kVerticalGridLines = 48;
+constexpr int kHorizontalGridLines = 32;
+constexpr int kHoverMarkerDiameter = 140;
+constexpr int kHoverMarkerOffset = 80;  // from the hit area's top-left corner
+constexpr int kLargestGrowth = 450;
+constexpr int kCrossHairDiameter = 255;
+constexpr std::chrono::milliseconds kAnimationTick{15};
+
+}  // namespace
+
+SheetWidget::SheetWidget(const Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), hoverIndex_(IndexOf(kFirstPlayableRow, kFirstPlayableColumn)) {
+  setObjectName("txtPion");
+  setAccessibleName("Feuille");
+  setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  animationTimer_.setInterval(kAnimationTick);
+  connect(&animationTimer_, &QTimer::timeout, this, &SheetWidget::advanceGrowths);
+}
+
+int SheetWidget::IntersectionAt(QPointF position) {
+  // Hit areas tile the sheet: each starts 140 twips left of and above its crossing.
+  const double x = position.x() * kTwipsPerPixel + kHitAreaOffset;
+  const double y = position.y() * kTwipsPerPixel + kHitAreaOffset;
+  if (x < 0 || y < 0)
+    return -1;
+  const int column = static_cast<int>(std::floor(x / kGridSpacing));
+  const int row = static_cast<int>(std::floor(y / kGridSpacing));
+  if (column >= kColumns || row >= kRows)
+    return -1;
+  const int index = IndexOf(row, column);
+  return index <= kLastIntersection ? index : -1;
+}
+
+QRect SheetWidget::PointArea(int index) {
+  const int left = CrossingX(index) - kPointOffset;
+  const int top = CrossingY(index) - kPointOffset;
+  return QRect(ToPixels(left) - 2, ToPixels(top) - 2, ToPixels(kLargestGrowth) + 4,
+               ToPixels(kLargestGrowth) + 4);
+}
+
+void SheetWidget::startGrowth(int index) {
+  if (growthDuration_.count() <= 0) {
+    update(PointArea(index));
+    return;
+  }
+  Growth growth{index, {}};
+  growth.clock.start();
+  growths_.push_back(growth);
+  update(PointArea(index));
+  if (!animationTimer_.isActive())
+    animationTimer_.start();
+}
+
+void SheetWidget::cancelGrowths() {
+  if (growths_.empty())
+    return;
+  for (const Growth& growth : growths_) update(PointArea(growth.index));
+  growths_.clear();
+  animationTimer_.stop();
+  emit growthsEnded();
+}
+
+void SheetWidget::advanceGrowths() {
+  const auto finished = [this](const Growth& growth) {
+    return std::chrono::milliseconds(growth.clock.elapsed()) >= growthDuration_;
+  };
+  for (const Growth& growth : growths_) update(PointArea(growth.index));
+  std::erase_if(growths_, finished);
+  if (growths_.empty()) {
+    animationTimer_.stop();
+    emit growthsEnded();
+  }
+}
+
+int SheetWidget::PointSize(int index) const {
+  for (const Growth& growth : growths_) {
+    if (growth.index == index) {
+      return GrowthSizeAt(std::chrono::milliseconds(growth.clock.elapsed()), growthDuration_);
+    }
+  }
+  return kPointDiameter;
+}
+
+void SheetWidget::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), kWindowBackground);
+  painter.setRenderHint(QPainter::Antialiasing);
+
+  // Grid lines in the window text colour, on pixel centres so that they stay crisp.
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+  const auto pixels = [](int twips) { return twips / double(kTwipsPerPixel) + 0.5; };
+  for (int k = 0; k < kVerticalGridLines; ++k) {
+    const double x = pixels(k * kGridSpacing);
+    painter.drawLine(QPointF(x, pixels(0)), QPointF(x, pixels(kGridLineLength)));
+  }
+  for (int k = 0; k < kHorizontalGridLines; ++k) {
+    const double y = pixels(k * kGridSpacing);
+    painter.drawLine(QPointF(pixels(0), y), QPointF(pixels(kGridLineLength), y));
+  }
+
+  // From here on in twips.
+  painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+
+  // Winning lines and frames, in the sheet's line setting (pixels).
+  painter.setBrush(Qt::NoBrush);
+  for (const SheetDrawing& drawing : game_.drawings()) {
+    QPen pen(FromColourNumber(drawing.colourNumber), drawing.width);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    const QPointF from(drawing.x1, drawing.y1);
+    const QPointF to(drawing.x2, drawing.y2);
+    if (drawing.kind == SheetDrawing::Kind::kFrame) {
+      painter.drawRect(QRectF(from, to));
+    } else {
+      painter.drawLine(from, to);
+    }
+  }
+
+  // The hover marker lies beneath the points, so a point is never hidden by it.
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kHoverMarkerColour);
+  painter.drawEllipse(QRectF(HitAreaLeft(hoverIndex_) + kHoverMarkerOffset,
+                             HitAreaTop(hoverIndex_) + kHoverMarkerOffset, kHoverMarkerDiameter,
+                             kHoverMarkerDiameter));
+
+  // The cross-hair `shpViseur`: a ring in the window text colour round its crossing.
+  QPen ring(palette().color(QPalette::WindowText), 1);
+  ring.setCosmetic(true);
+  painter.setPen(ring);
+  painter.setBrush(Qt::NoBrush);
+  const int crossHair = game_.CrossHairIndex();
+  painter.drawEllipse(QPointF(CrossingX(crossHair), CrossingY(crossHair)),
+                      kCrossHairDiameter / 2.0, kCrossHairDiameter / 2.0);
+  painter.setPen(Qt::NoPen);
+
+  const Sheet& sheet = game_.sheet();
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (!sheet.HasPoint(index))
+      continue;
+    const int size = PointSize(index);
+    painter.setBrush(FromRgbNumber(sheet.ColourAt(index)));
+    painter.drawEllipse(
+        QRectF(CrossingX(index) - kPointOffset, CrossingY(index) - kPointOffset, size, size));
+  }
+}
+
+int SheetWidget::PlayableAt(QPointF position) const {
+  const int index = IntersectionAt(position);
+  return index >= 0 && game_.sheet().Playable(index) ? index : -1;
+}
+
+void SheetWidget::mouseMoveEvent(QMouseEvent* event) {
+  const int index = PlayableAt(event->position());
+  if (index >= 0 && index != hoverIndex_) {
+    update(PointArea(hoverIndex_));
+    hoverIndex_ = index;
+    update(PointArea(hoverIndex_));
+  }
+  emit hovered(index >= 0);
+}
+
+void SheetWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    pressedIndex_ = PlayableAt(event->position());
+}
+
+void SheetWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton)
+    return;
+  // A click is a press and a release on the same intersection.
+  const int index = PlayableAt(event->position());
+  const bool clicked = index >= 0 && index == pressedIndex_;
+  pressedIndex_ = -1;
+  if (clicked)
+    emit intersectionClicked(index);
+}
+
+void SheetWidget::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left: emit crossHairKey(kKeyLeft); break;
+    case Qt::Key_Up: emit crossHairKey(kKeyUp); break;
+    case Qt::Key_Right: emit crossHairKey(kKeyRight); break;
+    case Qt::Key_Down: emit crossHairKey(kKeyDown); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit crossHairKey(kKeyEnter); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <chrono>
+#include <vector>
+
+#include "ui/PointGrowth.h"
+
+namespace quintara {
+class Game;
+}
+
+namespace quintara::ui {
+
+// The sheet of squared paper, painted from the game's state: grid lines, winning lines and
+// frames, the hover marker and the points. It lies under the four bars and fills the client
+// area; only playable intersections react to the mouse. It keeps the keyboard focus and
+// receives the cross-hair's keys (the key receiver `txtPion`).
+class SheetWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SheetWidget(const Game& game, QWidget* parent = nullptr);
+
+  // The intersection whose hit area holds a position (pixels in this widget), or -1.
+  static int IntersectionAt(QPointF position);
+
+  // A computer point grows in, from now on, for the growth duration.
+  void startGrowth(int index);
+  // Every growth ends at once (a new sheet).
+  void cancelGrowths();
+  bool growing() const { return !growths_.empty(); }
+  void setGrowthDuration(std::chrono::milliseconds duration) { growthDuration_ = duration; }
+
+  // The intersection the hover marker stands on.
+  int hoverIndex() const { return hoverIndex_; }
+
+  // The area (pixels) a point or the marker may cover at an intersection.
+  static QRect PointArea(int index);
+
+ signals:
+  // A playable intersection was clicked.
+  void intersectionClicked(int index);
+  // The mouse moved over the sheet: over a playable intersection, or elsewhere.
+  void hovered(bool overPlayable);
+  // The last running growth has ended or was cancelled.
+  void growthsEnded();
+  // A key for the cross-hair, as the game numbers it (arrows 37 to 40, Enter 13).
+  void crossHairKey(int keyCode);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  struct Growth {
+    int index;
+    QElapsedTimer clock;
+  };
+
+  int PlayableAt(QPointF position) const;
+  int PointSize(int index) const;
+  void advanceGrowths();
+
+  const Game& game_;
+  int hoverIndex_;
+  int pressedIndex_ = -1;
+  std::vector<Growth> growths_;
+  std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;
+  QTimer animationTimer_;
+};
+
+}  // namespace quintara::ui

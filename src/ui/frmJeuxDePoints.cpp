@@ -1,0 +1,275 @@
+#include "ui/frmJeuxDePoints.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QEvent>
+#include <QMenuBar>
+#include <QScrollBar>
+
+#include "board/ShownArea.h"
+#include "game/Texts.h"
+#include "ui/Bars.h"
+#include "ui/ClientArea.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PointSound.h"
+#include "ui/RightPanel.h"
+#include "ui/SheetWidget.h"
+#include "ui/Twips.h"
+#include "ui/frmApropos.h"
+#include "ui/frmChoix.h"
+#include "ui/frmStatistique.h"
+
+namespace quintara::ui {
+
+frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
+    : QMainWindow(parent),
+      game_(*this, die),
+      client_(new ClientArea(game_, this)),
+      sound_(std::make_unique<SilentPointSound>()),
+      boxes_(std::make_unique<QtMessageBoxes>(this)),
+      choix_(new frmChoix(this)) {
+  setObjectName("frmJeuxDePoints");
+  setWindowTitle(quintara::texts::kApplicationTitle);
+  CreateMenus();
+  setCentralWidget(client_);
+  client_->setMinimumSize(ClientPixels(kSmallestOuterWidth, kSmallestOuterHeight));
+
+  SheetWidget& sheet = client_->sheet();
+  connect(&sheet, &SheetWidget::intersectionClicked, this, &frmJeuxDePoints::lblIntersection_Click);
+  connect(&sheet, &SheetWidget::hovered, &client_->statusBar(), &StatusBar::showHover);
+  connect(&sheet, &SheetWidget::growthsEnded, this, [this] {
+    if (!stopSoundAfterGrowth_)
+      return;
+    stopSoundAfterGrowth_ = false;
+    sound_->stop();
+  });
+  connect(&sheet, &SheetWidget::crossHairKey, this, &frmJeuxDePoints::txtPion_KeyDown);
+  connect(client_, &ClientArea::resized, this, &frmJeuxDePoints::Form_Resize);
+  sheet.setFocus();
+
+  // The dialog's choices take effect at once.
+  connect(choix_, &frmChoix::levelChosen, this, [this](int level) {
+    game_.setLevel(level);
+    refreshBars();
+  });
+  connect(choix_, &frmChoix::opponentChosen, this,
+          [this](bool againstComputer) { game_.setTwoPlayers(!againstComputer); });
+  connect(choix_, &frmChoix::namesChanged, this, [this](const QString& name1, const QString& name2) {
+    game_.setPlayerNames(name1.toStdString(), name2.toStdString());
+  });
+  connect(choix_, &QDialog::accepted, this, [this] {
+    raise();
+    activateWindow();
+  });
+
+  refreshBars();
+  resizeClient(QSize(ToPixels(kDesignClientWidth), ToPixels(kDesignClientHeight)));
+}
+
+frmJeuxDePoints::~frmJeuxDePoints() = default;
+
+void frmJeuxDePoints::setPointSound(std::unique_ptr<PointSound> sound) {
+  sound_ = std::move(sound);
+}
+
+void frmJeuxDePoints::setMessageBoxes(std::unique_ptr<MessageBoxes> boxes) {
+  boxes_ = std::move(boxes);
+}
+
+void frmJeuxDePoints::setScoreStore(std::unique_ptr<ScoreStore> store) {
+  scoreStore_ = std::move(store);
+  game_.setScoreStore(scoreStore_.get());
+}
+
+void frmJeuxDePoints::CreateMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
+  mnuNouvelle_ = file->addAction(QStringLiteral("&Nouvelle feuille"), this,
+                                 &frmJeuxDePoints::mnuNouvelle_Click);
+  mnuChanger_ = file->addAction(QStringLiteral("&Changer de niveau"), this,
+                                &frmJeuxDePoints::mnuChanger_Click);
+  mnuStatistique_ = file->addAction(QStringLiteral("&Statistique"), this,
+                                    &frmJeuxDePoints::mnuStatistique_Click);
+  mnuQuitter_ =
+      file->addAction(QStringLiteral("&Quitter"), this, &frmJeuxDePoints::mnuQuitter_Click);
+
+  QMenu* sounds = menuBar()->addMenu(QStringLiteral("Sons"));
+  auto* soundGroup = new QActionGroup(this);
+  const std::array<QString, 3> soundNames = {QStringLiteral("Son 1"), QStringLiteral("Son 2"),
+                                             QStringLiteral("Désactiver le son")};
+  for (int k = 0; k < 3; ++k) {
+    QAction* item = sounds->addAction(soundNames[static_cast<std::size_t>(k)]);
+    item->setCheckable(true);
+    soundGroup->addAction(item);
+    connect(item, &QAction::triggered, this, [this, k] { mnuSon_Click(k); });
+    mnuSon_[static_cast<std::size_t>(k)] = item;
+  }
+  mnuSon_[0]->setChecked(true);
+  mnuSon_[1]->setEnabled(false);  // cannot be chosen
+
+  mnuApropos_ =
+      menuBar()->addAction(QStringLiteral("&?"), this, &frmJeuxDePoints::mnuApropos_Click);
+}
+
+void frmJeuxDePoints::mnuNouvelle_Click() {
+  game_.mnuNouvelle_Click();
+  refreshBars();
+}
+
+void frmJeuxDePoints::mnuChanger_Click() {
+  const bool goOn = game_.mnuChanger_Click();
+  refreshBars();
+  if (goOn) choix_->exec();
+}
+
+void frmJeuxDePoints::mnuStatistique_Click() { game_.ShowStatistics(); }
+
+void frmJeuxDePoints::mnuQuitter_Click() { quit(); }
+
+void frmJeuxDePoints::mnuSon_Click(int index) { game_.setSoundOn(index == 0); }
+
+void frmJeuxDePoints::mnuApropos_Click() {
+  if (!apropos_) apropos_ = new frmApropos(this);
+  apropos_->scrollBar()->setValue(0);
+  apropos_->exec();
+}
+
+void frmJeuxDePoints::setGrowthDuration(std::chrono::milliseconds duration) {
+  client_->sheet().setGrowthDuration(duration);
+}
+
+void frmJeuxDePoints::resizeClient(QSize pixels) {
+  // Whatever the window adds round the client area (the menu bar) stays as it is.
+  const QSize chrome = size() - client_->size();
+  const QSize added = client_->isVisible()
+                          ? chrome
+                          : QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
+  resize(added + pixels);
+}
+
+void frmJeuxDePoints::Form_Resize() {
+  const QSize outer = OuterTwips(client_->size());
+  if (outer.width() > kLargestOuterWidth || outer.height() > kLargestOuterHeight) {
+    // Once the platform has finished with the size it is handing out now.
+    QMetaObject::invokeMethod(this, &frmJeuxDePoints::showLargest, Qt::QueuedConnection);
+  }
+  // The game caps the size as well, so the shown area is right even before the window has
+  // taken its new size.
+  game_.Form_Resize(outer.width(), outer.height());
+}
+
+void frmJeuxDePoints::showLargest() {
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+  }
+  resizeClient(ClientPixels(kLargestOuterWidth, kLargestOuterHeight));
+}
+
+void frmJeuxDePoints::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximised window becomes a normal window of the largest size.
+  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+    QMetaObject::invokeMethod(this, &frmJeuxDePoints::showLargest, Qt::QueuedConnection);
+  }
+}
+
+void frmJeuxDePoints::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Without a window manager nothing holds the window to its smallest size but the window.
+  const QSize least = size().expandedTo(minimumSize());
+  if (least != size()) {
+    QMetaObject::invokeMethod(
+        this, [this, least] { resize(least); }, Qt::QueuedConnection);
+  }
+}
+
+void frmJeuxDePoints::lblIntersection_Click(int index) {
+  game_.lblIntersection_Click(index);
+  refreshBars();
+}
+
+void frmJeuxDePoints::txtPion_KeyDown(int keyCode) {
+  const int before = game_.CrossHairIndex();
+  game_.txtPion_KeyDown(keyCode);
+  SheetWidget& sheet = client_->sheet();
+  sheet.update(SheetWidget::PointArea(before));
+  sheet.update(SheetWidget::PointArea(game_.CrossHairIndex()));
+  refreshBars();
+}
+
+void frmJeuxDePoints::refreshBars() {
+  client_->topBar().showLevel(game_.level());
+  client_->rightPanel().showTurn(game_.TurnColour(), QString::fromStdString(game_.StatusText()));
+}
+
+void frmJeuxDePoints::pointPlaced(int index, int /*colour*/, bool growing) {
+  SheetWidget& sheet = client_->sheet();
+  if (growing) {
+    sheet.startGrowth(index);
+  } else {
+    sheet.update(SheetWidget::PointArea(index));
+  }
+}
+
+void frmJeuxDePoints::sheetDrawn() {
+  client_->sheet().update();
+}
+
+void frmJeuxDePoints::sheetCleared() {
+  client_->sheet().cancelGrowths();
+  client_->sheet().update();
+}
+
+void frmJeuxDePoints::turnChanged(int colour, const std::string& statusText) {
+  client_->rightPanel().showTurn(colour, QString::fromStdString(statusText));
+}
+
+void frmJeuxDePoints::scoresChanged() {
+  const quintara::ScoreBoard& board = game_.scoreBoard();
+  auto& panel = client_->rightPanel().scoreBoard();
+  panel.showGames(board.HumanGames, board.ComputerGames);
+  panel.showSets(board.HumanSets, board.ComputerSets);
+  panel.setSetsShown(board.SetsShown);
+}
+
+void frmJeuxDePoints::showStatistics() {
+  if (!statistique_) statistique_ = new frmStatistique(game_, this);
+  statistique_->Refresh();
+  repaint();
+  statistique_->exec();
+}
+
+void frmJeuxDePoints::quit() {
+  // Closing the main window ends the program and every other window with it.
+  close();
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void frmJeuxDePoints::showMessage(const std::string& text, const std::string& caption) {
+  // The player sees the sheet as it stands before the box takes the focus.
+  repaint();
+  boxes_->inform(QString::fromStdString(text), QString::fromStdString(caption));
+}
+
+bool frmJeuxDePoints::askYesNo(const std::string& text, const std::string& caption) {
+  repaint();
+  return boxes_->ask(QString::fromStdString(text), QString::fromStdString(caption));
+}
+
+void frmJeuxDePoints::maximise() {
+  showLargest();
+}
+
+void frmJeuxDePoints::PlayPointSound() {
+  sound_->play();
+}
+
+void frmJeuxDePoints::stopPointSound() {
+  // The chime lasts as long as the growth of the point that is showing.
+  if (client_->sheet().growing()) {
+    stopSoundAfterGrowth_ = true;
+  } else {
+    sound_->stop();
+  }
+}
+
+}  // namespace quintara::ui

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <chrono>
+#include <memory>
+
+#include "game/Game.h"
+#include "game/GameView.h"
+
+class QAction;
+
+namespace quintara {
+class DieSource;
+class ScoreStore;
+}
+
+namespace quintara::ui {
+
+class ClientArea;
+class MessageBoxes;
+class PointSound;
+class frmApropos;
+class frmChoix;
+class frmStatistique;
+
+// The main window: the sheet between its four bars. It owns the game, hands it the player's
+// clicks and the window's size, and shows what the game tells it.
+class frmJeuxDePoints : public QMainWindow, private GameView {
+  Q_OBJECT
+
+ public:
+  explicit frmJeuxDePoints(DieSource& die, QWidget* parent = nullptr);
+  ~frmJeuxDePoints() override;
+
+  Game& game() { return game_; }
+  const Game& game() const { return game_; }
+  ClientArea& client() const { return *client_; }
+
+  void setPointSound(std::unique_ptr<PointSound> sound);
+  void setMessageBoxes(std::unique_ptr<MessageBoxes> boxes);
+  // Where the best scores are kept; without one they last for the run only.
+  void setScoreStore(std::unique_ptr<ScoreStore> store);
+  // How long a computer point takes to grow in; 0 shows it at its size at once.
+  void setGrowthDuration(std::chrono::milliseconds duration);
+
+  // Resizes the window so that its client area gets the size (pixels).
+  void resizeClient(QSize pixels);
+
+  // The menu items and the windows they open, for the tests.
+  QAction* mnuNouvelle() const { return mnuNouvelle_; }
+  QAction* mnuChanger() const { return mnuChanger_; }
+  QAction* mnuStatistique() const { return mnuStatistique_; }
+  QAction* mnuQuitter() const { return mnuQuitter_; }
+  QAction* mnuSon(int index) const { return mnuSon_[static_cast<std::size_t>(index)]; }
+  QAction* mnuApropos() const { return mnuApropos_; }
+  frmChoix& choix() const { return *choix_; }
+  // Made when first shown.
+  frmStatistique* statistique() const { return statistique_; }
+  frmApropos* apropos() const { return apropos_; }
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // Events of the window.
+  void Form_Resize();
+  void lblIntersection_Click(int index);
+  void txtPion_KeyDown(int keyCode);
+  void CreateMenus();
+  void mnuNouvelle_Click();
+  void mnuChanger_Click();
+  void mnuStatistique_Click();
+  void mnuQuitter_Click();
+  void mnuSon_Click(int index);
+  void mnuApropos_Click();
+  void showLargest();
+  void refreshBars();
+
+  // What the game tells the window.
+  void pointPlaced(int index, int colour, bool growing) override;
+  void sheetDrawn() override;
+  void sheetCleared() override;
+  void turnChanged(int colour, const std::string& statusText) override;
+  void scoresChanged() override;
+  void showMessage(const std::string& text, const std::string& caption) override;
+  bool askYesNo(const std::string& text, const std::string& caption) override;
+  void maximise() override;
+  void showStatistics() override;
+  void quit() override;
+  void PlayPointSound() override;
+  void stopPointSound() override;
+
+  Game game_;
+  ClientArea* client_;
+  std::unique_ptr<PointSound> sound_;
+  std::unique_ptr<MessageBoxes> boxes_;
+  std::unique_ptr<ScoreStore> scoreStore_;
+  frmChoix* choix_;
+  frmStatistique* statistique_ = nullptr;
+  frmApropos* apropos_ = nullptr;
+  QAction* mnuNouvelle_ = nullptr;
+  QAction* mnuChanger_ = nullptr;
+  QAction* mnuStatistique_ = nullptr;
+  QAction* mnuQuitter_ = nullptr;
+  std::array<QAction*, 3> mnuSon_{};
+  QAction* mnuApropos_ = nullptr;
+  bool stopSoundAfterGrowth_ = false;
+};
+
+}  // namespace quintara::ui

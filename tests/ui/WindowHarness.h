@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "board/Geometry.h"
+#include "support/RecordingView.h"
+#include "ui/ClientArea.h"
+#include "ui/PointSound.h"
+#include "ui/frmJeuxDePoints.h"
+
+namespace quintara::testing {
+
+// Pure colours as the window paints them.
+inline const QColor kPureGreen(0x00, 0xFF, 0x00);
+inline const QColor kPureRed(0xFF, 0x00, 0x00);
+inline const QColor kPureYellow(0xFF, 0xFF, 0x00);
+inline const QColor kBlack(0x00, 0x00, 0x00);
+inline const QColor kDarkGreen(0x00, 0x80, 0x00);
+
+// A chime that notes what it was told.
+class RecordingSound : public ui::PointSound {
+ public:
+  explicit RecordingSound(QStringList& log) : log_(log) {}
+  void play() override { log_ << "play"; }
+  void stop() override { log_ << "stop"; }
+
+ private:
+  QStringList& log_;
+};
+
+// The main window on screen at its design size, with a fixed die, points shown at their size at
+// once and a recording chime.
+class WindowHarness {
+ public:
+  explicit WindowHarness(std::chrono::milliseconds growth = std::chrono::milliseconds(0));
+
+  ui::frmJeuxDePoints& window() { return window_; }
+  Game& game() { return window_.game(); }
+  ui::ClientArea& client() { return window_.client(); }
+
+  // The crossing of an intersection, in client-area pixels.
+  static QPoint Crossing(int index);
+  // The colour of one pixel of the client area as it paints now.
+  QColor PixelAt(QPoint clientPixel);
+  // The first pixel of the colour in a rectangle of the client area, or (-1, -1).
+  QPoint Find(const QColor& colour, const QRect& area);
+
+  // The player's mouse, through the window as the platform delivers it.
+  void Click(QPoint clientPixel);
+  void ClickAt(int index) { Click(Crossing(index)); }
+  void MoveTo(QPoint clientPixel);
+
+  // Resizes the client area and waits until the window has taken a size.
+  void ResizeClient(QSize pixels);
+
+  QStringList sounds;
+
+ private:
+  QPoint InWindow(QPoint clientPixel);
+
+  FixedDie die_{{4}};
+  ui::frmJeuxDePoints window_;
+};
+
+// Answers each modal message box: notes its caption and text, then presses its button (Yes for
+// a question).
+class MessageBoxAnswerer : public QObject {
+  Q_OBJECT
+
+ public:
+  MessageBoxAnswerer();
+  ~MessageBoxAnswerer() override;
+  int count = 0;
+  QString caption;
+  QString text;
+  // Runs as the box shows, before anything else can paint.
+  std::function<void()> whenShown;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QTimer poll_;
+};
+
+}  // namespace quintara::testing
