@@ -19,6 +19,10 @@ WindowHarness::WindowHarness(std::chrono::milliseconds growth) : window_(die_) {
     qFatal("the window did not show");
 }
 
+void WindowHarness::ScriptBoxes() {
+  window_.setMessageBoxes(std::make_unique<ScriptedBoxes>(boxes, answers));
+}
+
 QPoint WindowHarness::Crossing(int index) {
   return QPoint(CrossingX(index) / ui::kTwipsPerPixel, CrossingY(index) / ui::kTwipsPerPixel);
 }

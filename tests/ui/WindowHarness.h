@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QColor>
 #include <QPoint>
 #include <QString>
@@ -12,6 +13,7 @@
 #include "board/Geometry.h"
 #include "support/RecordingView.h"
 #include "ui/ClientArea.h"
+#include "ui/MessageBoxes.h"
 #include "ui/PointSound.h"
 #include "ui/frmJeuxDePoints.h"
 
@@ -34,6 +36,39 @@ class RecordingSound : public ui::PointSound {
  private:
   QStringList& log_;
 };
+
+// The window's questions answered from a script: each question takes the next answer (No when
+// none is left); every box is noted as "caption: text".
+class ScriptedBoxes : public ui::MessageBoxes {
+ public:
+  ScriptedBoxes(QStringList& log, QList<bool>& answers) : log_(log), answers_(answers) {}
+  void inform(const QString& text, const QString& caption) override {
+    log_ << caption + ": " + text;
+  }
+  bool ask(const QString& text, const QString& caption) override {
+    log_ << caption + ": " + text;
+    return !answers_.isEmpty() && answers_.takeFirst();
+  }
+
+ private:
+  QStringList& log_;
+  QList<bool>& answers_;
+};
+
+// Runs `act` on the next modal window of type T that opens (a dialog shown with exec()).
+template <typename T>
+void WhenModal(std::function<void(T*)> act) {
+  auto* poll = new QTimer;
+  poll->setInterval(5);
+  QObject::connect(poll, &QTimer::timeout, [poll, act] {
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    if (modal == nullptr || !modal->isVisible()) return;
+    poll->stop();
+    poll->deleteLater();
+    act(modal);
+  });
+  poll->start();
+}
 
 // The main window on screen at its design size, with a fixed die, points shown at their size at
 // once and a recording chime.
@@ -60,7 +95,12 @@ class WindowHarness {
   // Resizes the client area and waits until the window has taken a size.
   void ResizeClient(QSize pixels);
 
+  // From now on the window's questions are answered from `answers` and noted in `boxes`.
+  void ScriptBoxes();
+
   QStringList sounds;
+  QStringList boxes;
+  QList<bool> answers;
 
  private:
   QPoint InWindow(QPoint clientPixel);
