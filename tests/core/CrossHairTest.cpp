@@ -2,8 +2,7 @@
 
 #include "board/ShownArea.h"
 #include "game/Game.h"
-#include "support/AsciiBoard.h"
-#include "support/RecordingView.h"
+#include "support/GameFixture.h"
 
 namespace quintara {
 namespace {
@@ -13,15 +12,11 @@ using testing::Picture;
 
 const std::string kRefusal = "message ATTENTION !!!: Vous ne pouvez plus jouer ici";
 
-class CrossHair : public ::testing::Test {
+class CrossHair : public testing::GameFixture {
  protected:
   void Press(int key, int times = 1) {
     for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
   }
-
-  testing::RecordingView view;
-  testing::FixedDie die{{6}};
-  Game game{view, die};
 };
 
 TEST_F(CrossHair, StartsAtRow3Column15AndEnterPlaysThere) {

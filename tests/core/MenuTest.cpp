@@ -2,8 +2,7 @@
 
 #include "board/ShownArea.h"
 #include "game/Game.h"
-#include "support/AsciiBoard.h"
-#include "support/RecordingView.h"
+#include "support/GameFixture.h"
 
 namespace quintara {
 namespace {
@@ -18,22 +17,12 @@ const std::string kAskLevel =
     "ask Quintara: Si vous changez de niveau alors que la partie n'est pas terminée le point ira "
     "à Ordinateur. Voulez vous tout de même changer de niveau?";
 
-class Menus : public ::testing::Test {
+class Menus : public testing::GameFixture {
  protected:
   Menus() { game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight); }
 
   // A game under way: the human has played and the computer has answered.
   void GameUnderWay() { game.lblIntersection_Click(At(8, 8)); }
-
-  int Points() const {
-    int count = 0;
-    for (int index = 0; index <= kLastPointRecord; ++index) count += game.sheet().HasPoint(index);
-    return count;
-  }
-
-  testing::RecordingView view;
-  testing::FixedDie die{{6}};
-  Game game{view, die};
 };
 
 TEST_F(Menus, NewSheetInARunningGameAsksAndNoChangesNothing) {
@@ -56,7 +45,7 @@ TEST_F(Menus, NewSheetInARunningGameAnsweredYesGivesTheGameToRed) {
 }
 
 TEST_F(Menus, NewSheetAsksNothingRightAfterTheComputerWonAndKeepsTheScores) {
-  testing::SetUp(game.editSheet(), game.editState(), Picture{10, 4, {"X O O O O . . X"}});
+  Lay(Picture{10, 4, {"X O O O O . . X"}});
   game.lblIntersection_Click(At(10, 10));
   ASSERT_EQ(game.scoreBoard().ComputerGames, 1);
   game.mnuNouvelle_Click();
@@ -66,7 +55,7 @@ TEST_F(Menus, NewSheetAsksNothingRightAfterTheComputerWonAndKeepsTheScores) {
 }
 
 TEST_F(Menus, AfterTheHumansWinTheComputersOpeningPointIsARunningGame) {
-  testing::SetUp(game.editSheet(), game.editState(), Picture{5, 5, {"X X X X .", "O O O . ."}});
+  Lay(Picture{5, 5, {"X X X X .", "O O O . ."}});
   game.lblIntersection_Click(At(5, 9));
   ASSERT_EQ(game.scoreBoard().HumanGames, 1);
   view.answers = {false};

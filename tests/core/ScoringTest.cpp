@@ -3,9 +3,8 @@
 #include "board/ShownArea.h"
 #include "game/Game.h"
 #include "game/ScoreFile.h"
-#include "support/AsciiBoard.h"
+#include "support/GameFixture.h"
 #include "support/MemoryScoreStore.h"
-#include "support/RecordingView.h"
 
 namespace quintara {
 namespace {
@@ -16,7 +15,7 @@ using testing::Picture;
 constexpr bool kGreen = false;
 constexpr bool kRed = true;
 
-class Scoring : public ::testing::Test {
+class Scoring : public testing::GameFixture {
  protected:
   Scoring() {
     game.setScoreStore(&store);
@@ -52,10 +51,7 @@ class Scoring : public ::testing::Test {
 
   const ScoreBoard& board() const { return game.scoreBoard(); }
 
-  testing::RecordingView view;
-  testing::FixedDie die{{6}};
   testing::MemoryScoreStore store;
-  Game game{view, die};
 };
 
 TEST_F(Scoring, FiveGamesWinASetAndTheSetsPartAppears) {
@@ -252,7 +248,7 @@ TEST_F(Scoring, BetweenTwoPlayersANewMatchOpensNoComputerPoint) {
 TEST_F(Scoring, TheHumansMatchWinningPointLeavesTheNewMatchsOpeningPointInItsBox) {
   view.answers = {true};
   Win(kGreen, 14, 1);
-  testing::SetUp(game.editSheet(), game.editState(), Picture{15, 15, {"X X X X .", "O O O . ."}});
+  Lay(Picture{15, 15, {"X X X X .", "O O O . ."}});
   game.lblIntersection_Click(At(15, 19));
   ASSERT_EQ(board().HumanSets, 0);
   // The computer opened the new match; its point starts the new game's box and is framed with it.

@@ -2,8 +2,7 @@
 
 #include "board/ShownArea.h"
 #include "game/Game.h"
-#include "support/AsciiBoard.h"
-#include "support/RecordingView.h"
+#include "support/GameFixture.h"
 
 namespace quintara {
 namespace {
@@ -55,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         WidthCase{11235, 26}, WidthCase{11245, 27}, WidthCase{11595, 27}, WidthCase{11605, 28},
         WidthCase{11945, 28}, WidthCase{11954, 0}, WidthCase{11955, 29}, WidthCase{12120, 29}));
 
-class ShownAreaOfTheGame : public ::testing::Test {
+class ShownAreaOfTheGame : public testing::GameFixture {
  protected:
   // Playable exactly inside rows 2..RowMax and columns 2..ColMax, outside closed zones.
   void ExpectPlayableOnlyInsideShownArea(const std::string& when) {
@@ -68,10 +67,6 @@ class ShownAreaOfTheGame : public ::testing::Test {
           << when << ", index " << index;
     }
   }
-
-  testing::RecordingView view;
-  testing::FixedDie die{{6}};
-  Game game{view, die};
 };
 
 TEST_F(ShownAreaOfTheGame, DesignSizeShowsRowsTo15AndColumnsTo20) {

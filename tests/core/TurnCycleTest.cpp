@@ -3,8 +3,7 @@
 #include "board/ShownArea.h"
 #include "game/Game.h"
 #include "game/Texts.h"
-#include "support/AsciiBoard.h"
-#include "support/RecordingView.h"
+#include "support/GameFixture.h"
 
 namespace quintara {
 namespace {
@@ -19,20 +18,9 @@ const std::string kSheetTooSmall =
     "message Quintara: Ordinateur constate que l'espace de jeu est devenu trop petit. Il va donc "
     "changer de feuille";
 
-class TurnCycle : public ::testing::Test {
+class TurnCycle : public testing::GameFixture {
  protected:
   TurnCycle() { game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight); }
-
-  void Lay(const Picture& picture) { testing::SetUp(game.editSheet(), game.editState(), picture); }
-  int PointsOnSheet() const {
-    int count = 0;
-    for (int index = 0; index <= kLastPointRecord; ++index) count += game.sheet().HasPoint(index);
-    return count;
-  }
-
-  testing::RecordingView view;
-  testing::FixedDie die{{6}};
-  Game game{view, die};
 };
 
 TEST_F(TurnCycle, StartsWithTheHumanToMove) {
@@ -82,10 +70,10 @@ class RefusedClick : public TurnCycle, public ::testing::WithParamInterface<Refu
 TEST_P(RefusedClick, ShowsTheWarningAndChangesNothing) {
   Lay(GetParam().picture);
   game.Form_Resize(9000, 6555);  // rows to 15, columns to 20
-  const int before = PointsOnSheet();
+  const int before = Points();
   game.lblIntersection_Click(GetParam().index);
   EXPECT_EQ(view.events, (std::vector<std::string>{kRefusal}));
-  EXPECT_EQ(PointsOnSheet(), before);
+  EXPECT_EQ(Points(), before);
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 

@@ -49,6 +49,12 @@ void SetUp(Sheet& sheet, GameState& state, const Picture& picture) {
   });
 }
 
+int CountPoints(const Sheet& sheet) {
+  int count = 0;
+  for (int index = 0; index <= kLastPointRecord; ++index) count += sheet.HasPoint(index);
+  return count;
+}
+
 std::string Show(const Sheet& sheet, int row, int column, int rows, int columns) {
   std::string out;
   for (int r = row; r < row + rows; ++r) {

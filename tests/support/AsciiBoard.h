@@ -33,6 +33,9 @@ constexpr int At(int row, int column) {
   return IndexOf(row, column);
 }
 
+// How many intersections hold a point.
+int CountPoints(const Sheet& sheet);
+
 // The picture of a rectangle of the sheet, in the same letters (blank-separated), for messages.
 std::string Show(const Sheet& sheet, int row, int column, int rows, int columns);
 

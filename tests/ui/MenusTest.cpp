@@ -31,14 +31,6 @@ const QString kAskLevel =
     "Ordinateur. Voulez vous tout de même changer de niveau?";
 const QString kRefusal = "ATTENTION !!!: Vous ne pouvez plus jouer ici";
 
-int PointsOnSheet(const Game& game) {
-  int count = 0;
-  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    count += game.sheet().HasPoint(index);
-  }
-  return count;
-}
-
 QStringList Texts(const QList<QAction*>& actions) {
   QStringList texts;
   for (const QAction* action : actions) {
@@ -99,11 +91,11 @@ class MenusTest : public QObject {
     harness.answers = {false};
     harness.window().mnuNouvelle()->trigger();
     QCOMPARE(harness.boxes, QStringList{kAskSheet});
-    QCOMPARE(PointsOnSheet(harness.game()), 2);
+    QCOMPARE(CountPoints(harness.game().sheet()), 2);
 
     harness.answers = {true};
     harness.window().mnuNouvelle()->trigger();
-    QCOMPARE(PointsOnSheet(harness.game()), 0);
+    QCOMPARE(CountPoints(harness.game().sheet()), 0);
     // Giving up counts the game for red.
     QCOMPARE(harness.window().client().rightPanel().scoreBoard().redGames().text(), QString("1"));
     QVERIFY(harness.PixelAt(WindowHarness::Crossing(IndexOf(5, 5))) != kPureGreen);
@@ -117,7 +109,7 @@ class MenusTest : public QObject {
     harness.answers = {false};
     harness.window().mnuChanger()->trigger();
     QCOMPARE(harness.boxes, QStringList{kAskLevel});
-    QCOMPARE(PointsOnSheet(harness.game()), 2);
+    QCOMPARE(CountPoints(harness.game().sheet()), 2);
 
     harness.answers = {true};
     QString caption;
@@ -130,7 +122,7 @@ class MenusTest : public QObject {
     });
     harness.window().mnuChanger()->trigger();
     QCOMPARE(caption, QString("Quintara version 2"));
-    QCOMPARE(PointsOnSheet(harness.game()), 0);
+    QCOMPARE(CountPoints(harness.game().sheet()), 0);
     // Chosen in the dialog, kept after "Annuler".
     QCOMPARE(harness.game().level(), 3);
     QCOMPARE(harness.client().topBar().levelText().text(), QString("Niveau 3"));
