@@ -3,6 +3,7 @@
 #include <array>
 
 #include "opponent/Pattern.h"
+#include "opponent/RuleReading.h"
 
 namespace quintara {
 namespace {
@@ -50,14 +51,14 @@ bool Holds(const Checks& checks, const LineReader& line) {
 }
 
 // The eight shapes; `*` is the target and must hold no point.
-constexpr Pattern kShape1 = CompilePattern(".*[O]OOX");
-constexpr Pattern kShape2 = CompilePattern(".[O]O*OX");
-constexpr Pattern kShape3 = CompilePattern("X[O]O*O.");
-constexpr Pattern kShape4 = CompilePattern(".[O]*OOX");
-constexpr Pattern kShape5 = CompilePattern("X[O]*OO.");
-constexpr Pattern kShape6 = CompilePattern("X[O]OO*");
-constexpr Pattern kShape7 = CompilePattern("XOO[O]*.");
-constexpr Pattern kShape8 = CompilePattern("*OO[O]X");
+constexpr Pattern kShape1 = CompileRule(".*[O]OOX");
+constexpr Pattern kShape2 = CompileRule(".[O]O*OX");
+constexpr Pattern kShape3 = CompileRule("X[O]O*O.");
+constexpr Pattern kShape4 = CompileRule(".[O]*OOX");
+constexpr Pattern kShape5 = CompileRule("X[O]*OO.");
+constexpr Pattern kShape6 = CompileRule("X[O]OO*");
+constexpr Pattern kShape7 = CompileRule("XOO[O]*.");
+constexpr Pattern kShape8 = CompileRule("*OO[O]X");
 
 struct ExtendRule {
   int rule;  // its number among the eight shapes
@@ -71,6 +72,7 @@ struct ExtendRule {
 constexpr bool kAllLevels = false;
 constexpr bool kLevel4 = true;
 
+// clang-format off
 constexpr std::array<ExtendRule, 32> kExtendRules = {{
     // Horizontal
     {1, kHorizontal, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
@@ -112,22 +114,45 @@ constexpr std::array<ExtendRule, 32> kExtendRules = {{
     {7, kDownLeft, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
     {8, kDownLeft, kShape8, kAllLevels, All(NoPoint(-4)), All(Playable(-4), NotX(-4))},
 }};
+// clang-format on
 
+// The table holds the rules of one direction together, eight by eight.
+consteval bool GroupedByDirection() {
+  for (std::size_t i = 0; i < kExtendRules.size(); ++i) {
+    if (kExtendRules[i].step != kExtendRules[i - i % 8].step) return false;
+  }
+  return true;
+}
+static_assert(GroupedByDirection());
+
+consteval std::array<unsigned, 32> RuleKeys() {
+  std::array<unsigned, 32> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = KeyBit(kExtendRules[i].trigger);
+  return keys;
+}
+constexpr std::array<unsigned, 32> kRuleKeys = RuleKeys();
+constexpr unsigned kKeyPlaces =
+    KeyPlaces(kExtendRules, [](const ExtendRule& rule) { return rule.trigger; });
+
+bool TriggerHolds(const ExtendRule& rule, const LineReader& line, int level) {
+  if (rule.level4Only && level != 4) return false;
+  return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
+}
+
+// The chain of the 32 rules for one anchor; a rule whose key place holds no own point cannot
+// hold and is passed over (see RuleReading.h).
 void RunChainFor(Turn& turn, int anchor) {
-  const auto reader = [&](const ExtendRule& rule) {
-    return LineReader(turn.sheet, anchor, rule.step, ComputerColour);
-  };
-  RunChain(
-      kExtendRules,
-      [&](const ExtendRule& rule) {
-        if (rule.level4Only && turn.level != 4) return false;
-        const LineReader line = reader(rule);
-        return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
-      },
-      [&](const ExtendRule& rule) {
-        const LineReader line = reader(rule);
-        if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
-      });
+  for (std::size_t first = 0; first < kExtendRules.size(); first += 8) {
+    const LineReader line(turn.sheet, anchor, kExtendRules[first].step, ComputerColour);
+    const unsigned ownKeys = OwnAt(line, kKeyPlaces);
+    if (ownKeys == 0) continue;
+    for (std::size_t i = first; i < first + 8; ++i) {
+      const ExtendRule& rule = kExtendRules[i];
+      if ((ownKeys & kRuleKeys[i]) == 0 || !TriggerHolds(rule, line, turn.level)) continue;
+      if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
+      return;  // the first rule whose trigger holds ends the chain
+    }
+  }
 }
 
 }  // namespace
