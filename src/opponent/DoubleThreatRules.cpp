@@ -17,23 +17,23 @@ struct Trigger {
   std::optional<int> closedEnd;
   int C1;
   std::optional<int> C2;
-  unsigned key = 0;  // filled by Keyed
+  unsigned key = 0;  // filled by WithKeys
 };
 
 template <std::size_t N>
-consteval std::array<Trigger, N> Keyed(std::array<Trigger, N> triggers) {
+consteval std::array<Trigger, N> WithKeys(std::array<Trigger, N> triggers) {
   for (Trigger& trigger : triggers) trigger.key = KeyBit(trigger.pattern);
   return triggers;
 }
 
-constexpr std::array<Trigger, 4> kMode2Triggers = Keyed<4>({{
+constexpr std::array<Trigger, 4> kMode2Triggers = WithKeys<4>({{
     {CompileRule("-.O[O].-"), {}, +1, +2},
     {CompileRule("..[O].O."), {}, +1, {}},
     {CompileRule("..[O]O.-"), {}, -1, -2},
     {CompileRule(".[O].O-"), {}, -1, -2},
 }});
 
-constexpr std::array<Trigger, 2> kMode3Triggers = Keyed<2>({{
+constexpr std::array<Trigger, 2> kMode3Triggers = WithKeys<2>({{
     {CompileRule("?OO[O].-"), -3, +1, +2},
     {CompileRule("-.[O]OO?"), +3, -1, -2},
 }});
