@@ -27,7 +27,8 @@ consteval Pattern CompileRule(std::string_view text) {
     for (int i = 0; i < pattern.count; ++i) {
       const PatternPlace& place = pattern.places[static_cast<std::size_t>(i)];
       const bool isPoint = place.letter == 'O' || place.letter == 'X';
-      if (isPoint == points) ordered.places[static_cast<std::size_t>(next++)] = place;
+      if (isPoint == points)
+        ordered.places[static_cast<std::size_t>(next++)] = place;
     }
   }
   return ordered;
@@ -35,7 +36,9 @@ consteval Pattern CompileRule(std::string_view text) {
 
 // Places up to four steps from the reference, as bits (bit k + 4 for k steps).
 inline constexpr int kKeyReach = 4;
-constexpr unsigned PlaceBit(int k) { return 1u << (k + kKeyReach); }
+constexpr unsigned PlaceBit(int k) {
+  return 1u << (k + kKeyReach);
+}
 
 consteval unsigned KeyBit(const Pattern& pattern) {
   int key = 0;
@@ -47,7 +50,8 @@ consteval unsigned KeyBit(const Pattern& pattern) {
       key = place.offset;
     }
   }
-  if (key == 0) pattern_detail::BadPattern();  // no own point to key the pattern on
+  if (key == 0)
+    pattern_detail::BadPattern();  // no own point to key the pattern on
   return PlaceBit(key);
 }
 
@@ -64,7 +68,8 @@ inline unsigned OwnAt(const LineReader& line, unsigned places) {
   unsigned own = 0;
   for (unsigned rest = places; rest != 0; rest &= rest - 1) {
     const int k = std::countr_zero(rest) - kKeyReach;
-    if (line.Own(k)) own |= PlaceBit(k);
+    if (line.Own(k))
+      own |= PlaceBit(k);
   }
   return own;
 }

@@ -12,7 +12,8 @@ namespace quintara::testing {
 namespace {
 
 std::string Where(int index) {
-  if (index == 0) return "nothing";
+  if (index == 0)
+    return "nothing";
   return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
 }
 
@@ -31,7 +32,8 @@ const Picture kHumansLastPointFarAway{18, 20, {"X"}};
 // The human's three, closed by a computer point, and a split pair of the human across its free
 // end: on (10, 13) the human would make two threats at once (mode 3 over the human's points,
 // step 7). Mode 2 (step 11) finds nothing there.
-const Picture kHumansClosedThree{7, 8,
+const Picture kHumansClosedThree{7,
+                                 8,
                                  {". . . . . . . .",  //
                                   ". . . . . X . .",  //
                                   ". . . . . . . .",  //
@@ -53,7 +55,8 @@ TEST(CascadeLevels, DoubleThreatRulesOverTheHumansPointsFromLevel2) {
 // game across its free end (family H, which tests no playability): mode 3 over the computer's
 // points (step 3) makes two threats on (10, 9). The human's single point gives
 // ExtendOwnLineRules no anchor.
-const Picture kComputersClosedThree{8, 7,
+const Picture kComputersClosedThree{8,
+                                    7,
                                     {". . . . . . . .",  //
                                      ". . o . . . . .",  //
                                      ". . . O O O x .",  //
@@ -101,7 +104,8 @@ TEST(CascadeLevels, ExtendOwnLineRulesAtStep5) {
 
 // An open pair of the human whose left end (12, 9) gives the computer an open two: mode 21
 // (step 13, level 4) would block it there.
-const Picture kHumansOpenPair{11, 8,
+const Picture kHumansOpenPair{11,
+                              8,
                               {". O . . . .",  //
                                ". . X X . ."}};
 constexpr int kBlockedPair = At(12, 9);

@@ -23,7 +23,8 @@ struct Case {
 };
 
 std::string Where(int index) {
-  if (index == 0) return "nothing";
+  if (index == 0)
+    return "nothing";
   return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
 }
 
@@ -68,70 +69,100 @@ TEST(DoubleThreatRules, WorkedExampleInEitherColour) {
 TEST(DoubleThreatRules, TriggersOfModes2And3) {
   CheckAll({
       {"mode 2, first trigger: C1",
-       {8, 7, {". . . . . . .",  //
-               ". . . . O . .",  //
-               ". . . . O . .",  //
-               ". . O @ * . ."}},
+       {8,
+        7,
+        {". . . . . . .",  //
+         ". . . . O . .",  //
+         ". . . . O . .",  //
+         ". . O @ * . ."}},
        2},
       {"mode 2, first trigger: C2 when C1 offers no line",
-       {8, 7, {". . . . . O .",  //
-               ". . . . . O .",  //
-               ". . O @ . * ."}},
+       {8,
+        7,
+        {". . . . . O .",  //
+         ". . . . . O .",  //
+         ". . O @ . * ."}},
        2},
       {"mode 2, second trigger: the gap",
-       {8, 7, {". . . . O . .",  //
-               ". . . . O . .",  //
-               ". . . @ * O ."}},
+       {8,
+        7,
+        {". . . . O . .",  //
+         ". . . . O . .",  //
+         ". . . @ * O ."}},
        2},
       {"mode 2, second trigger only offers the gap, not A-s",
-       {8, 7, {". . O . . . .",  //
-               ". . O . . . .",  //
-               ". . . @ . O ."}},
+       {8,
+        7,
+        {". . O . . . .",  //
+         ". . O . . . .",  //
+         ". . . @ . O ."}},
        2},
       {"mode 2, third trigger: C1 = A-s",
-       {8, 7, {". . O . . . .",  //
-               ". . O . . . .",  //
-               ". . * @ O . ."}},
+       {8,
+        7,
+        {". . O . . . .",  //
+         ". . O . . . .",  //
+         ". . * @ O . ."}},
        2},
       {"mode 2, fourth trigger when the second fails on an X at A-2s",
-       {8, 7, {". . O . . . .",  //
-               ". . O . . . .",  //
-               ". X * @ . O ."}},
+       {8,
+        7,
+        {". . O . . . .",  //
+         ". . O . . . .",  //
+         ". X * @ . O ."}},
        2},
       {"mode 3, first trigger closed by an X point",
-       {8, 6, {". . . . . O .",  //
-               ". . . . . O .",  //
-               ". X O O @ * ."}},
+       {8,
+        6,
+        {". . . . . O .",  //
+         ". . . . . O .",  //
+         ". X O O @ * ."}},
        3},
       {"mode 3, first trigger closed by an unplayable place",
-       {8, 6, {". . . . . O .",  //
-               ". . . . . O .",  //
-               ". # O O @ * ."}},
+       {8,
+        6,
+        {". . . . . O .",  //
+         ". . . . . O .",  //
+         ". # O O @ * ."}},
        3},
       {"mode 3, first trigger with a free end: nothing",
-       {8, 6, {". . . . . O .",  //
-               ". . . . . O .",  //
-               ". . O O @ . ."}},
+       {8,
+        6,
+        {". . . . . O .",  //
+         ". . . . . O .",  //
+         ". . O O @ . ."}},
        3},
       {"mode 3, second trigger closed by an X point",
-       {8, 7, {". . O . . . .",  //
-               ". . O . . . .",  //
-               ". . * @ O O X"}},
+       {8,
+        7,
+        {". . O . . . .",  //
+         ". . O . . . .",  //
+         ". . * @ O O X"}},
        3},
       {"mode 3 at level 2",
-       {8, 6, {". . . . . O .",  //
-               ". . . . . O .",  //
-               ". X O O @ * ."}},
-       3, ComputerColour, 2},
+       {8,
+        6,
+        {". . . . . O .",  //
+         ". . . . . O .",  //
+         ". X O O @ * ."}},
+       3,
+       ComputerColour,
+       2},
       {"mode 3 at level 1: nothing",
-       {8, 6, {". . . . . O .",  //
-               ". . . . . O .",  //
-               ". X O O @ . ."}},
-       3, ComputerColour, 1},
+       {8,
+        6,
+        {". . . . . O .",  //
+         ". . . . . O .",  //
+         ". X O O @ . ."}},
+       3,
+       ComputerColour,
+       1},
       {"a mode other than 2, 3 or 21: nothing",
-       {8, 7, {". . . . O . .",  //
-               ". . . . O . .",  //
-               ". . O @ . . ."}},
+       {8,
+        7,
+        {". . . . O . .",  //
+         ". . . . O . .",  //
+         ". . O @ . . ."}},
        5},
   });
 }
@@ -139,18 +170,22 @@ TEST(DoubleThreatRules, TriggersOfModes2And3) {
 TEST(DoubleThreatRules, TriggerDirectionIsSkipped) {
   CheckAll({
       {"a vertical two: its candidates complete only vertical lines, nothing",
-       {8, 6, {". . . . . . .",  //
-               ". . . . O . .",  //
-               ". . . . @ . .",  //
-               ". . . . . . .",  //
-               ". . . . . . ."}},
+       {8,
+        6,
+        {". . . . . . .",  //
+         ". . . . O . .",  //
+         ". . . . @ . .",  //
+         ". . . . . . .",  //
+         ". . . . . . ."}},
        2},
       {"the same candidate taken through a horizontal line",
-       {8, 6, {". . . . . . .",  //
-               ". . . . O . .",  //
-               ". . . . @ . .",  //
-               ". . O O * . .",  //
-               ". . . . . . ."}},
+       {8,
+        6,
+        {". . . . . . .",  //
+         ". . . . O . .",  //
+         ". . . . @ . .",  //
+         ". . O O * . .",  //
+         ". . . . . . ."}},
        2},
   });
 }
@@ -160,9 +195,11 @@ TEST(DoubleThreatRules, TriggerDirectionIsSkipped) {
 TEST(DoubleThreatRules, ThreeRulesFamilies) {
   const auto family = [](const std::string& name, const std::string& row11) {
     return Case{name,
-                {9, 6, {". . . . O . . . .",  //
-                        ". . . . @ . . . .",  //
-                        row11}},
+                {9,
+                 6,
+                 {". . . . O . . . .",  //
+                  ". . . . @ . . . .",  //
+                  row11}},
                 2};
   };
   CheckAll({
@@ -180,14 +217,18 @@ TEST(DoubleThreatRules, ThreeRulesFamilies) {
       family("I with a closed point", ". . o . * o . . ."),
       // A tests playability: its closed point stops it.
       {"A with a closed point: nothing",
-       {9, 6, {". . . . O . . . .",  //
-               ". . . . @ . . . .",  //
-               ". . O o . . . . ."}},
+       {9,
+        6,
+        {". . . . O . . . .",  //
+         ". . . . @ . . . .",  //
+         ". . O o . . . . ."}},
        2},
       {"a line of the other side: nothing",
-       {9, 6, {". . . . O . . . .",  //
-               ". . . . @ . . . .",  //
-               ". . X X . . . . ."}},
+       {9,
+        6,
+        {". . . . O . . . .",  //
+         ". . . . @ . . . .",  //
+         ". . X X . . . . ."}},
        2},
   });
 }
@@ -197,31 +238,37 @@ TEST(DoubleThreatRules, FirstMatchingRuleDecides) {
       // Rule 1 (A down-left) holds through a closed point and fails its playability test;
       // rule 3 (A vertical) would pass but is not tried.
       {"A down-left before A vertical: nothing",
-       {7, 8, {". . . . . . .",  //
-               ". . . . O . O",  //
-               ". . . . O o .",  //
-               ". . O @ . . .",  //
-               ". . . . . . ."}},
+       {7,
+        8,
+        {". . . . . . .",  //
+         ". . . . O . O",  //
+         ". . . . O o .",  //
+         ". . O @ . . .",  //
+         ". . . . . . ."}},
        2},
       // In family G the vertical rule comes before the down-left one.
       {"G vertical before G down-left",
-       {7, 8, {". . . . . . .",  //
-               ". . . . . . .",  //
-               ". . . . O o .",  //
-               ". . O @ * . .",  //
-               ". . . o O . .",  //
-               ". . . . . . ."}},
+       {7,
+        8,
+        {". . . . . . .",  //
+         ". . . . . . .",  //
+         ". . . . O o .",  //
+         ". . O @ * . .",  //
+         ". . . o O . .",  //
+         ". . . . . . ."}},
        2},
   });
 }
 
 TEST(DoubleThreatRules, CandidatesInTurn) {
   Case refused{"C1 refused (closed): C2 is examined",
-               {7, 8, {". . . . . . .",  //
-                       ". . . . O O .",  //
-                       ". . . . O O .",  //
-                       ". . O @ # * .",  //
-                       ". . . . . . ."}},
+               {7,
+                8,
+                {". . . . . . .",  //
+                 ". . . . O O .",  //
+                 ". . . . O O .",  //
+                 ". . O @ # * .",  //
+                 ". . . . . . ."}},
                2};
   Check(refused);
   TurnFixture f;

@@ -22,7 +22,8 @@ struct Case {
 };
 
 std::string Where(int index) {
-  if (index == 0) return "nothing";
+  if (index == 0)
+    return "nothing";
   return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
 }
 
@@ -36,9 +37,8 @@ void Check(const Case& c) {
         c.humanMoveNumber >= 0 ? c.humanMoveNumber : f.state.ComputerMoves.Count() + 1;
     Turn turn = f.MakeTurn(level, humanMoveNumber);
     ExtendOwnLineRules(turn);
-    EXPECT_EQ(Where(f.Placed()), Where(marked.expected))
-        << Show(f.sheet, c.picture.row, c.picture.column, static_cast<int>(c.picture.lines.size()),
-                9);
+    EXPECT_EQ(Where(f.Placed()), Where(marked.expected)) << Show(
+        f.sheet, c.picture.row, c.picture.column, static_cast<int>(c.picture.lines.size()), 9);
   }
 }
 
@@ -53,21 +53,25 @@ TEST(ExtendOwnLineRules, Rule1AndTheEndOfItsChain) {
       // Only the first computer point is an anchor. Its horizontal rule 1 holds and fails its
       // extra test, so its vertical rule 1 is never tried.
       {"rule 1 ends the chain before a vertical rule",
-       {8, 8, {". . . . . .",  //
-               ". . . . . .",  //
-               "# . O O O X",  //
-               ". . O . . .",  //
-               ". . O . . .",  //
-               ". . X . . ."}},
+       {8,
+        8,
+        {". . . . . .",  //
+         ". . . . . .",  //
+         "# . O O O X",  //
+         ". . O . . .",  //
+         ". . O . . .",  //
+         ". . X . . ."}},
        {1, 2, 3, 4},
        2},
       {"the vertical rule when the horizontal line is not closed",
-       {8, 8, {". . . . . .",  //
-               ". . * . . .",  //
-               "# . O O O .",  //
-               ". . O . . .",  //
-               ". . O . . .",  //
-               ". . X . . ."}},
+       {8,
+        8,
+        {". . . . . .",  //
+         ". . * . . .",  //
+         "# . O O O .",  //
+         ". . O . . .",  //
+         ". . O . . .",  //
+         ". . X . . ."}},
        {1, 2, 3, 4},
        2},
   });
@@ -87,30 +91,35 @@ TEST(ExtendOwnLineRules, Rule6PerDirection) {
   CheckAll({
       {"horizontal: A+4s may hold a point", {10, 8, {"X O O O * X"}}},
       {"horizontal: A+4s closed: nothing", {10, 8, {"X O O O . #"}}},
-      {"vertical: an X on A+4s fails the extra test",
-       {6, 10, {"X", "O", "O", "O", ".", "X"}}},
+      {"vertical: an X on A+4s fails the extra test", {6, 10, {"X", "O", "O", "O", ".", "X"}}},
       {"vertical: A+4s free", {6, 10, {"X", "O", "O", "O", "*", "."}}},
       {"down-right: an own point on A+4s",
-       {6, 6, {"X . . . . .",  //
-               ". O . . . .",  //
-               ". . O . . .",  //
-               ". . . O . .",  //
-               ". . . . * .",  //
-               ". . . . . O"}}},
+       {6,
+        6,
+        {"X . . . . .",  //
+         ". O . . . .",  //
+         ". . O . . .",  //
+         ". . . O . .",  //
+         ". . . . * .",  //
+         ". . . . . O"}}},
       {"down-left: A+4s must hold no point",
-       {6, 9, {". . . . . X",  //
-               ". . . . O .",  //
-               ". . . O . .",  //
-               ". . O . . .",  //
-               ". . . . . .",  //
-               "O . . . . ."}}},
+       {6,
+        9,
+        {". . . . . X",  //
+         ". . . . O .",  //
+         ". . . O . .",  //
+         ". . O . . .",  //
+         ". . . . . .",  //
+         "O . . . . ."}}},
       {"down-left: A+4s free",
-       {6, 9, {". . . . . X",  //
-               ". . . . O .",  //
-               ". . . O . .",  //
-               ". . O . . .",  //
-               ". * . . . .",  //
-               ". . . . . ."}}},
+       {6,
+        9,
+        {". . . . . X",  //
+         ". . . . O .",  //
+         ". . . O . .",  //
+         ". . O . . .",  //
+         ". * . . . .",  //
+         ". . . . . ."}}},
   });
 }
 
@@ -130,27 +139,33 @@ TEST(ExtendOwnLineRules, LevelGatesBelongToTheTrigger) {
        {6, 10, {"X", "O", "O", ".", "O", "."}},
        {1, 2, 3}},
       {"rule 5 down-right at every level",
-       {6, 6, {"X . . . . .",  //
-               ". O . . . .",  //
-               ". . * . . .",  //
-               ". . . O . .",  //
-               ". . . . O .",  //
-               ". . . . . ."}}},
+       {6,
+        6,
+        {"X . . . . .",  //
+         ". O . . . .",  //
+         ". . * . . .",  //
+         ". . . O . .",  //
+         ". . . . O .",  //
+         ". . . . . ."}}},
       {"rule 5 down-left at level 4",
-       {6, 9, {". . . . . X",  //
-               ". . . . O .",  //
-               ". . . * . .",  //
-               ". . O . . .",  //
-               ". O . . . .",  //
-               ". . . . . ."}},
+       {6,
+        9,
+        {". . . . . X",  //
+         ". . . . O .",  //
+         ". . . * . .",  //
+         ". . O . . .",  //
+         ". O . . . .",  //
+         ". . . . . ."}},
        {4}},
       {"rule 5 down-left below level 4: skipped",
-       {6, 9, {". . . . . X",  //
-               ". . . . O .",  //
-               ". . . . . .",  //
-               ". . O . . .",  //
-               ". O . . . .",  //
-               ". . . . . ."}},
+       {6,
+        9,
+        {". . . . . X",  //
+         ". . . . O .",  //
+         ". . . . . .",  //
+         ". . O . . .",  //
+         ". O . . . .",  //
+         ". . . . . ."}},
        {1, 2, 3}},
       // An earlier game's point counts as O; with two points of its own in the game the computer
       // uses the list only at level 4.

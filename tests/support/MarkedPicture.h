@@ -12,7 +12,7 @@ namespace quintara::testing {
 //   *  the intersection the computer is expected to take (left empty)
 struct MarkedPicture {
   Picture picture;
-  int anchor = 0;  // 0 when the picture has no @
+  int anchor = 0;    // 0 when the picture has no @
   int expected = 0;  // 0 when the picture has no *: nothing may be placed
 };
 
@@ -21,7 +21,8 @@ inline MarkedPicture Mark(Picture picture, char anchorLetter = 'O') {
   for (std::size_t line = 0; line < marked.picture.lines.size(); ++line) {
     int column = picture.column;
     for (char& letter : marked.picture.lines[line]) {
-      if (letter == ' ') continue;
+      if (letter == ' ')
+        continue;
       const int index = IndexOf(picture.row + static_cast<int>(line), column++);
       if (letter == '@') {
         marked.anchor = index;
