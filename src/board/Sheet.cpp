@@ -5,8 +5,6 @@
 namespace quintara {
 namespace {
 
-const Intersection kOutside{};
-
 bool OnGrid(int index) {
   return index >= kFirstGridIndex && index <= kLastIntersection;
 }
@@ -15,11 +13,6 @@ bool OnGrid(int index) {
 
 Sheet::Sheet() {
   RefreshPlayable();
-}
-
-const Intersection& Sheet::at(int index) const {
-  if (index < 0 || index > kLastPointRecord) return kOutside;
-  return records_[static_cast<std::size_t>(index)];
 }
 
 void Sheet::PutPoint(int index, int colour) {

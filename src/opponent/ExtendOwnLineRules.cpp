@@ -1,9 +1,187 @@
 #include "opponent/ExtendOwnLineRules.h"
 
+#include <array>
+
+#include "opponent/Pattern.h"
+#include "opponent/RuleReading.h"
+
 namespace quintara {
+namespace {
+
+// Tests written in words after a pattern, each on one place (offset from the anchor).
+enum class Check { kPlayable, kNotX, kNoPoint };
+
+struct PlaceCheck {
+  int offset;
+  Check check;
+};
+
+struct Checks {
+  std::array<PlaceCheck, 6> list{};
+  int count = 0;
+};
+
+constexpr PlaceCheck Playable(int offset) {
+  return {offset, Check::kPlayable};
+}
+constexpr PlaceCheck NotX(int offset) {
+  return {offset, Check::kNotX};
+}
+constexpr PlaceCheck NoPoint(int offset) {
+  return {offset, Check::kNoPoint};
+}
+
+template <typename... Each>
+consteval Checks All(Each... each) {
+  static_assert(sizeof...(each) <= 6);
+  return Checks{{each...}, static_cast<int>(sizeof...(each))};
+}
+constexpr Checks kNone{};
+
+bool Holds(const Checks& checks, const LineReader& line) {
+  for (int i = 0; i < checks.count; ++i) {
+    const PlaceCheck& place = checks.list[static_cast<std::size_t>(i)];
+    switch (place.check) {
+      case Check::kPlayable:
+        if (!line.Playable(place.offset))
+          return false;
+        break;
+      case Check::kNotX:
+        if (!line.NotOther(place.offset))
+          return false;
+        break;
+      case Check::kNoPoint:
+        if (!line.Empty(place.offset))
+          return false;
+        break;
+    }
+  }
+  return true;
+}
+
+// The eight shapes; `*` is the target and must hold no point.
+constexpr Pattern kShape1 = CompileRule(".*[O]OOX");
+constexpr Pattern kShape2 = CompileRule(".[O]O*OX");
+constexpr Pattern kShape3 = CompileRule("X[O]O*O.");
+constexpr Pattern kShape4 = CompileRule(".[O]*OOX");
+constexpr Pattern kShape5 = CompileRule("X[O]*OO.");
+constexpr Pattern kShape6 = CompileRule("X[O]OO*");
+constexpr Pattern kShape7 = CompileRule("XOO[O]*.");
+constexpr Pattern kShape8 = CompileRule("*OO[O]X");
+
+struct ExtendRule {
+  int rule;  // its number among the eight shapes
+  int step;
+  Pattern trigger;
+  bool level4Only;  // part of the trigger: at other levels the rule is skipped
+  Checks triggerAlso;
+  Checks extra;  // when these fail the chain ends without a point
+};
+
+constexpr bool kAllLevels = false;
+constexpr bool kLevel4 = true;
+
+// clang-format off
+constexpr std::array<ExtendRule, 32> kExtendRules = {{
+    // Horizontal
+    {1, kHorizontal, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {2, kHorizontal, kShape2, kAllLevels, kNone, kNone},
+    {3, kHorizontal, kShape3, kAllLevels, kNone, kNone},
+    {4, kHorizontal, kShape4, kAllLevels, kNone, kNone},
+    {5, kHorizontal, kShape5, kAllLevels, kNone, kNone},
+    {6, kHorizontal, kShape6, kAllLevels, All(Playable(+4)), kNone},
+    {7, kHorizontal, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {8, kHorizontal, kShape8, kAllLevels, All(Playable(-4)),
+     All(Playable(-3), Playable(-2), Playable(-1), Playable(0), NotX(-4))},
+    // Vertical
+    {1, kVertical, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {2, kVertical, kShape2, kAllLevels, kNone, kNone},
+    {3, kVertical, kShape3, kLevel4, kNone, kNone},
+    {4, kVertical, kShape4, kAllLevels, kNone, kNone},
+    {5, kVertical, kShape5, kAllLevels, kNone, kNone},
+    {6, kVertical, kShape6, kAllLevels, All(Playable(+4)),
+     All(Playable(-1), Playable(0), Playable(+1), Playable(+2), Playable(+3), NotX(+4))},
+    {7, kVertical, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {8, kVertical, kShape8, kAllLevels, All(Playable(-4)),
+     All(Playable(-3), Playable(-2), Playable(-1), Playable(0), NotX(-4))},
+    // Diagonal down-right
+    {1, kDownRight, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {2, kDownRight, kShape2, kAllLevels, kNone, kNone},
+    {3, kDownRight, kShape3, kLevel4, kNone, kNone},
+    {4, kDownRight, kShape4, kAllLevels, kNone, kNone},
+    {5, kDownRight, kShape5, kAllLevels, kNone, kNone},
+    {6, kDownRight, kShape6, kAllLevels, kNone, All(Playable(+4), NotX(+4))},
+    {7, kDownRight, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {8, kDownRight, kShape8, kAllLevels, kNone, All(Playable(-4), NotX(-4))},
+    // Diagonal down-left
+    {1, kDownLeft, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {2, kDownLeft, kShape2, kAllLevels, kNone, kNone},
+    {3, kDownLeft, kShape3, kLevel4, kNone, kNone},
+    {4, kDownLeft, kShape4, kAllLevels, kNone, kNone},
+    {5, kDownLeft, kShape5, kLevel4, kNone, kNone},
+    {6, kDownLeft, kShape6, kAllLevels, All(NoPoint(+4)), All(Playable(+4), NotX(+4))},
+    {7, kDownLeft, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {8, kDownLeft, kShape8, kAllLevels, All(NoPoint(-4)), All(Playable(-4), NotX(-4))},
+}};
+// clang-format on
+
+// The table holds the rules of one direction together, eight by eight.
+consteval bool GroupedByDirection() {
+  for (std::size_t i = 0; i < kExtendRules.size(); ++i) {
+    if (kExtendRules[i].step != kExtendRules[i - i % 8].step)
+      return false;
+  }
+  return true;
+}
+static_assert(GroupedByDirection());
+
+consteval std::array<unsigned, 32> RuleKeys() {
+  std::array<unsigned, 32> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = KeyBit(kExtendRules[i].trigger);
+  return keys;
+}
+constexpr std::array<unsigned, 32> kRuleKeys = RuleKeys();
+constexpr unsigned kKeyPlaces =
+    KeyPlaces(kExtendRules, [](const ExtendRule& rule) { return rule.trigger; });
+
+bool TriggerHolds(const ExtendRule& rule, const LineReader& line, int level) {
+  if (rule.level4Only && level != 4)
+    return false;
+  return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
+}
+
+// The chain of the 32 rules for one anchor; a rule whose key place holds no own point cannot
+// hold and is passed over (see RuleReading.h).
+void RunChainFor(Turn& turn, int anchor) {
+  for (std::size_t first = 0; first < kExtendRules.size(); first += 8) {
+    const LineReader line(turn.sheet, anchor, kExtendRules[first].step, ComputerColour);
+    const unsigned ownKeys = OwnAt(line, kKeyPlaces);
+    if (ownKeys == 0)
+      continue;
+    for (std::size_t i = first; i < first + 8; ++i) {
+      const ExtendRule& rule = kExtendRules[i];
+      if ((ownKeys & kRuleKeys[i]) == 0 || !TriggerHolds(rule, line, turn.level))
+        continue;
+      if (Holds(rule.extra, line))
+        turn.PlaceComputerPoint(line.At(rule.trigger.target));
+      return;  // the first rule whose trigger holds ends the chain
+    }
+  }
+}
+
+}  // namespace
 
 void ExtendOwnLineRules(Turn& turn) {
-  (void)turn;
+  if (!turn.ComputerMoves.Filled(3) && turn.level != 4)
+    return;
+  // The range follows the human's count: when the computer opened the game, its newest point
+  // is not tried.
+  for (int j = turn.HumanMoveNumber - 1; j >= 1 && !turn.ComputerHasPlayed(); --j) {
+    const int anchor = turn.ComputerMoves[j];
+    if (anchor == 0)
+      continue;  // a turn in which the computer placed nothing
+    RunChainFor(turn, anchor);
+  }
 }
 
 }  // namespace quintara

@@ -7,6 +7,7 @@
 #include "board/Geometry.h"
 #include "opponent/CrossingChoice.h"
 #include "opponent/Pattern.h"
+#include "opponent/RuleReading.h"
 
 namespace quintara {
 namespace {
@@ -105,7 +106,7 @@ struct LineRule {
 
 consteval LineRule Rule(std::string_view name, std::string_view pattern, FurtherTest further,
                         LineAction action) {
-  const Pattern compiled = CompilePattern(pattern);
+  const Pattern compiled = CompileRule(pattern);
   // A rule that places at a single target names the pattern's `*`.
   if (action.kind == ActionKind::kPlaceAt && (!compiled.hasTarget || compiled.target != action.t1))
     pattern_detail::BadPattern();

@@ -17,7 +17,7 @@ void RecordingView::showMessage(const std::string& text, const std::string& capt
 
 bool RecordingView::askYesNo(const std::string& text, const std::string& caption) {
   events.push_back("ask " + caption + ": " + text);
-  if (answers.empty()) return false;
+  if (answers.empty()) return answerWhenEmpty;
   const bool answer = answers.front();
   answers.pop_front();
   return answer;

@@ -10,7 +10,7 @@
 namespace quintara::testing {
 
 // A window that writes down everything the game tells it, one line per event, and answers
-// yes/no questions from a queue (No when the queue is empty).
+// yes/no questions from a queue (then `answerWhenEmpty`, No unless set).
 class RecordingView : public GameView {
  public:
   void pointPlaced(int index, int colour, bool growing) override;
@@ -31,6 +31,7 @@ class RecordingView : public GameView {
 
   std::vector<std::string> events;
   std::deque<bool> answers;
+  bool answerWhenEmpty = false;
 };
 
 // A die that rolls the given faces in turn, over and over.

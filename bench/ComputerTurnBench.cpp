@@ -1,0 +1,197 @@
+// The computer's turn at each level, over positions recorded from seeded games: early (the
+// human's 3rd point), middle (10th) and crowded (20th or later, on a sheet that already holds
+// finished games). Every call answers a copy of the recorded game, so each one starts from the
+// same position; only the turn itself is timed.
+//
+// Counters, in microseconds: median_us over all calls, worst_position_us the slowest position's
+// median, max_us the slowest single call (which includes the machine's noise).
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "board/FiveInRow.h"
+#include "board/ShownArea.h"
+#include "game/Game.h"
+
+namespace quintara {
+namespace {
+
+class SilentView : public GameView {
+ public:
+  void pointPlaced(int, int, bool) override {}
+  void sheetDrawn() override {}
+  void sheetCleared() override {}
+  void turnChanged(int, const std::string&) override {}
+  void scoresChanged() override {}
+  void showMessage(const std::string&, const std::string&) override {}
+  // Another match, whenever one ends.
+  bool askYesNo(const std::string&, const std::string&) override { return true; }
+  void maximise() override {}
+  void showStatistics() override {}
+  void quit() override {}
+  void PlayPointSound() override {}
+  void stopPointSound() override {}
+};
+
+class SeededDie : public DieSource {
+ public:
+  explicit SeededDie(unsigned seed) : generator_(seed) {}
+  int Roll() override { return faces_(generator_); }
+
+ private:
+  std::mt19937 generator_;
+  std::uniform_int_distribution<int> faces_{1, 6};
+};
+
+SilentView gView;
+SeededDie gDie(2026);
+
+enum Stage { kEarly, kMiddle, kCrowded };
+
+// A game the human has just played in, waiting for the computer's answer.
+struct Position {
+  Game game;
+  int HumanMoveNumber;
+};
+
+bool EmptyAndPlayable(const Sheet& sheet, int index) {
+  return sheet.Playable(index) && !sheet.HasPoint(index);
+}
+
+// Random, but near the running game's points so that lines form.
+int HumansChoice(const Game& game, std::mt19937& random) {
+  const GameState& state = game.state();
+  std::vector<int> points;
+  for (const MoveList* moves : {&state.HumanMoves, &state.ComputerMoves}) {
+    for (int slot = 1; moves->Filled(slot); ++slot) points.push_back((*moves)[slot]);
+  }
+  std::vector<int> near;
+  std::vector<int> anywhere;
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (!EmptyAndPlayable(game.sheet(), index))
+      continue;
+    anywhere.push_back(index);
+    for (const int point : points) {
+      if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
+          std::abs(ColumnOf(point) - ColumnOf(index)) <= 2) {
+        near.push_back(index);
+        break;
+      }
+    }
+  }
+  const std::vector<int>& from = near.empty() ? anywhere : near;
+  if (from.empty())
+    return 0;
+  return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+}
+
+// The human's point put down as the turn cycle does, without the computer's answer; nothing
+// when that point would end the game.
+bool PlaceHumanPoint(Game& game, int index, int& HumanMoveNumber) {
+  game.editSheet().PutPoint(index, HumanColour);
+  if (FindFiveInRow(game.sheet(), index))
+    return false;
+  HumanMoveNumber = game.editState().HumanMoves.Record(index);
+  game.editState().Box.ExtendGameBox(index);
+  return true;
+}
+
+bool ClosedGamesOnSheet(const Game& game) {
+  return !game.drawings().empty();
+}
+
+std::vector<Position> RecordPositions(int level, Stage stage) {
+  constexpr std::size_t kWanted = 24;
+  std::vector<Position> positions;
+  for (unsigned seed = 1; seed <= 400 && positions.size() < kWanted; ++seed) {
+    std::mt19937 random(seed);
+    Game game(gView, gDie);
+    game.setLevel(level);
+    game.setSoundOn(false);
+    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    for (int click = 0; click < 400 && positions.size() < kWanted; ++click) {
+      const int index = HumansChoice(game, random);
+      if (index == 0)
+        break;
+      const int next = game.state().HumanMoves.Count() + 1;
+      const bool wanted =
+          (stage == kEarly && next == 3) || (stage == kMiddle && next == 10) ||
+          (stage == kCrowded && next >= 20 && next % 4 == 0 && ClosedGamesOnSheet(game));
+      if (wanted && game.TurnColour() == HumanColour) {
+        Position position{game, 0};
+        if (PlaceHumanPoint(position.game, index, position.HumanMoveNumber)) {
+          positions.push_back(std::move(position));
+        }
+      }
+      game.lblIntersection_Click(index);
+    }
+  }
+  return positions;
+}
+
+double Median(std::vector<double> values) {
+  if (values.empty())
+    return 0;
+  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+  std::nth_element(values.begin(), middle, values.end());
+  return *middle;
+}
+
+void BM_ComputerTurn(benchmark::State& state) {
+  const int level = static_cast<int>(state.range(0));
+  const Stage stage = static_cast<Stage>(state.range(1));
+  static std::vector<Position> recorded[5][3];
+  std::vector<Position>& positions = recorded[level][stage];
+  if (positions.empty())
+    positions = RecordPositions(level, stage);
+  if (positions.empty()) {
+    state.SkipWithError("no position recorded");
+    return;
+  }
+
+  std::vector<std::vector<double>> samples(positions.size());
+  std::size_t next = 0;
+  for (auto _ : state) {
+    const Position& position = positions[next];
+    Game game(position.game);
+    const auto start = std::chrono::steady_clock::now();
+    game.ComputerTurn(position.HumanMoveNumber);
+    const auto stop = std::chrono::steady_clock::now();
+    benchmark::DoNotOptimize(game.state().ComputerHasPlayed);
+    const double seconds = std::chrono::duration<double>(stop - start).count();
+    state.SetIterationTime(seconds);
+    samples[next].push_back(seconds * 1e6);
+    next = (next + 1) % positions.size();
+  }
+
+  std::vector<double> all;
+  double worstPosition = 0;
+  double slowest = 0;
+  for (const std::vector<double>& calls : samples) {
+    all.insert(all.end(), calls.begin(), calls.end());
+    worstPosition = std::max(worstPosition, Median(calls));
+    for (const double call : calls) slowest = std::max(slowest, call);
+  }
+  state.counters["positions"] = static_cast<double>(positions.size());
+  state.counters["median_us"] = Median(all);
+  state.counters["worst_position_us"] = worstPosition;
+  state.counters["max_us"] = slowest;
+  static const char* const kStageNames[] = {"early", "middle", "crowded"};
+  state.SetLabel(std::string("level ") + std::to_string(level) + ", " + kStageNames[stage]);
+}
+
+BENCHMARK(BM_ComputerTurn)
+    ->ArgsProduct({{1, 2, 3, 4}, {kEarly, kMiddle, kCrowded}})
+    ->ArgNames({"level", "stage"})
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace quintara
+
+BENCHMARK_MAIN();
