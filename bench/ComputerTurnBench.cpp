@@ -73,8 +73,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
   std::vector<int> near;
   std::vector<int> anywhere;
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!EmptyAndPlayable(game.sheet(), index))
-      continue;
+    if (!EmptyAndPlayable(game.sheet(), index)) continue;
     anywhere.push_back(index);
     for (const int point : points) {
       if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
@@ -85,8 +84,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
     }
   }
   const std::vector<int>& from = near.empty() ? anywhere : near;
-  if (from.empty())
-    return 0;
+  if (from.empty()) return 0;
   return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
 }
 
@@ -94,8 +92,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
 // when that point would end the game.
 bool PlaceHumanPoint(Game& game, int index, int& HumanMoveNumber) {
   game.editSheet().PutPoint(index, HumanColour);
-  if (FindFiveInRow(game.sheet(), index))
-    return false;
+  if (FindFiveInRow(game.sheet(), index)) return false;
   HumanMoveNumber = game.editState().HumanMoves.Record(index);
   game.editState().Box.ExtendGameBox(index);
   return true;
@@ -116,8 +113,7 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     for (int click = 0; click < 400 && positions.size() < kWanted; ++click) {
       const int index = HumansChoice(game, random);
-      if (index == 0)
-        break;
+      if (index == 0) break;
       const int next = game.state().HumanMoves.Count() + 1;
       const bool wanted =
           (stage == kEarly && next == 3) || (stage == kMiddle && next == 10) ||
@@ -135,8 +131,7 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
 }
 
 double Median(std::vector<double> values) {
-  if (values.empty())
-    return 0;
+  if (values.empty()) return 0;
   const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
   std::nth_element(values.begin(), middle, values.end());
   return *middle;
@@ -147,8 +142,7 @@ void BM_ComputerTurn(benchmark::State& state) {
   const Stage stage = static_cast<Stage>(state.range(1));
   static std::vector<Position> recorded[5][3];
   std::vector<Position>& positions = recorded[level][stage];
-  if (positions.empty())
-    positions = RecordPositions(level, stage);
+  if (positions.empty()) positions = RecordPositions(level, stage);
   if (positions.empty()) {
     state.SkipWithError("no position recorded");
     return;

@@ -59,12 +59,12 @@ int main(int argc, char** argv) {
   PutLittleEndian(out, 36 + dataBytes, 4);
   out.write("WAVEfmt ", 8);
   PutLittleEndian(out, 16, 4);  // format chunk size
-  PutLittleEndian(out, 1, 2);  // PCM
-  PutLittleEndian(out, 1, 2);  // mono
+  PutLittleEndian(out, 1, 2);   // PCM
+  PutLittleEndian(out, 1, 2);   // mono
   PutLittleEndian(out, kSampleRate, 4);
   PutLittleEndian(out, kSampleRate * 2, 4);  // bytes per second
-  PutLittleEndian(out, 2, 2);  // block align
-  PutLittleEndian(out, 16, 2);  // bits per sample
+  PutLittleEndian(out, 2, 2);                // block align
+  PutLittleEndian(out, 16, 2);               // bits per sample
   out.write("data", 4);
   PutLittleEndian(out, dataBytes, 4);
   for (const std::int16_t sample : pcm) PutLittleEndian(out, static_cast<std::uint16_t>(sample), 2);

@@ -106,11 +106,9 @@ constexpr bool EachFamilyOncePerDirection(const std::array<CandidateRule, N>& ru
     for (const int step : kLineDirections) {
       int seen = 0;
       for (const CandidateRule& rule : rules) {
-        if (rule.family == first + static_cast<char>(f) && rule.step == step)
-          ++seen;
+        if (rule.family == first + static_cast<char>(f) && rule.step == step) ++seen;
       }
-      if (seen != 1)
-        return false;
+      if (seen != 1) return false;
     }
   }
   return true;
@@ -129,8 +127,7 @@ constexpr unsigned kCandidateKeys =
 
 constexpr std::size_t DirectionIndex(int step) {
   for (std::size_t d = 0; d < kLineDirections.size(); ++d) {
-    if (kLineDirections[d] == step)
-      return d;
+    if (kLineDirections[d] == step) return d;
   }
   return 0;  // never reached: every rule has one of the four steps
 }
@@ -167,8 +164,7 @@ struct CandidateLines {
               LineReader(sheet, candidate, kLineDirections[2], ownColour),
               LineReader(sheet, candidate, kLineDirections[3], ownColour)} {
     for (std::size_t d = 0; d < lines.size(); ++d) {
-      if (kLineDirections[d] != triggerStep)
-        ownKeys[d] = OwnAt(lines[d], kCandidateKeys);
+      if (kLineDirections[d] != triggerStep) ownKeys[d] = OwnAt(lines[d], kCandidateKeys);
     }
   }
   bool Empty() const { return ownKeys == std::array<unsigned, 4>{}; }
@@ -180,12 +176,10 @@ template <std::size_t F, std::size_t N>
 void TryList(Turn& turn, int candidate, const CandidateLines& candidateLines,
              const std::array<Family, F>& families, const std::array<KeyedRule, N>& rules) {
   for (const KeyedRule& rule : rules) {
-    if ((candidateLines.ownKeys[rule.direction] & rule.key) == 0)
-      continue;
+    if ((candidateLines.ownKeys[rule.direction] & rule.key) == 0) continue;
     const LineReader& line = candidateLines.lines[rule.direction];
     const Family& family = families[rule.family];
-    if (!line.Holds(family.pattern, TargetTest::kNotTested))
-      continue;
+    if (!line.Holds(family.pattern, TargetTest::kNotTested)) continue;
     if (!family.playabilityTest || line.TestedPlacesPlayable(family.pattern)) {
       turn.PlaceComputerPoint(candidate);
     }
@@ -195,8 +189,7 @@ void TryList(Turn& turn, int candidate, const CandidateLines& candidateLines,
 
 void CandidateCheck(Turn& turn, int candidate, int triggerStep, int ownColour, bool twoRules) {
   const CandidateLines lines(turn.sheet, candidate, triggerStep, ownColour);
-  if (lines.Empty())
-    return;
+  if (lines.Empty()) return;
   TryList(turn, candidate, lines, kThreeFamilies, kThreeRulesKeyed);
   if (twoRules && turn.level == 4 && !turn.ComputerHasPlayed()) {
     TryList(turn, candidate, lines, kTwoFamilies, kTwoRulesKeyed);
@@ -211,17 +204,13 @@ void TriggerStep(Turn& turn, int Anchor, int step, int ownColour, unsigned keyPl
   const LineReader line(turn.sheet, Anchor, step, ownColour);
   const bool keyed = keyPlaces != 0;
   const unsigned ownKeys = keyed ? OwnAt(line, keyPlaces) : 0;
-  if (keyed && ownKeys == 0)
-    return;
+  if (keyed && ownKeys == 0) return;
   for (const Trigger& trigger : triggers) {
-    if (keyed && (ownKeys & trigger.key) == 0)
-      continue;
-    if (!line.Holds(trigger.pattern))
-      continue;
+    if (keyed && (ownKeys & trigger.key) == 0) continue;
+    if (!line.Holds(trigger.pattern)) continue;
     if (trigger.closedEnd) {
       const int end = *trigger.closedEnd;
-      if (!line.Other(end) && !line.NotPlayable(end))
-        return;
+      if (!line.Other(end) && !line.NotPlayable(end)) return;
     }
     CandidateCheck(turn, line.At(trigger.C1), step, ownColour, twoRules);
     if (trigger.C2 && !turn.ComputerHasPlayed()) {
@@ -234,26 +223,17 @@ void TriggerStep(Turn& turn, int Anchor, int step, int ownColour, unsigned keyPl
 }  // namespace
 
 void DoubleThreatRules(Turn& turn, int Anchor, int Mode, int Colour) {
-  if (Mode != 2 && Mode != 3 && Mode != 21)
-    return;
-  if (Mode == 3 && turn.level == 1)
-    return;
+  if (Mode != 2 && Mode != 3 && Mode != 21) return;
+  if (Mode == 3 && turn.level == 1) return;
   for (const int step : kLineDirections) {
     switch (Mode) {
-      case 2:
-        TriggerStep(turn, Anchor, step, Colour, kMode2Keys, kMode2Triggers, false);
-        break;
-      case 3:
-        TriggerStep(turn, Anchor, step, Colour, kMode3Keys, kMode3Triggers, false);
-        break;
+      case 2: TriggerStep(turn, Anchor, step, Colour, kMode2Keys, kMode2Triggers, false); break;
+      case 3: TriggerStep(turn, Anchor, step, Colour, kMode3Keys, kMode3Triggers, false); break;
       // Mode 21 always works for the computer against the human, whatever side it was given;
       // its trigger reads no own point and is not keyed.
-      case 21:
-        TriggerStep(turn, Anchor, step, ComputerColour, 0, kMode21Triggers, true);
-        break;
+      case 21: TriggerStep(turn, Anchor, step, ComputerColour, 0, kMode21Triggers, true); break;
     }
-    if (turn.ComputerHasPlayed())
-      return;
+    if (turn.ComputerHasPlayed()) return;
   }
 }
 

@@ -43,16 +43,13 @@ bool Holds(const Checks& checks, const LineReader& line) {
     const PlaceCheck& place = checks.list[static_cast<std::size_t>(i)];
     switch (place.check) {
       case Check::kPlayable:
-        if (!line.Playable(place.offset))
-          return false;
+        if (!line.Playable(place.offset)) return false;
         break;
       case Check::kNotX:
-        if (!line.NotOther(place.offset))
-          return false;
+        if (!line.NotOther(place.offset)) return false;
         break;
       case Check::kNoPoint:
-        if (!line.Empty(place.offset))
-          return false;
+        if (!line.Empty(place.offset)) return false;
         break;
     }
   }
@@ -128,8 +125,7 @@ constexpr std::array<ExtendRule, 32> kExtendRules = {{
 // The table holds the rules of one direction together, eight by eight.
 consteval bool GroupedByDirection() {
   for (std::size_t i = 0; i < kExtendRules.size(); ++i) {
-    if (kExtendRules[i].step != kExtendRules[i - i % 8].step)
-      return false;
+    if (kExtendRules[i].step != kExtendRules[i - i % 8].step) return false;
   }
   return true;
 }
@@ -145,8 +141,7 @@ constexpr unsigned kKeyPlaces =
     KeyPlaces(kExtendRules, [](const ExtendRule& rule) { return rule.trigger; });
 
 bool TriggerHolds(const ExtendRule& rule, const LineReader& line, int level) {
-  if (rule.level4Only && level != 4)
-    return false;
+  if (rule.level4Only && level != 4) return false;
   return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
 }
 
@@ -156,14 +151,11 @@ void RunChainFor(Turn& turn, int anchor) {
   for (std::size_t first = 0; first < kExtendRules.size(); first += 8) {
     const LineReader line(turn.sheet, anchor, kExtendRules[first].step, ComputerColour);
     const unsigned ownKeys = OwnAt(line, kKeyPlaces);
-    if (ownKeys == 0)
-      continue;
+    if (ownKeys == 0) continue;
     for (std::size_t i = first; i < first + 8; ++i) {
       const ExtendRule& rule = kExtendRules[i];
-      if ((ownKeys & kRuleKeys[i]) == 0 || !TriggerHolds(rule, line, turn.level))
-        continue;
-      if (Holds(rule.extra, line))
-        turn.PlaceComputerPoint(line.At(rule.trigger.target));
+      if ((ownKeys & kRuleKeys[i]) == 0 || !TriggerHolds(rule, line, turn.level)) continue;
+      if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
       return;  // the first rule whose trigger holds ends the chain
     }
   }
@@ -172,14 +164,12 @@ void RunChainFor(Turn& turn, int anchor) {
 }  // namespace
 
 void ExtendOwnLineRules(Turn& turn) {
-  if (!turn.ComputerMoves.Filled(3) && turn.level != 4)
-    return;
+  if (!turn.ComputerMoves.Filled(3) && turn.level != 4) return;
   // The range follows the human's count: when the computer opened the game, its newest point
   // is not tried.
   for (int j = turn.HumanMoveNumber - 1; j >= 1 && !turn.ComputerHasPlayed(); --j) {
     const int anchor = turn.ComputerMoves[j];
-    if (anchor == 0)
-      continue;  // a turn in which the computer placed nothing
+    if (anchor == 0) continue;  // a turn in which the computer placed nothing
     RunChainFor(turn, anchor);
   }
 }

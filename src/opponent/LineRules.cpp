@@ -34,8 +34,12 @@ struct FurtherTest {
 };
 
 constexpr FurtherTest kNone{};  // the tables' "-"
-consteval FurtherTest NotPlayable(int offset) { return {FurtherKind::kNotPlayable, offset}; }
-consteval FurtherTest XOrNotPlayable(int offset) { return {FurtherKind::kXOrNotPlayable, offset}; }
+consteval FurtherTest NotPlayable(int offset) {
+  return {FurtherKind::kNotPlayable, offset};
+}
+consteval FurtherTest XOrNotPlayable(int offset) {
+  return {FurtherKind::kXOrNotPlayable, offset};
+}
 
 // What a rule does once it holds. T1 and T2 are the two ends of a line; the die gives T1 on
 // 4, 5 or 6 and T2 on 1, 2 or 3. "Past" cells lie one step beyond T1 and beyond T2.
@@ -74,9 +78,15 @@ struct Ends {
   int t1;
   int t2;
 };
-consteval Ends ByDie(int t1, int t2) { return {t1, t2}; }
-consteval Ends CrossingOn(int t1, int t2) { return {t1, t2}; }
-consteval Ends PastEnds(int pastT1, int pastT2) { return {pastT1, pastT2}; }
+consteval Ends ByDie(int t1, int t2) {
+  return {t1, t2};
+}
+consteval Ends CrossingOn(int t1, int t2) {
+  return {t1, t2};
+}
+consteval Ends PastEnds(int pastT1, int pastT2) {
+  return {pastT1, pastT2};
+}
 
 consteval LineAction PlaceAt(int target, Cells playable = {}) {
   return {ActionKind::kPlaceAt, playable, target};

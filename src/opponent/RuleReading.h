@@ -27,8 +27,7 @@ consteval Pattern CompileRule(std::string_view text) {
     for (int i = 0; i < pattern.count; ++i) {
       const PatternPlace& place = pattern.places[static_cast<std::size_t>(i)];
       const bool isPoint = place.letter == 'O' || place.letter == 'X';
-      if (isPoint == points)
-        ordered.places[static_cast<std::size_t>(next++)] = place;
+      if (isPoint == points) ordered.places[static_cast<std::size_t>(next++)] = place;
     }
   }
   return ordered;
@@ -50,8 +49,7 @@ consteval unsigned KeyBit(const Pattern& pattern) {
       key = place.offset;
     }
   }
-  if (key == 0)
-    pattern_detail::BadPattern();  // no own point to key the pattern on
+  if (key == 0) pattern_detail::BadPattern();  // no own point to key the pattern on
   return PlaceBit(key);
 }
 
@@ -68,8 +66,7 @@ inline unsigned OwnAt(const LineReader& line, unsigned places) {
   unsigned own = 0;
   for (unsigned rest = places; rest != 0; rest &= rest - 1) {
     const int k = std::countr_zero(rest) - kKeyReach;
-    if (line.Own(k))
-      own |= PlaceBit(k);
+    if (line.Own(k)) own |= PlaceBit(k);
   }
   return own;
 }

@@ -40,12 +40,10 @@ int SheetWidget::IntersectionAt(QPointF position) {
   // Hit areas tile the sheet: each starts 140 twips left of and above its crossing.
   const double x = position.x() * kTwipsPerPixel + kHitAreaOffset;
   const double y = position.y() * kTwipsPerPixel + kHitAreaOffset;
-  if (x < 0 || y < 0)
-    return -1;
+  if (x < 0 || y < 0) return -1;
   const int column = static_cast<int>(std::floor(x / kGridSpacing));
   const int row = static_cast<int>(std::floor(y / kGridSpacing));
-  if (column >= kColumns || row >= kRows)
-    return -1;
+  if (column >= kColumns || row >= kRows) return -1;
   const int index = IndexOf(row, column);
   return index <= kLastIntersection ? index : -1;
 }
@@ -66,13 +64,11 @@ void SheetWidget::startGrowth(int index) {
   growth.clock.start();
   growths_.push_back(growth);
   update(PointArea(index));
-  if (!animationTimer_.isActive())
-    animationTimer_.start();
+  if (!animationTimer_.isActive()) animationTimer_.start();
 }
 
 void SheetWidget::cancelGrowths() {
-  if (growths_.empty())
-    return;
+  if (growths_.empty()) return;
   for (const Growth& growth : growths_) update(PointArea(growth.index));
   growths_.clear();
   animationTimer_.stop();
@@ -148,14 +144,13 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
   painter.setPen(ring);
   painter.setBrush(Qt::NoBrush);
   const int crossHair = game_.CrossHairIndex();
-  painter.drawEllipse(QPointF(CrossingX(crossHair), CrossingY(crossHair)),
-                      kCrossHairDiameter / 2.0, kCrossHairDiameter / 2.0);
+  painter.drawEllipse(QPointF(CrossingX(crossHair), CrossingY(crossHair)), kCrossHairDiameter / 2.0,
+                      kCrossHairDiameter / 2.0);
   painter.setPen(Qt::NoPen);
 
   const Sheet& sheet = game_.sheet();
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!sheet.HasPoint(index))
-      continue;
+    if (!sheet.HasPoint(index)) continue;
     const int size = PointSize(index);
     painter.setBrush(FromRgbNumber(sheet.ColourAt(index)));
     painter.drawEllipse(
@@ -179,19 +174,16 @@ void SheetWidget::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void SheetWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton)
-    pressedIndex_ = PlayableAt(event->position());
+  if (event->button() == Qt::LeftButton) pressedIndex_ = PlayableAt(event->position());
 }
 
 void SheetWidget::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton)
-    return;
+  if (event->button() != Qt::LeftButton) return;
   // A click is a press and a release on the same intersection.
   const int index = PlayableAt(event->position());
   const bool clicked = index >= 0 && index == pressedIndex_;
   pressedIndex_ = -1;
-  if (clicked)
-    emit intersectionClicked(index);
+  if (clicked) emit intersectionClicked(index);
 }
 
 void SheetWidget::keyPressEvent(QKeyEvent* event) {

@@ -34,8 +34,12 @@ constexpr int ToTwips(int pixels) {
 inline QRect PixelRect(int left, int top, int width, int height) {
   return QRect(ToPixels(left), ToPixels(top), ToPixels(width), ToPixels(height));
 }
-inline QPoint PixelPoint(int left, int top) { return QPoint(ToPixels(left), ToPixels(top)); }
-inline QSize PixelSize(int width, int height) { return QSize(ToPixels(width), ToPixels(height)); }
+inline QPoint PixelPoint(int left, int top) {
+  return QPoint(ToPixels(left), ToPixels(top));
+}
+inline QSize PixelSize(int width, int height) {
+  return QSize(ToPixels(width), ToPixels(height));
+}
 
 // Outer size in twips for a client area in pixels, and back.
 inline QSize OuterTwips(QSize client) {

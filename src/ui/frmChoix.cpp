@@ -48,8 +48,7 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
   opponentsLayout->addWidget(txtAdversaires_[0], 2, 0);
   opponentsLayout->addWidget(new QLabel(QStringLiteral("contre")), 2, 1, Qt::AlignCenter);
   opponentsLayout->addWidget(
-      NewColourBar(QStringLiteral("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1,
-      2);
+      NewColourBar(QStringLiteral("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1, 2);
   opponentsLayout->addWidget(txtAdversaires_[1], 2, 2);
   lblJoueur1_ = new QLabel(txtAdversaires_[0]->text());
   lblJoueur1_->setObjectName(QStringLiteral("lblJoueur1"));

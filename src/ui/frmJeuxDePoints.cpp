@@ -38,8 +38,7 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   connect(&sheet, &SheetWidget::intersectionClicked, this, &frmJeuxDePoints::lblIntersection_Click);
   connect(&sheet, &SheetWidget::hovered, &client_->statusBar(), &StatusBar::showHover);
   connect(&sheet, &SheetWidget::growthsEnded, this, [this] {
-    if (!stopSoundAfterGrowth_)
-      return;
+    if (!stopSoundAfterGrowth_) return;
     stopSoundAfterGrowth_ = false;
     sound_->stop();
   });
@@ -54,9 +53,10 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   });
   connect(choix_, &frmChoix::opponentChosen, this,
           [this](bool againstComputer) { game_.setTwoPlayers(!againstComputer); });
-  connect(choix_, &frmChoix::namesChanged, this, [this](const QString& name1, const QString& name2) {
-    game_.setPlayerNames(name1.toStdString(), name2.toStdString());
-  });
+  connect(choix_, &frmChoix::namesChanged, this,
+          [this](const QString& name1, const QString& name2) {
+            game_.setPlayerNames(name1.toStdString(), name2.toStdString());
+          });
   connect(choix_, &QDialog::accepted, this, [this] {
     raise();
     activateWindow();
@@ -87,8 +87,8 @@ void frmJeuxDePoints::CreateMenus() {
                                  &frmJeuxDePoints::mnuNouvelle_Click);
   mnuChanger_ = file->addAction(QStringLiteral("&Changer de niveau"), this,
                                 &frmJeuxDePoints::mnuChanger_Click);
-  mnuStatistique_ = file->addAction(QStringLiteral("&Statistique"), this,
-                                    &frmJeuxDePoints::mnuStatistique_Click);
+  mnuStatistique_ =
+      file->addAction(QStringLiteral("&Statistique"), this, &frmJeuxDePoints::mnuStatistique_Click);
   mnuQuitter_ =
       file->addAction(QStringLiteral("&Quitter"), this, &frmJeuxDePoints::mnuQuitter_Click);
 
@@ -121,11 +121,17 @@ void frmJeuxDePoints::mnuChanger_Click() {
   if (goOn) choix_->exec();
 }
 
-void frmJeuxDePoints::mnuStatistique_Click() { game_.ShowStatistics(); }
+void frmJeuxDePoints::mnuStatistique_Click() {
+  game_.ShowStatistics();
+}
 
-void frmJeuxDePoints::mnuQuitter_Click() { quit(); }
+void frmJeuxDePoints::mnuQuitter_Click() {
+  quit();
+}
 
-void frmJeuxDePoints::mnuSon_Click(int index) { game_.setSoundOn(index == 0); }
+void frmJeuxDePoints::mnuSon_Click(int index) {
+  game_.setSoundOn(index == 0);
+}
 
 void frmJeuxDePoints::mnuApropos_Click() {
   if (!apropos_) apropos_ = new frmApropos(this);

@@ -13,7 +13,7 @@ class QAction;
 namespace quintara {
 class DieSource;
 class ScoreStore;
-}
+}  // namespace quintara
 
 namespace quintara::ui {
 

@@ -27,8 +27,7 @@ QLabel* Count(QWidget* parent, const QString& accessibleName) {
 
 }  // namespace
 
-frmStatistique::frmStatistique(const Game& game, QWidget* parent)
-    : QDialog(parent), game_(game) {
+frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   setObjectName(QStringLiteral("frmStatistique"));
   setWindowTitle(QStringLiteral("Quintara"));
   setFixedSize(PixelSize(kWidth, kHeight));
@@ -45,8 +44,9 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent)
     auto* caption = new QLabel(name, this);
     caption->setAlignment(Qt::AlignCenter);
     levels->addWidget(caption, 0, 2 * level, 1, 2);
-    levels->addWidget(NewColourBar(name + QStringLiteral(" vert"), FromRgbNumber(HumanColour), this),
-                      1, 2 * level);
+    levels->addWidget(
+        NewColourBar(name + QStringLiteral(" vert"), FromRgbNumber(HumanColour), this), 1,
+        2 * level);
     levels->addWidget(
         NewColourBar(name + QStringLiteral(" rouge"), FromRgbNumber(ComputerColour), this), 1,
         2 * level + 1);

@@ -1,19 +1,17 @@
 // Which rule families the level lets into the computer's turn, seen from whole turns.
-#include "opponent/ComputerTurn.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "opponent/ComputerTurn.h"
 #include "support/TurnFixture.h"
 
 namespace quintara::testing {
 namespace {
 
 std::string Where(int index) {
-  if (index == 0)
-    return "nothing";
+  if (index == 0) return "nothing";
   return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
 }
 

@@ -34,7 +34,9 @@ struct EdgeCase {
   int row;
   int column;
 };
-void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const EdgeCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class CrossHairEdges : public CrossHair, public ::testing::WithParamInterface<EdgeCase> {};
 

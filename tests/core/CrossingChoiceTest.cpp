@@ -1,10 +1,9 @@
-#include "opponent/CrossingChoice.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "opponent/CrossingChoice.h"
 #include "opponent/LineRules.h"
 #include "support/AsciiBoard.h"
 #include "support/TurnFixture.h"
@@ -200,9 +199,11 @@ TEST(CrossingChoiceSkips, SkippedDirectionIsNeverRead) {
 TEST(CrossingChoiceSkips, BothEndsHonourTheFlags) {
   // Vertical skipped: the two human points below the second end are not seen, the point two
   // steps left of the second end is (G7 on the row).
-  const Picture picture{7, 7, {"E . . . . . . . X . F",  //
-                               ". . . . . . . . . . X",  //
-                               ". . . . . . . . . . X"}};
+  const Picture picture{7,
+                        7,
+                        {"E . . . . . . . X . F",  //
+                         ". . . . . . . . . . X",  //
+                         ". . . . . . . . . . X"}};
   EXPECT_EQ(Choose(picture, 4, {false, true, false, false}), kSecondEnd);
   EXPECT_EQ(Choose(picture, 4, {false, true, false, true}), kNothing);
 }
@@ -220,12 +221,16 @@ struct CallerCase {
 };
 
 TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
-  const Picture threeAndHumanPairBelowASMinus{5, 5, {". . O O O . .",  //
-                                                     ". X . . . . .",  //
-                                                     ". X . . . . ."}};
-  const Picture threeAndEarlierPairBelowASMinus{5, 5, {". . O O O . .",  //
-                                                       ". x . . . . .",  //
-                                                       ". x . . . . ."}};
+  const Picture threeAndHumanPairBelowASMinus{5,
+                                              5,
+                                              {". . O O O . .",  //
+                                               ". X . . . . .",  //
+                                               ". X . . . . ."}};
+  const Picture threeAndEarlierPairBelowASMinus{5,
+                                                5,
+                                                {". . O O O . .",  //
+                                                 ". x . . . . .",  //
+                                                 ". x . . . . ."}};
   const std::vector<CallerCase> cases = {
       // L3.1 on the computer's three: A+3s is the first end, A-s the second.
       {"G1 below A-s", threeAndHumanPairBelowASMinus, At(5, 7), ComputerColour, 6, At(5, 6)},
@@ -241,9 +246,11 @@ TEST(CrossingChoiceFromLineRules, ChoosesAnEndOrLeavesItToTheDie) {
       {"human's three", Picture{5, 5, {". . X X X . ."}}, At(5, 7), HumanColour, 1, At(5, 10)},
       // L3.2: A-3s first, A+s second.
       {"L3.2, G1 above A+s",
-       Picture{3, 5, {". . . . . X .",  //
-                      ". . . . . X .",  //
-                      ". . O O O . ."}},
+       Picture{3,
+               5,
+               {". . . . . X .",  //
+                ". . . . . X .",  //
+                ". . O O O . ."}},
        At(5, 9), ComputerColour, 6, At(5, 10)},
       // L3.11: A+3s first, A-s second; the first end sees the three (G2).
       {"L3.11", Picture{5, 5, {"X . O O O . X"}}, At(5, 7), ComputerColour, 1, At(5, 10)},

@@ -1,10 +1,9 @@
-#include "opponent/DoubleThreatRules.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "opponent/DoubleThreatRules.h"
 #include "support/MarkedPicture.h"
 #include "support/TurnFixture.h"
 
@@ -23,8 +22,7 @@ struct Case {
 };
 
 std::string Where(int index) {
-  if (index == 0)
-    return "nothing";
+  if (index == 0) return "nothing";
   return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
 }
 

@@ -1,10 +1,9 @@
-#include "opponent/ExtendOwnLineRules.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "opponent/ExtendOwnLineRules.h"
 #include "support/MarkedPicture.h"
 #include "support/TurnFixture.h"
 
@@ -22,8 +21,7 @@ struct Case {
 };
 
 std::string Where(int index) {
-  if (index == 0)
-    return "nothing";
+  if (index == 0) return "nothing";
   return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
 }
 

@@ -1,11 +1,10 @@
-#include "opponent/LineRules.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "game/Game.h"
+#include "opponent/LineRules.h"
 #include "support/AsciiBoard.h"
 #include "support/RecordingView.h"
 #include "support/TurnFixture.h"
@@ -61,20 +60,24 @@ TEST(LineRulesTakeAWin, OpenFourIsReadInEveryDirection) {
       {
           {"vertical", Picture{5, 5, {".", "O", "O", "O", "O", "."}}, At(6, 5), 6, At(10, 5)},
           {"down-right",
-           Picture{5, 5, {". . . . . .",  //
-                          ". O . . . .",  //
-                          ". . O . . .",  //
-                          ". . . O . .",  //
-                          ". . . . O .",  //
-                          ". . . . . ."}},
+           Picture{5,
+                   5,
+                   {". . . . . .",  //
+                    ". O . . . .",  //
+                    ". . O . . .",  //
+                    ". . . O . .",  //
+                    ". . . . O .",  //
+                    ". . . . . ."}},
            At(6, 6), 6, At(10, 10)},
           {"down-left",
-           Picture{5, 5, {". . . . . .",  //
-                          ". . . . O .",  //
-                          ". . . O . .",  //
-                          ". . O . . .",  //
-                          ". O . . . .",  //
-                          ". . . . . ."}},
+           Picture{5,
+                   5,
+                   {". . . . . .",  //
+                    ". . . . O .",  //
+                    ". . . O . .",  //
+                    ". . O . . .",  //
+                    ". O . . . .",  //
+                    ". . . . . ."}},
            At(6, 9), 1, At(5, 10)},
       },
       4, ComputerColour);
@@ -163,13 +166,15 @@ TEST(LineRulesTakeAWin, FailedActionEndsItsDirectionButNotTheCall) {
 
 TEST(LineRulesTakeAWin, OnePointPerCallWhenSeveralDirectionsHold) {
   TurnFixture f({6});
-  f.SetUp(Picture{4, 5, {". . . . . .",  //
-                         ". . . . . .",  //
-                         ". O O O O .",  //
-                         ". O . . . .",  //
-                         ". O . . . .",  //
-                         ". O . . . .",  //
-                         ". . . . . ."}});
+  f.SetUp(Picture{4,
+                  5,
+                  {". . . . . .",  //
+                   ". . . . . .",  //
+                   ". O O O O .",  //
+                   ". O . . . .",  //
+                   ". O . . . .",  //
+                   ". O . . . .",  //
+                   ". . . . . ."}});
   Turn turn = f.MakeTurn(1);
   LineRules(turn, At(6, 6), 4, ComputerColour);
   EXPECT_EQ(f.Placed(), At(10, 6));  // vertical is read first
@@ -280,12 +285,16 @@ TEST(LineRulesExtend, LinesOfTwoNeverLookAlongTheirOwnDirection) {
           {"L2.3 at level 4: nothing across the ends", Picture{5, 5, {". . O O . ."}}, At(5, 8), 1,
            kNothing, 4},
           {"L2.3 at level 4: A+2s taken, no choice",
-           Picture{5, 5, {". . O O . X",  //
-                          ". . . . X ."}},
+           Picture{5,
+                   5,
+                   {". . O O . X",  //
+                    ". . . . X ."}},
            At(5, 8), 6, kNothing, 4},
           {"L2.3 at level 4: a human point below A+s",
-           Picture{5, 5, {". . O O . .",  //
-                          ". . . . X ."}},
+           Picture{5,
+                   5,
+                   {". . O O . .",  //
+                    ". . . . X ."}},
            At(5, 8), 6, At(5, 9), 4},
       },
       2, ComputerColour);
@@ -318,9 +327,11 @@ TEST(LineRulesExtend, OtherPointCountsPlaceNothingButStillThrowTheDie) {
 TEST(LineRulesExtend, DieIsThrownOncePerCallAndItsPlacementFollowsCrossingChoice) {
   // Two human points down-left of A-s (G1) choose A-s; the die's high face would say A+3s.
   TurnFixture f({6});
-  f.SetUp(Picture{5, 4, {". . . O O O . .",  //
-                         ". X . . . . . .",  //
-                         "X . . . . . . ."}});
+  f.SetUp(Picture{5,
+                  4,
+                  {". . . O O O . .",  //
+                   ". X . . . . . .",  //
+                   "X . . . . . . ."}});
   Turn turn = f.MakeTurn(4);
   LineRules(turn, At(5, 7), 3, ComputerColour);
   EXPECT_EQ(f.Placed(), At(5, 6));
@@ -340,25 +351,31 @@ struct CascadeCase {
 TEST(LineRulesCascade, FirstStepThatPlacesDecides) {
   const std::vector<CascadeCase> cases = {
       {"own four wins rather than blocking the human's four",
-       Picture{4, 3, {". O O O O .",  //
-                      ". . . . . .",  //
-                      ". . . . . .",  //
-                      ". . . . . .",  //
-                      ". X X X . ."}},
+       Picture{4,
+               3,
+               {". O O O O .",  //
+                ". . . . . .",  //
+                ". . . . . .",  //
+                ". . . . . .",  //
+                ". X X X . ."}},
        At(8, 7), At(4, 3)},
       {"the human's four is blocked before the own three grows",
-       Picture{4, 3, {". . O O O . .",  //
-                      ". . . . . . .",  //
-                      ". . . . . . .",  //
-                      ". . . . . . .",  //
-                      ". X X X . . ."}},
+       Picture{4,
+               3,
+               {". . O O O . .",  //
+                ". . . . . . .",  //
+                ". . . . . . .",  //
+                ". . . . . . .",  //
+                ". X X X . . ."}},
        At(8, 7), At(8, 3)},
       {"the own three grows before the human's three is blocked",
-       Picture{4, 3, {". . O O O . .",  //
-                      ". . . . . . .",  //
-                      ". . . . . . .",  //
-                      ". . . . . . .",  //
-                      ". . X X . . ."}},
+       Picture{4,
+               3,
+               {". . O O O . .",  //
+                ". . . . . . .",  //
+                ". . . . . . .",  //
+                ". . . . . . .",  //
+                ". . X X . . ."}},
        At(8, 7), At(4, 4)},
   };
   for (const CascadeCase& c : cases) {
@@ -378,9 +395,11 @@ TEST(LineRulesCascade, ComputersWinningPointEndsTheGame) {
   testing::FixedDie die({1});
   Game game(view, die);
   testing::SetUp(game.editSheet(), game.editState(),
-                 Picture{4, 3, {". O O O O .",  //
-                                ". . . . . .",  //
-                                ". X X X . ."}});
+                 Picture{4,
+                         3,
+                         {". O O O O .",  //
+                          ". . . . . .",  //
+                          ". X X X . ."}});
   game.lblIntersection_Click(At(6, 7));
   EXPECT_EQ(game.sheet().ColourAt(At(4, 8)), ComputerColour);
   EXPECT_TRUE(game.sheet().Closed(At(4, 8)));  // the won game's zone is closed

@@ -1,11 +1,10 @@
-#include "opponent/Pattern.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "board/ShownArea.h"
+#include "opponent/Pattern.h"
 #include "support/AsciiBoard.h"
 
 namespace quintara {

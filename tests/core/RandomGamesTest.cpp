@@ -51,8 +51,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
   std::vector<int> near;
   std::vector<int> anywhere;
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!EmptyAndPlayable(sheet, index))
-      continue;
+    if (!EmptyAndPlayable(sheet, index)) continue;
     anywhere.push_back(index);
     for (const int point : points) {
       if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
@@ -63,8 +62,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
     }
   }
   const std::vector<int>& from = near.empty() ? anywhere : near;
-  if (from.empty())
-    return 0;
+  if (from.empty()) return 0;
   return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
 }
 
@@ -117,8 +115,7 @@ void CheckClick(const Game& game, const Sheet& before, std::size_t drawingsBefor
       EXPECT_TRUE(after.Closed(index)) << "a closed intersection reopened: " << index;
       ++closedNow;
     }
-    if (index == clicked || after.ColourAt(index) == before.ColourAt(index))
-      continue;
+    if (index == clicked || after.ColourAt(index) == before.ColourAt(index)) continue;
     EXPECT_FALSE(before.HasPoint(index)) << "a point changed: " << index;
     EXPECT_EQ(after.ColourAt(index), ComputerColour) << index;
     // Playable when placed: opening the next game may first have grown the window to the
@@ -173,15 +170,13 @@ Outcome PlayRandomGames(int level, unsigned seed, int clicks) {
   game.setSoundOn(false);
   // Half of the runs on the design size, which grows to the largest sheet on the first
   // change of game area; half on the largest sheet.
-  if (seed % 2 == 0)
-    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+  if (seed % 2 == 0) game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   std::mt19937 random(seed * 7919u + static_cast<unsigned>(level));
 
   Outcome outcome;
   for (int click = 0; click < clicks; ++click) {
     const int index = HumansChoice(game, random);
-    if (index == 0)
-      break;
+    if (index == 0) break;
     const Sheet before = game.sheet();
     const std::size_t drawingsBefore = game.drawings().size();
     const std::size_t eventsBefore = view.events.size();
@@ -189,8 +184,7 @@ Outcome PlayRandomGames(int level, unsigned seed, int clicks) {
     bool newSheet = false;
     for (std::size_t e = eventsBefore; e < view.events.size(); ++e) {
       EXPECT_EQ(view.events[e].find(texts::kCannotPlayHere), std::string::npos);
-      if (view.events[e].find(texts::kSheetTooSmall) != std::string::npos)
-        newSheet = true;
+      if (view.events[e].find(texts::kSheetTooSmall) != std::string::npos) newSheet = true;
     }
     CheckClick(game, before, drawingsBefore, newSheet, index, outcome);
     if (::testing::Test::HasFailure()) {

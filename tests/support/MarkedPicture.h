@@ -21,8 +21,7 @@ inline MarkedPicture Mark(Picture picture, char anchorLetter = 'O') {
   for (std::size_t line = 0; line < marked.picture.lines.size(); ++line) {
     int column = picture.column;
     for (char& letter : marked.picture.lines[line]) {
-      if (letter == ' ')
-        continue;
+      if (letter == ' ') continue;
       const int index = IndexOf(picture.row + static_cast<int>(line), column++);
       if (letter == '@') {
         marked.anchor = index;

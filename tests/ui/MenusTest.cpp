@@ -228,7 +228,8 @@ class MenusTest : public QObject {
       title = rules->windowTitle();
       rules->resize(900, 900);
       size = rules->size();
-      for (const QLabel* label : rules->textPanel()->findChildren<QLabel*>()) lines << label->text();
+      for (const QLabel* label : rules->textPanel()->findChildren<QLabel*>())
+        lines << label->text();
       rules->scrollBar()->setValue(2000);
       bottom = rules->textPanel()->y();
       rules->scrollBar()->setValue(0);

@@ -127,7 +127,8 @@ class ScoringWindowTest : public QObject {
     QTemporaryDir program;
     QTemporaryDir user;
     WindowHarness harness;
-    harness.window().setScoreStore(std::make_unique<ui::FileScoreStore>(program.path(), user.path()));
+    harness.window().setScoreStore(
+        std::make_unique<ui::FileScoreStore>(program.path(), user.path()));
     const QString file = QDir(program.path()).filePath("Les scores");
     QString list;
     WhenModal<ui::frmStatistique>([&](ui::frmStatistique* window) {

@@ -15,8 +15,7 @@ WindowHarness::WindowHarness(std::chrono::milliseconds growth) : window_(die_) {
   window_.setGrowthDuration(growth);
   window_.setPointSound(std::make_unique<RecordingSound>(sounds));
   window_.show();
-  if (!QTest::qWaitForWindowExposed(&window_))
-    qFatal("the window did not show");
+  if (!QTest::qWaitForWindowExposed(&window_)) qFatal("the window did not show");
 }
 
 void WindowHarness::ScriptBoxes() {
@@ -36,8 +35,7 @@ QPoint WindowHarness::Find(const QColor& colour, const QRect& area) {
   const QImage image = client().grab().toImage();
   for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = area.left(); x <= area.right(); ++x) {
-      if (image.valid(x, y) && image.pixelColor(x, y) == colour)
-        return QPoint(x, y);
+      if (image.valid(x, y) && image.pixelColor(x, y) == colour) return QPoint(x, y);
     }
   }
   return QPoint(-1, -1);
@@ -68,16 +66,13 @@ MessageBoxAnswerer::MessageBoxAnswerer() {
   poll_.setInterval(10);
   QObject::connect(&poll_, &QTimer::timeout, this, [this] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr)
-      return;
+    if (box == nullptr) return;
     ++count;
     caption = box->windowTitle();
     text = box->text();
     QAbstractButton* answer = box->button(QMessageBox::Yes);
-    if (answer == nullptr)
-      answer = box->button(QMessageBox::Ok);
-    if (answer != nullptr)
-      answer->click();
+    if (answer == nullptr) answer = box->button(QMessageBox::Ok);
+    if (answer != nullptr) answer->click();
   });
   poll_.start();
 }
