@@ -18,11 +18,4 @@ int MoveList::Count() const {
   return count;
 }
 
-int MoveList::Last() const {
-  for (int slot = kSlots; slot >= 1; --slot) {
-    if (Filled(slot)) return slot;
-  }
-  return 0;
-}
-
 }  // namespace quintara

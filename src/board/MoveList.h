@@ -21,9 +21,6 @@ class MoveList {
   // The number of points: the slots filled from slot 1 up to the first empty one.
   int Count() const;
 
-  // The highest filled slot.
-  int Last() const;
-
   void Clear() { slots_.fill(0); }
 
  private:

@@ -71,7 +71,6 @@ class Game : private PointPlacer {
   const std::vector<SheetDrawing>& drawings() const { return drawings_; }
   int level() const { return level_; }
   bool twoPlayers() const { return twoPlayers_; }
-  bool soundOn() const { return soundOn_; }
   int TurnColour() const { return turnColour_; }
   int CrossHairIndex() const { return crossHairIndex_; }
   const std::string& StatusText() const { return statusText_; }

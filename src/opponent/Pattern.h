@@ -29,9 +29,7 @@ struct Pattern {
   std::array<PatternPlace, kMaxPlaces> places{};
   int count = 0;
   bool hasTarget = false;
-  int target = 0;   // offset of `*`
-  int lowest = 0;   // offset of the first letter
-  int highest = 0;  // offset of the last letter
+  int target = 0;  // offset of `*`
 };
 
 namespace pattern_detail {
@@ -81,8 +79,6 @@ consteval Pattern CompilePattern(std::string_view text) {
       default: pattern_detail::BadPattern();
     }
   }
-  pattern.lowest = -reference;
-  pattern.highest = position - 1 - reference;
   return pattern;
 }
 

@@ -16,7 +16,6 @@ using testing::Picture;
 // Compiling: offsets count from the anchor, the anchor is not tested, `?` tests nothing.
 constexpr Pattern kOpenFour = CompilePattern(".[O]OOO.");
 static_assert(kOpenFour.count == 5 && !kOpenFour.hasTarget);
-static_assert(kOpenFour.lowest == -1 && kOpenFour.highest == 4);
 static_assert(kOpenFour.places[0].offset == -1 && kOpenFour.places[0].letter == '.');
 static_assert(kOpenFour.places[1].offset == 1 && kOpenFour.places[1].letter == 'O');
 static_assert(kOpenFour.places[4].offset == 4 && kOpenFour.places[4].letter == '.');
@@ -24,7 +23,6 @@ static_assert(kOpenFour.places[4].offset == 4 && kOpenFour.places[4].letter == '
 constexpr Pattern kLastPointFirst = CompilePattern("?OOO[O]*");
 static_assert(kLastPointFirst.count == 3 && kLastPointFirst.places[0].offset == -3);
 static_assert(kLastPointFirst.hasTarget && kLastPointFirst.target == 1);
-static_assert(kLastPointFirst.lowest == -4 && kLastPointFirst.highest == 1);
 
 constexpr Pattern kTargetBeforeAnchor = CompilePattern("..*[O].X");
 static_assert(kTargetBeforeAnchor.target == -1 && kTargetBeforeAnchor.places[2].offset == 1);
@@ -33,7 +31,7 @@ static_assert(kTargetBeforeAnchor.places[3].offset == 2 &&
 
 // Without an anchor the target is the reference place.
 constexpr Pattern kNoAnchor = CompilePattern("X-*O");
-static_assert(kNoAnchor.hasTarget && kNoAnchor.target == 0 && kNoAnchor.lowest == -2);
+static_assert(kNoAnchor.hasTarget && kNoAnchor.target == 0 && kNoAnchor.places[0].offset == -2);
 static_assert(kNoAnchor.places[1].letter == '-' && kNoAnchor.places[2].offset == 1);
 
 class LineReaderTest : public ::testing::Test {
