@@ -5,7 +5,6 @@
 #include "board/FiveInRow.h"
 #include "board/FreeArea.h"
 #include "board/ShownArea.h"
-#include "game/ScoreFile.h"
 #include "game/Texts.h"
 #include "opponent/ComputerTurn.h"
 
@@ -64,22 +63,6 @@ void Game::lblIntersection_Click(int index) {
   state_.ComputerHasPlayed = false;
 }
 
-void Game::txtPion_KeyDown(int KeyCode) {
-  int step = 0;
-  switch (KeyCode) {
-    case kKeyEnter: lblIntersection_Click(crossHairIndex_); return;
-    case kKeyLeft: step = -1; break;
-    case kKeyRight: step = 1; break;
-    case kKeyUp: step = -kColumns; break;
-    case kKeyDown: step = kColumns; break;
-    default: return;
-  }
-  // The cross-hair stays on the shown area, finished games' zones included, so it never wraps
-  // from one row's end to the next row.
-  const int target = crossHairIndex_ + step;
-  if (sheet_.Playable(target) || sheet_.Closed(target)) crossHairIndex_ = target;
-}
-
 void Game::Form_Resize(int outerWidth, int outerHeight) {
   if (outerWidth > kLargestOuterWidth || outerHeight > kLargestOuterHeight) {
     outerWidth = kLargestOuterWidth;
@@ -96,42 +79,6 @@ void Game::NewSheet() {
   view_.sheetCleared();
   ResetGameState();
   Form_Resize(outerWidth_, outerHeight_);
-}
-
-void Game::mnuNouvelle_Click() {
-  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed && RunningGamePointIsPlayable();
-  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewSheet)) return;
-  NewSheetFromMenu();
-}
-
-bool Game::mnuChanger_Click() {
-  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed;
-  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewLevel)) return false;
-  NewSheetFromMenu();
-  return true;
-}
-
-bool Game::RunningGamePointIsPlayable() const {
-  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (sheet_.HasPoint(index) && sheet_.Playable(index)) return true;
-  }
-  return false;
-}
-
-// The running game counts as won by the red side when the player agrees to give it up.
-bool Game::GiveUpRunningGame(bool ask, const char* question) {
-  if (!ask) return true;
-  if (!view_.askYesNo(question, texts::kApplicationTitle)) return false;
-  state_.WinColourNumber = kColourNumberBrightRed;
-  RecordGameResult();
-  return true;
-}
-
-void Game::NewSheetFromMenu() {
-  NewSheet();
-  // Giving up may have ended the match and let the computer open the next one on the sheet
-  // just erased: that point is gone, so the computer still has its reply to make.
-  state_.ComputerHasPlayed = false;
 }
 
 void Game::setLevel(int level) {
@@ -210,126 +157,6 @@ void Game::CloseGameZone() {
   // first point must start the next box.
   box.ResetPositions();
   RecordGameResult();
-}
-
-void Game::RecordGameResult() {
-  state_.GameOver = true;
-  if (!bestScoresLoaded_) LoadBestScores();
-  if (scoreBoard_.AllZero()) statistics_ = MatchStatistics{};
-
-  const auto level = static_cast<std::size_t>(level_);
-  const bool redWon = state_.WinColourNumber == kColourNumberBrightRed;
-  const bool greenWon = state_.WinColourNumber == kColourNumberDarkGreen;
-  if (redWon) {
-    ++scoreBoard_.ComputerGames;
-    ++statistics_.ComputerWinsAtLevel[level];
-  } else if (greenWon) {
-    ++scoreBoard_.HumanGames;
-    ++statistics_.HumanWinsAtLevel[level];
-    statistics_.MatchPoints += 10 * level_;
-  }
-  view_.scoresChanged();
-
-  if (redWon || greenWon) {
-    if (scoreBoard_.HumanGames == SetWinGames || scoreBoard_.ComputerGames == SetWinGames) {
-      CountSet(redWon);
-    }
-  }
-  if (scoreBoard_.HumanSets < MatchWinSets && scoreBoard_.ComputerSets < MatchWinSets) return;
-  EndMatch();
-}
-
-void Game::CountSet(bool redWon) {
-  scoreBoard_.SetsShown = true;
-  if (redWon) {
-    ++scoreBoard_.ComputerSets;
-  } else {
-    ++scoreBoard_.HumanSets;
-  }
-  view_.scoresChanged();
-  if (redWon && scoreBoard_.ComputerSets == MatchWinSets) {
-    view_.showMessage(playerName2_ + texts::kMatchWonByRed, texts::kApplicationTitle);
-  } else if (!redWon && scoreBoard_.HumanSets == MatchWinSets) {
-    view_.showMessage(playerName1_ + texts::kMatchWonByGreen, texts::kApplicationTitle);
-  }
-  scoreBoard_.HumanGames = 0;
-  scoreBoard_.ComputerGames = 0;
-  view_.scoresChanged();
-}
-
-void Game::EndMatch() {
-  for (std::size_t level = 1; level <= 4; ++level) {
-    const int human = statistics_.HumanWinsAtLevel[level];
-    const int computer = statistics_.ComputerWinsAtLevel[level];
-    if (human > computer) {
-      statistics_.MatchPoints += (human - computer) * 10 * static_cast<int>(level);
-    }
-  }
-  if (InsertBestScore(bestScores_, playerName1_, statistics_.MatchPoints) != 0) {
-    bestScoresUnsaved_ = true;
-  }
-  SaveBestScores();
-  ShowStatistics();
-
-  if (!view_.askYesNo(texts::kPlayAgain, texts::kApplicationTitle)) {
-    view_.quit();
-    return;
-  }
-  scoreBoard_.HumanSets = 0;
-  scoreBoard_.ComputerSets = 0;
-  view_.scoresChanged();
-  ResetGameState();
-  // Between two players the side the indicator shows opens the new match.
-  if (!twoPlayers_) OpenNewGame();
-}
-
-void Game::LoadBestScores() {
-  bestScoresLoaded_ = true;
-  // Points not yet in the file stay in memory rather than being read over.
-  if (!scoreStore_ || bestScoresUnsaved_) return;
-  ScoreStore::ReadResult read = scoreStore_->Read();
-  switch (read.status) {
-    case ScoreStore::ReadStatus::kRead:
-      bestScores_ = DecodeScoreFile(read.bytes);
-      scoreFileUnreadable_ = false;
-      break;
-    case ScoreStore::ReadStatus::kMissing: {
-      bestScores_ = BestScores{};
-      scoreFileUnreadable_ = false;
-      std::string reason;
-      if (!scoreStore_->Write("", reason)) TellScoresNotSaved(reason);
-      break;
-    }
-    case ScoreStore::ReadStatus::kUnreadable:
-      scoreFileUnreadable_ = true;
-      scoreFileProblem_ = read.reason;
-      break;
-  }
-}
-
-void Game::SaveBestScores() {
-  if (!scoreStore_) return;
-  if (scoreFileUnreadable_) {
-    TellScoresNotSaved(scoreFileProblem_);
-    return;
-  }
-  std::string reason;
-  if (scoreStore_->Write(EncodeScoreFile(bestScores_), reason)) {
-    bestScoresUnsaved_ = false;
-  } else {
-    TellScoresNotSaved(reason);
-  }
-}
-
-void Game::ShowStatistics() {
-  LoadBestScores();
-  view_.showStatistics();
-}
-
-void Game::TellScoresNotSaved(const std::string& reason) {
-  if (scoreProblemTold_) return;
-  scoreProblemTold_ = true;
-  view_.showMessage(texts::kScoresNotSaved + reason, texts::kApplicationTitle);
 }
 
 void Game::OpenNewGame() {

@@ -1,0 +1,60 @@
+// The player's commands besides a click: the cross-hair's keys and the menus that start a new
+// sheet, giving up a running game if need be.
+#include "game/Game.h"
+#include "game/Texts.h"
+
+namespace quintara {
+
+void Game::txtPion_KeyDown(int KeyCode) {
+  int step = 0;
+  switch (KeyCode) {
+    case kKeyEnter: lblIntersection_Click(crossHairIndex_); return;
+    case kKeyLeft: step = -1; break;
+    case kKeyRight: step = 1; break;
+    case kKeyUp: step = -kColumns; break;
+    case kKeyDown: step = kColumns; break;
+    default: return;
+  }
+  // The cross-hair stays on the shown area, finished games' zones included, so it never wraps
+  // from one row's end to the next row.
+  const int target = crossHairIndex_ + step;
+  if (sheet_.Playable(target) || sheet_.Closed(target)) crossHairIndex_ = target;
+}
+
+void Game::mnuNouvelle_Click() {
+  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed && RunningGamePointIsPlayable();
+  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewSheet)) return;
+  NewSheetFromMenu();
+}
+
+bool Game::mnuChanger_Click() {
+  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed;
+  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewLevel)) return false;
+  NewSheetFromMenu();
+  return true;
+}
+
+bool Game::RunningGamePointIsPlayable() const {
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (sheet_.HasPoint(index) && sheet_.Playable(index)) return true;
+  }
+  return false;
+}
+
+// The running game counts as won by the red side when the player agrees to give it up.
+bool Game::GiveUpRunningGame(bool ask, const char* question) {
+  if (!ask) return true;
+  if (!view_.askYesNo(question, texts::kApplicationTitle)) return false;
+  state_.WinColourNumber = kColourNumberBrightRed;
+  RecordGameResult();
+  return true;
+}
+
+void Game::NewSheetFromMenu() {
+  NewSheet();
+  // Giving up may have ended the match and let the computer open the next one on the sheet
+  // just erased: that point is gone, so the computer still has its reply to make.
+  state_.ComputerHasPlayed = false;
+}
+
+}  // namespace quintara
