@@ -19,8 +19,22 @@ std::string Reason(const char* what, const QString& path, const QString& error) 
 
 }  // namespace
 
-FileScoreStore::FileScoreStore(QString programFolder, QString userDataFolder)
-    : programFolder_(std::move(programFolder)), userDataFolder_(std::move(userDataFolder)) {}
+ScorePlace ScorePlaceFor(const QString& programFolder, const QString& installedFolder) {
+  const QString program = QDir::cleanPath(QDir::fromNativeSeparators(programFolder));
+  const QString installed = QDir::cleanPath(QDir::fromNativeSeparators(installedFolder));
+  if (installed.isEmpty() || installed == QStringLiteral(".")) {
+    return ScorePlace::kBesideProgramWhenWritable;
+  }
+  const bool isInstalled = QDir::isAbsolutePath(installed)
+                               ? program == installed
+                               : program.endsWith(QLatin1Char('/') + installed);
+  return isInstalled ? ScorePlace::kUserDataFolder : ScorePlace::kBesideProgramWhenWritable;
+}
+
+FileScoreStore::FileScoreStore(QString programFolder, QString userDataFolder, ScorePlace place)
+    : programFolder_(std::move(programFolder)),
+      userDataFolder_(std::move(userDataFolder)),
+      place_(place) {}
 
 QString FileScoreStore::programFile() const {
   return QDir(programFolder_).filePath(QString::fromUtf8(kScoreFileName));
@@ -31,6 +45,7 @@ QString FileScoreStore::userFile() const {
 }
 
 QString FileScoreStore::path() const {
+  if (place_ == ScorePlace::kUserDataFolder) return userFile();
   const QFileInfo folder(programFolder_);
   return folder.isDir() && folder.isWritable() ? programFile() : userFile();
 }
@@ -38,7 +53,8 @@ QString FileScoreStore::path() const {
 ScoreStore::ReadResult FileScoreStore::Read() {
   QString file = path();
   // A list left beside a program whose folder has since become read-only is still read.
-  if (!QFileInfo::exists(file) && file == userFile() && QFileInfo::exists(programFile())) {
+  if (place_ == ScorePlace::kBesideProgramWhenWritable && !QFileInfo::exists(file) &&
+      file == userFile() && QFileInfo::exists(programFile())) {
     file = programFile();
   }
   if (!QFileInfo::exists(file)) return {ReadStatus::kMissing, {}, {}};

@@ -159,6 +159,61 @@ class ScoringWindowTest : public QObject {
     QCOMPARE(QByteArray::fromStdString(store.Read().bytes), QByteArray("abc"));
   }
 
+  void theInstalledFolderIsRecognisedUnderAnyPrefix_data() {
+    QTest::addColumn<QString>("programFolder");
+    QTest::addColumn<QString>("installedFolder");
+    QTest::addColumn<bool>("installed");
+    struct Row {
+      const char* name;
+      const char* programFolder;
+      const char* installedFolder;
+      bool installed;
+    };
+    const Row rows[] = {
+        {"package", "/usr/libexec/quintara", "libexec/quintara", true},
+        {"other prefix", "/opt/games/libexec/quintara", "libexec/quintara", true},
+        {"trailing slash", "/usr/libexec/quintara/", "libexec/quintara", true},
+        {"build folder", "/home/ann/quintara/build/default/src/app", "libexec/quintara", false},
+        {"longer name", "/home/ann/mylibexec/quintara", "libexec/quintara", false},
+        {"absolute, same", "/usr/libexec/quintara", "/usr/libexec/quintara", true},
+        {"absolute, other", "/usr/local/libexec/quintara", "/usr/libexec/quintara", false},
+        {"no installed folder", "/usr/libexec/quintara", "", false},
+    };
+    for (const Row& row : rows) {
+      QTest::newRow(row.name) << QString(row.programFolder) << QString(row.installedFolder)
+                              << row.installed;
+    }
+  }
+
+  void theInstalledFolderIsRecognisedUnderAnyPrefix() {
+    QFETCH(QString, programFolder);
+    QFETCH(QString, installedFolder);
+    QFETCH(bool, installed);
+    QCOMPARE(ui::ScorePlaceFor(programFolder, installedFolder) == ui::ScorePlace::kUserDataFolder,
+             installed);
+  }
+
+  // Run as root, an installed game's folder can be written; the scores still go to the user.
+  void anInstalledGameKeepsItsScoresInTheUsersDataFolderEvenWhenItsFolderCanBeWritten() {
+    QTemporaryDir prefix;
+    QTemporaryDir user;
+    const QString program = QDir(prefix.path()).filePath("libexec/quintara");
+    QVERIFY(QDir().mkpath(program));
+    const QString leftBeside = QDir(program).filePath("Les scores");
+    QFile old(leftBeside);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+
+    ui::FileScoreStore store(program, user.path(),
+                             ui::ScorePlaceFor(program, QStringLiteral("libexec/quintara")));
+    QCOMPARE(store.path(), QDir(user.path()).filePath("Les scores"));
+    QCOMPARE(store.Read().status, ScoreStore::ReadStatus::kMissing);
+    std::string reason;
+    QVERIFY(store.Write("abc", reason));
+    QCOMPARE(Read(store.path()), QByteArray("abc"));
+    QCOMPARE(Read(leftBeside), QByteArray("old"));
+  }
+
   void aFileThatCannotBeReadOrWrittenIsReportedInFrench() {
     QTemporaryDir program;
     // A folder where the file should be: it can be neither read nor replaced.
