@@ -9,14 +9,18 @@
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Quintara"));
+  // Lets the desktop match the window with the installed menu entry and its icon.
+  QApplication::setDesktopFileName(QStringLiteral(QUINTARA_APP_ID));
 
   quintara::ClockDie die;
   quintara::ui::frmJeuxDePoints window(die);
   window.setPointSound(
       std::make_unique<quintara::ui::ChimeSound>(quintara::ui::ChimeSound::besideProgram()));
+  const QString programFolder = QApplication::applicationDirPath();
   window.setScoreStore(std::make_unique<quintara::ui::FileScoreStore>(
-      QApplication::applicationDirPath(),
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+      programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+      quintara::ui::ScorePlaceFor(programFolder,
+                                  QStringLiteral(QUINTARA_INSTALLED_PROGRAM_FOLDER))));
   window.show();
   return application.exec();
 }
