@@ -157,7 +157,8 @@ std::optional<QString> BrokenOnPanel(const ui::frmJeuxDePoints& window) {
       panel.turnIndicator().colour() != ui::FromRgbNumber(game.TurnColour())) {
     return Broken(QStringLiteral("the turn shown is not the game's"));
   }
-  if (window.client().topBar().levelText().text() != QStringLiteral("Niveau %1").arg(game.level())) {
+  if (window.client().topBar().levelText().text() !=
+      QStringLiteral("Niveau %1").arg(game.level())) {
     return Broken(QStringLiteral("the level shown is not the game's"));
   }
   return std::nullopt;

@@ -18,9 +18,9 @@ namespace quintara::testing {
 
 // What one event may do to the sheet.
 enum class EventReach {
-  kNoPoint,     // a mouse move, a cross-hair arrow, a resize, a window that only shows things
-  kOnePoint,    // a click or Enter: one point for the player, one reply from the computer
-  kMaySweep,    // a menu that may start a new sheet (and so end the running game)
+  kNoPoint,   // a mouse move, a cross-hair arrow, a resize, a window that only shows things
+  kOnePoint,  // a click or Enter: one point for the player, one reply from the computer
+  kMaySweep,  // a menu that may start a new sheet (and so end the running game)
 };
 
 // The sheet as it stood before an event, to hold the state after it against.

@@ -65,7 +65,8 @@ class ModalCloser : public QObject {
     auto* dialog = qobject_cast<QDialog*>(watched);
     if (dialog == nullptr || !dialog->isWindow()) return false;
     // Queued, so that it runs inside the dialog's own event loop.
-    QMetaObject::invokeMethod(dialog, [this, dialog] { Answer(dialog); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        dialog, [this, dialog] { Answer(dialog); }, Qt::QueuedConnection);
     return false;
   }
 
@@ -140,8 +141,8 @@ struct Event {
 
 QString Describe(const Event& event) {
   static const std::array<const char*, 8> kNames = {
-      "click at", "click on crossing", "drag from", "move to", "key", "resize to", "maximise",
-      "menu"};
+      "click at", "click on crossing", "drag from", "move to",
+      "key",      "resize to",         "maximise",  "menu"};
   return QStringLiteral("%1 %2 %3")
       .arg(QString::fromLatin1(kNames[static_cast<std::size_t>(event.kind)]))
       .arg(event.a)
@@ -151,8 +152,11 @@ QString Describe(const Event& event) {
 class Soak {
  public:
   Soak(unsigned long long seed, milliseconds growth)
-      : seed_(seed), random_(static_cast<std::mt19937::result_type>(seed)), die_(random_),
-        closer_(random_), growth_(growth) {
+      : seed_(seed),
+        random_(static_cast<std::mt19937::result_type>(seed)),
+        die_(random_),
+        closer_(random_),
+        growth_(growth) {
     Open();
   }
 
@@ -256,9 +260,13 @@ class Soak {
                             inWindow(Below(size.width()), Below(size.height())));
         return EventReach::kOnePoint;
       }
-      case Kind::kMove: QTest::mouseMove(handle, inWindow(event.a, event.b)); return EventReach::kNoPoint;
+      case Kind::kMove:
+        QTest::mouseMove(handle, inWindow(event.a, event.b));
+        return EventReach::kNoPoint;
       case Kind::kKey: return PressKey(event.a);
-      case Kind::kResize: window_->resizeClient(QSize(event.a, event.b)); return EventReach::kNoPoint;
+      case Kind::kResize:
+        window_->resizeClient(QSize(event.a, event.b));
+        return EventReach::kNoPoint;
       case Kind::kMaximise:
         window_->setWindowState(window_->windowState() | Qt::WindowMaximized);
         return EventReach::kNoPoint;
@@ -271,7 +279,7 @@ class Soak {
     static const std::array<Qt::Key, 4> kArrows = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
                                                    Qt::Key_Down};
     static const std::array<Qt::Key, 10> kOthers = {
-        Qt::Key_Space, Qt::Key_A,    Qt::Key_Escape,   Qt::Key_Tab,  Qt::Key_Home,
+        Qt::Key_Space, Qt::Key_A,    Qt::Key_Escape,   Qt::Key_Tab,       Qt::Key_Home,
         Qt::Key_F1,    Qt::Key_Plus, Qt::Key_PageDown, Qt::Key_Backspace, Qt::Key_0};
     QWidget& sheet = window_->client().sheet();
     if (roll < 75) {
@@ -325,10 +333,11 @@ class Soak {
   }
 
   QString Failure(long long n, const QString& rule) {
-    QStringList lines{QStringLiteral("event %1 broke a rule: %2 (replay with QUINTARA_SOAK_SEED=%3)")
-                          .arg(n)
-                          .arg(rule)
-                          .arg(seed_)};
+    QStringList lines{
+        QStringLiteral("event %1 broke a rule: %2 (replay with QUINTARA_SOAK_SEED=%3)")
+            .arg(n)
+            .arg(rule)
+            .arg(seed_)};
     for (const Event& event : recent_) lines << QStringLiteral("  ") + Describe(event);
     lines << QStringLiteral("  boxes: ") + boxes_.join(QStringLiteral(" | "));
     return lines.join('\n');
