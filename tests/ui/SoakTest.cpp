@@ -180,7 +180,7 @@ class Soak {
       if (auto broken = BrokenChime()) return Failure(n, *broken);
       if (!window_->isVisible()) {
         // Only "Voulez vous rejouer" answered No ends the program; start it again.
-        if (boxes_.isEmpty() || !boxes_.last().contains(QStringLiteral("Voulez vous rejouer"))) {
+        if (boxes_.filter(QStringLiteral("Voulez vous rejouer")).isEmpty()) {
           return Failure(n, QStringLiteral("the window closed by itself"));
         }
         ++restarts;
