@@ -79,7 +79,7 @@ void Game::EndMatch() {
 void Game::LoadBestScores() {
   bestScoresLoaded_ = true;
   // Points not yet in the file stay in memory rather than being read over.
-  if (!scoreStore_ || bestScoresUnsaved_) return;
+  if (scoreStore_ == nullptr || bestScoresUnsaved_) return;
   ScoreStore::ReadResult read = scoreStore_->Read();
   switch (read.status) {
     case ScoreStore::ReadStatus::kRead:
@@ -101,7 +101,7 @@ void Game::LoadBestScores() {
 }
 
 void Game::SaveBestScores() {
-  if (!scoreStore_) return;
+  if (scoreStore_ == nullptr) return;
   if (scoreFileUnreadable_) {
     TellScoresNotSaved(scoreFileProblem_);
     return;

@@ -23,7 +23,7 @@ enum class Anchors { kNone, kComputer, kHuman };
 
 using Condition = bool (*)(const Turn&);
 
-bool Always(const Turn&) {
+bool Always(const Turn& /*turn*/) {
   return true;
 }
 bool ComputerHasEightPoints(const Turn& t) {

@@ -47,7 +47,7 @@ constexpr std::array<Trigger, 1> kMode21Triggers = {{
 
 struct Family {
   Pattern pattern;
-  bool playabilityTest;
+  bool playabilityTest = false;
 };
 
 struct CandidateRule {
@@ -144,7 +144,7 @@ consteval std::array<KeyedRule, N> Keyed(const std::array<Family, F>& families, 
                                          const std::array<CandidateRule, N>& rules) {
   std::array<KeyedRule, N> keyed{};
   for (std::size_t i = 0; i < N; ++i) {
-    const std::size_t f = static_cast<std::size_t>(rules[i].family - firstFamily);
+    const auto f = static_cast<std::size_t>(rules[i].family - firstFamily);
     keyed[i] = {f, DirectionIndex(rules[i].step), KeyBit(families[f].pattern)};
   }
   return keyed;

@@ -67,10 +67,10 @@ constexpr Pattern kShape7 = CompileRule("XOO[O]*.");
 constexpr Pattern kShape8 = CompileRule("*OO[O]X");
 
 struct ExtendRule {
-  int rule;  // its number among the eight shapes
-  int step;
+  int rule = 0;  // its number among the eight shapes
+  int step = 0;
   Pattern trigger;
-  bool level4Only;  // part of the trigger: at other levels the rule is skipped
+  bool level4Only = false;  // part of the trigger: at other levels the rule is skipped
   Checks triggerAlso;
   Checks extra;  // when these fail the chain ends without a point
 };

@@ -42,8 +42,7 @@ consteval Pattern CompilePattern(std::string_view text) {
   int reference = -1;
   int position = 0;
   int targetPosition = -1;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+  for (const char c : text) {
     if (c == '[') {
       reference = position;
       continue;
@@ -57,8 +56,7 @@ consteval Pattern CompilePattern(std::string_view text) {
 
   Pattern pattern;
   position = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
+  for (const char c : text) {
     if (c == '[' || c == ']') continue;
     const int offset = position - reference;
     ++position;
