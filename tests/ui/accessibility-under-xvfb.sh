@@ -42,6 +42,14 @@ done
 [ -s "$folder/display" ] || { echo "Xvfb did not start"; cat "$folder/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n1 "$folder/display")"
 unset QT_QPA_PLATFORM
+if command -v xdotool >/dev/null; then
+  for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xdotool getdisplaygeometry >/dev/null 2>&1 ||
+    { echo "the display $DISPLAY cannot be reached"; cat "$folder/xvfb.log"; exit 1; }
+fi
 
 # A session bus of its own; the test starts the accessibility bus inside it.
 status=0
