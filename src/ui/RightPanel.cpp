@@ -5,6 +5,7 @@
 #include "board/Geometry.h"
 #include "ui/ColourBar.h"
 #include "ui/Colours.h"
+#include "ui/ReadableCount.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -17,9 +18,10 @@ constexpr int kScoreBoardTop = 2200;
 constexpr int kScoreBoardHeight = 2400;
 
 QLabel* Count(const QString& name, QWidget* parent, int left, int top) {
-  auto* count = new QLabel("0", parent);
+  auto* count = new QLabel(parent);
   count->setObjectName(name);
   count->setAccessibleName(name);
+  ShowCount(*count, 0);
   count->setAlignment(Qt::AlignCenter);
   count->setGeometry(PixelRect(left, top - kScoreBoardTop, 615, 375));
   QFont font = count->font();
@@ -78,13 +80,13 @@ ScoreBoard::Row ScoreBoard::AddRow(const QString& name, int headingLeft, int hea
 }
 
 void ScoreBoard::showGames(int green, int red) {
-  greenGames_->setNum(green);
-  redGames_->setNum(red);
+  ShowCount(*greenGames_, green);
+  ShowCount(*redGames_, red);
 }
 
 void ScoreBoard::showSets(int green, int red) {
-  sets_.greenCount->setNum(green);
-  sets_.redCount->setNum(red);
+  ShowCount(*sets_.greenCount, green);
+  ShowCount(*sets_.redCount, red);
 }
 
 void ScoreBoard::setSetsShown(bool shown) {

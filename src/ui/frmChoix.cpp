@@ -61,9 +61,16 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
     auto* button = new QRadioButton(QStringLiteral("Niveau %1").arg(k + 1), fraNiveaux_);
     optNiveau_[static_cast<std::size_t>(k)] = button;
     levelsLayout->addWidget(button);
-    connect(button, &QRadioButton::clicked, this, [this, k] { optNiveau_Click(k); });
   }
   optNiveau_[0]->setChecked(true);
+  // A button acts when it becomes the chosen one, by a click, an arrow key or a screen
+  // reader's toggle (which checks it without clicking).
+  for (int k = 0; k < 4; ++k) {
+    connect(optNiveau_[static_cast<std::size_t>(k)], &QRadioButton::toggled, this,
+            [this, k](bool chosen) {
+              if (chosen) optNiveau_Click(k);
+            });
+  }
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
@@ -79,8 +86,10 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
 
   for (int k = 0; k < 2; ++k) {
-    connect(optJoueur2_[static_cast<std::size_t>(k)], &QRadioButton::clicked, this,
-            [this, k] { optJoueur2_Click(k); });
+    connect(optJoueur2_[static_cast<std::size_t>(k)], &QRadioButton::toggled, this,
+            [this, k](bool chosen) {
+              if (chosen) optJoueur2_Click(k);
+            });
     connect(txtAdversaires_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
             [this, k] { txtAdversaires_Change(k); });
     txtAdversaires_[static_cast<std::size_t>(k)]->installEventFilter(this);

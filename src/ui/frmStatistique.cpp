@@ -9,6 +9,7 @@
 #include "game/Game.h"
 #include "ui/ColourBar.h"
 #include "ui/Colours.h"
+#include "ui/ReadableCount.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -19,9 +20,10 @@ constexpr int kWidth = 5890;
 constexpr int kHeight = 4710;
 
 QLabel* Count(QWidget* parent, const QString& accessibleName) {
-  auto* label = new QLabel(QStringLiteral("0"), parent);
+  auto* label = new QLabel(parent);
   label->setAlignment(Qt::AlignCenter);
   label->setAccessibleName(accessibleName);
+  ShowCount(*label, 0);
   return label;
 }
 
@@ -81,8 +83,8 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
 void frmStatistique::Refresh() {
   const MatchStatistics& statistics = game_.statistics();
   for (std::size_t level = 1; level <= 4; ++level) {
-    humanWins_[level - 1]->setText(QString::number(statistics.HumanWinsAtLevel[level]));
-    computerWins_[level - 1]->setText(QString::number(statistics.ComputerWinsAtLevel[level]));
+    ShowCount(*humanWins_[level - 1], statistics.HumanWinsAtLevel[level]);
+    ShowCount(*computerWins_[level - 1], statistics.ComputerWinsAtLevel[level]);
   }
   points_->setText(QStringLiteral("Vos points pour ce match : ") +
                    QString::number(statistics.MatchPoints));

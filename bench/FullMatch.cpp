@@ -1,0 +1,74 @@
+// Plays one whole match through the real main window and ends, for /usr/bin/time -v to report
+// the peak memory: the window built as the program builds it (the chime, a best-scores file, in
+// a folder of its own), seeded clicks on the sheet against the computer at level 1, each one
+// painted, until a side has won three sets. The statistics window that the match's end opens is
+// closed, "Voulez vous rejouer" is answered No, and the program ends as it does for a player.
+#include <QApplication>
+#include <QDialog>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <random>
+
+#include "WindowPlay.h"
+#include "game/Texts.h"
+#include "ui/ChimeSound.h"
+#include "ui/FileScoreStore.h"
+
+using namespace quintara;
+
+namespace {
+
+// Yes to giving up a game for a new sheet when the sheet is full; No to another match.
+class MatchBoxes : public ui::MessageBoxes {
+ public:
+  void inform(const QString&, const QString&) override {}
+  bool ask(const QString& text, const QString&) override {
+    return text != QString::fromUtf8(texts::kPlayAgain);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Quintara"));
+
+  QTemporaryDir folder;
+  bench::SeededDie die(2026);
+  std::mt19937 random(2026);
+  ui::frmJeuxDePoints window(die);
+  window.setPointSound(std::make_unique<ui::ChimeSound>(QStringLiteral(QUINTARA_CHIME)));
+  window.setScoreStore(std::make_unique<ui::FileScoreStore>(folder.path(), folder.path()));
+  window.setMessageBoxes(std::make_unique<MatchBoxes>());
+  window.show();
+
+  int clicks = 0;
+  QTimer player;
+  player.setInterval(0);
+  QObject::connect(&player, &QTimer::timeout, [&] {
+    const int index = bench::HumansChoice(window.game(), random);
+    if (index == 0) {
+      window.mnuNouvelle()->trigger();
+      return;
+    }
+    bench::ClickSheet(window, index);
+    window.repaint();
+    ++clicks;
+  });
+  player.start();
+  // The statistics window at the match's end opens within a click, so another timer closes it.
+  QTimer reader;
+  reader.setInterval(10);
+  QObject::connect(&reader, &QTimer::timeout, [] {
+    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->accept();
+  });
+  reader.start();
+  const int status = application.exec();
+  const ScoreBoard& board = window.game().scoreBoard();
+  std::printf("a whole match: %d clicks, sets won %d (green) to %d (red)\n", clicks,
+              board.HumanSets, board.ComputerSets);
+  return status;
+}

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Runs accessibility_test.py: the real program on its own Xvfb display and D-Bus session, with
+# the accessibility (AT-SPI) bus, read and driven the way a screen reader does.
+# Usage: accessibility-under-xvfb.sh <quintara> <work folder>
+set -euo pipefail
+
+program=$1
+folder=$2
+here=$(cd "$(dirname "$0")" && pwd)
+skip=77
+
+# Without these the accessibility bus cannot run at all (scripts/install-deps brings them).
+python=/usr/bin/python3
+launcher=/usr/libexec/at-spi-bus-launcher
+missing=""
+command -v Xvfb >/dev/null || missing+=" xvfb"
+command -v dbus-run-session >/dev/null || missing+=" dbus-daemon"
+[ -x "$launcher" ] || missing+=" at-spi2-core"
+{ [ -x "$python" ] && "$python" -c 'import pyatspi' 2>/dev/null; } || missing+=" python3-pyatspi"
+if [ -n "$missing" ]; then
+  echo "skipped: the accessibility bus needs$missing, which are not installed"
+  exit $skip
+fi
+
+mkdir -p "$folder"
+rm -rf "${folder:?}"/*
+xvfb_pid=""
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  return 0
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" \
+  >"$folder/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$folder/display" ] && break
+  sleep 0.1
+done
+[ -s "$folder/display" ] || { echo "Xvfb did not start"; cat "$folder/xvfb.log"; exit 1; }
+export DISPLAY=":$(head -n1 "$folder/display")"
+unset QT_QPA_PLATFORM
+if command -v xdotool >/dev/null; then
+  for _ in $(seq 50); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xdotool getdisplaygeometry >/dev/null 2>&1 ||
+    { echo "the display $DISPLAY cannot be reached"; cat "$folder/xvfb.log"; exit 1; }
+fi
+
+# A session bus of its own; the test starts the accessibility bus inside it.
+status=0
+dbus-run-session -- "$python" "$here/accessibility_test.py" "$program" "$folder" "$launcher" ||
+  status=$?
+exit $status
