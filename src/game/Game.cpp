@@ -93,8 +93,8 @@ void Game::setPlayerNames(const std::string& name1, const std::string& name2) {
 
 void Game::ComputerTurn(int HumanMoveNumber) {
   Turn turn{
-      sheet_, state_.ComputerMoves, state_.HumanMoves, state_.Box, level_, HumanMoveNumber, die_,
-      *this};
+      sheet_, state_.ComputerMoves,    state_.HumanMoves, state_.Box, level_, HumanMoveNumber, die_,
+      *this,  state_.ComputerHasPlayed};
   quintara::ComputerTurn(turn);
 }
 

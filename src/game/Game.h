@@ -87,7 +87,6 @@ class Game : private PointPlacer {
   GameState& editState() { return state_; }
 
  private:
-  bool ComputerHasPlayed() const override { return state_.ComputerHasPlayed; }
   void PutPoint(int index, int colour, bool growing);
   void SetTurn(int colour);
   bool TryOpenInRow(int row);

@@ -14,7 +14,6 @@ class PointPlacer {
   // Places the computer's point unless the intersection holds a point, is not playable or the
   // computer has already played in this turn; a refusal is silent.
   virtual void PlaceComputerPoint(int index) = 0;
-  virtual bool ComputerHasPlayed() const = 0;
 };
 
 // What one computer turn reads of the game. The lists are read live: a point that ends a
@@ -28,8 +27,10 @@ struct Turn {
   int HumanMoveNumber;
   DieSource& die;
   PointPlacer& placer;
+  // Read after every rule: the placer's own flag, read directly rather than asked for.
+  const bool& computerHasPlayed;
 
-  bool ComputerHasPlayed() const { return placer.ComputerHasPlayed(); }
+  bool ComputerHasPlayed() const { return computerHasPlayed; }
   void PlaceComputerPoint(int index) { placer.PlaceComputerPoint(index); }
 };
 

@@ -24,8 +24,8 @@ class TurnFixture : public PointPlacer {
   Turn MakeTurn(int level, int humanMoveNumber = -1) {
     if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
     return Turn{
-        sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber, die,
-        *this};
+        sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber, die, *this,
+        played};
   }
 
   void PlaceComputerPoint(int index) override {
@@ -35,7 +35,6 @@ class TurnFixture : public PointPlacer {
     placed.push_back(index);
     played = true;
   }
-  bool ComputerHasPlayed() const override { return played; }
 
   // The one point placed, or 0 when none was.
   int Placed() const { return placed.empty() ? 0 : placed.front(); }
