@@ -71,7 +71,7 @@ void BM_ClickToPaintedReply(benchmark::State& state) {
         run = std::make_unique<Run>(level, ++seed);
         continue;
       }
-      index = HumansChoice(game, run->random);
+      index = NearbyPlay(game, run->random);
       if (Crowded(game) && game.TurnColour() == HumanColour && index != 0) break;
       if (index == 0) {
         run = std::make_unique<Run>(level, ++seed);

@@ -17,6 +17,7 @@
 #include "board/FiveInRow.h"
 #include "board/ShownArea.h"
 #include "game/Game.h"
+#include "support/NearbyPlay.h"
 
 namespace quintara {
 namespace {
@@ -38,16 +39,6 @@ class SilentView : public GameView {
   void stopPointSound() override {}
 };
 
-class SeededDie : public DieSource {
- public:
-  explicit SeededDie(unsigned seed) : generator_(seed) {}
-  int Roll() override { return faces_(generator_); }
-
- private:
-  std::mt19937 generator_;
-  std::uniform_int_distribution<int> faces_{1, 6};
-};
-
 SilentView gView;
 SeededDie gDie(2026);
 
@@ -58,35 +49,6 @@ struct Position {
   Game game;
   int HumanMoveNumber;
 };
-
-bool EmptyAndPlayable(const Sheet& sheet, int index) {
-  return sheet.Playable(index) && !sheet.HasPoint(index);
-}
-
-// Random, but near the running game's points so that lines form.
-int HumansChoice(const Game& game, std::mt19937& random) {
-  const GameState& state = game.state();
-  std::vector<int> points;
-  for (const MoveList* moves : {&state.HumanMoves, &state.ComputerMoves}) {
-    for (int slot = 1; moves->Filled(slot); ++slot) points.push_back((*moves)[slot]);
-  }
-  std::vector<int> near;
-  std::vector<int> anywhere;
-  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!EmptyAndPlayable(game.sheet(), index)) continue;
-    anywhere.push_back(index);
-    for (const int point : points) {
-      if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
-          std::abs(ColumnOf(point) - ColumnOf(index)) <= 2) {
-        near.push_back(index);
-        break;
-      }
-    }
-  }
-  const std::vector<int>& from = near.empty() ? anywhere : near;
-  if (from.empty()) return 0;
-  return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
-}
 
 // The human's point put down as the turn cycle does, without the computer's answer; nothing
 // when that point would end the game.
@@ -112,7 +74,7 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
     game.setSoundOn(false);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     for (int click = 0; click < 400 && positions.size() < kWanted; ++click) {
-      const int index = HumansChoice(game, random);
+      const int index = testing::NearbyPlay(game, random);
       if (index == 0) break;
       const int next = game.state().HumanMoves.Count() + 1;
       const bool wanted =

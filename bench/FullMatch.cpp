@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Quintara"));
 
   QTemporaryDir folder;
-  bench::SeededDie die(2026);
+  SeededDie die(2026);
   std::mt19937 random(2026);
   ui::frmJeuxDePoints window(die);
   window.setPointSound(std::make_unique<ui::ChimeSound>(QStringLiteral(QUINTARA_CHIME)));
@@ -49,7 +49,7 @@ int main(int argc, char* argv[]) {
   QTimer player;
   player.setInterval(0);
   QObject::connect(&player, &QTimer::timeout, [&] {
-    const int index = bench::HumansChoice(window.game(), random);
+    const int index = bench::NearbyPlay(window.game(), random);
     if (index == 0) {
       window.mnuNouvelle()->trigger();
       return;

@@ -11,6 +11,7 @@
 
 #include "board/Geometry.h"
 #include "game/Game.h"
+#include "support/NearbyPlay.h"
 #include "ui/ClientArea.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SheetWidget.h"
@@ -18,16 +19,6 @@
 #include "ui/frmJeuxDePoints.h"
 
 namespace quintara::bench {
-
-class SeededDie : public DieSource {
- public:
-  explicit SeededDie(unsigned seed) : generator_(seed) {}
-  int Roll() override { return faces_(generator_); }
-
- private:
-  std::mt19937 generator_;
-  std::uniform_int_distribution<int> faces_{1, 6};
-};
 
 // Informs without showing anything; every question gets the same answer.
 class AnsweringBoxes : public ui::MessageBoxes {
@@ -40,31 +31,7 @@ class AnsweringBoxes : public ui::MessageBoxes {
   bool answer_;
 };
 
-// A free playable intersection near the running game's points, so that lines form; anywhere
-// free when the game has no point yet; 0 when the sheet has no free playable intersection.
-inline int HumansChoice(const Game& game, std::mt19937& random) {
-  const GameState& state = game.state();
-  std::vector<int> points;
-  for (const MoveList* moves : {&state.HumanMoves, &state.ComputerMoves}) {
-    for (int slot = 1; moves->Filled(slot); ++slot) points.push_back((*moves)[slot]);
-  }
-  std::vector<int> near;
-  std::vector<int> anywhere;
-  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!game.sheet().Playable(index) || game.sheet().HasPoint(index)) continue;
-    anywhere.push_back(index);
-    for (const int point : points) {
-      if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
-          std::abs(ColumnOf(point) - ColumnOf(index)) <= 2) {
-        near.push_back(index);
-        break;
-      }
-    }
-  }
-  const std::vector<int>& from = near.empty() ? anywhere : near;
-  if (from.empty()) return 0;
-  return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
-}
+using testing::NearbyPlay;
 
 // A left click on an intersection's crossing, delivered to the sheet as the platform does.
 inline void ClickSheet(ui::frmJeuxDePoints& window, int index) {

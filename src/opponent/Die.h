@@ -11,15 +11,21 @@ class DieSource {
   virtual int Roll() = 0;
 };
 
-// The program's die: seeded from the clock once, one roll per call.
-class ClockDie : public DieSource {
+// A die that rolls the same faces for the same seed: for replays, tests and benchmarks.
+class SeededDie : public DieSource {
  public:
-  ClockDie();
-  int Roll() override;
+  explicit SeededDie(unsigned seed) : generator_(seed) {}
+  int Roll() override { return faces_(generator_); }
 
  private:
   std::mt19937 generator_;
   std::uniform_int_distribution<int> faces_{1, 6};
+};
+
+// The program's die: seeded from the clock once, one roll per call.
+class ClockDie : public SeededDie {
+ public:
+  ClockDie();
 };
 
 }  // namespace quintara

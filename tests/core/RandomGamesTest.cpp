@@ -12,20 +12,11 @@
 #include "game/Game.h"
 #include "game/Texts.h"
 #include "support/AsciiBoard.h"
+#include "support/NearbyPlay.h"
 #include "support/RecordingView.h"
 
 namespace quintara::testing {
 namespace {
-
-class SeededDie : public DieSource {
- public:
-  explicit SeededDie(unsigned seed) : generator_(seed) {}
-  int Roll() override { return faces_(generator_); }
-
- private:
-  std::mt19937 generator_;
-  std::uniform_int_distribution<int> faces_{1, 6};
-};
 
 bool EmptyAndPlayable(const Sheet& sheet, int index) {
   return sheet.Playable(index) && !sheet.HasPoint(index);
@@ -43,27 +34,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
     trial.PutPoint(index, kNoPoint);
     if (wins) return index;
   }
-  const GameState& state = game.state();
-  std::vector<int> points;
-  for (const MoveList* moves : {&state.HumanMoves, &state.ComputerMoves}) {
-    for (int slot = 1; moves->Filled(slot); ++slot) points.push_back((*moves)[slot]);
-  }
-  std::vector<int> near;
-  std::vector<int> anywhere;
-  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!EmptyAndPlayable(sheet, index)) continue;
-    anywhere.push_back(index);
-    for (const int point : points) {
-      if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
-          std::abs(ColumnOf(point) - ColumnOf(index)) <= 2) {
-        near.push_back(index);
-        break;
-      }
-    }
-  }
-  const std::vector<int>& from = near.empty() ? anywhere : near;
-  if (from.empty()) return 0;
-  return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+  return NearbyPlay(game, random);
 }
 
 struct Outcome {
