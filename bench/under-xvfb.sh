@@ -10,14 +10,8 @@ cleanup() {
   return 0
 }
 trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../tests/ui/xvfb.sh"
+start_xvfb "$work"
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$work"
 "$@"

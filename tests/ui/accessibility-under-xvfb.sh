@@ -31,25 +31,9 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" \
-  >"$folder/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$folder/display" ] && break
-  sleep 0.1
-done
-[ -s "$folder/display" ] || { echo "Xvfb did not start"; cat "$folder/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$folder/display")"
+source "$here/xvfb.sh"
+start_xvfb "$folder"
 unset QT_QPA_PLATFORM
-if command -v xdotool >/dev/null; then
-  for _ in $(seq 50); do
-    xdotool getdisplaygeometry >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xdotool getdisplaygeometry >/dev/null 2>&1 ||
-    { echo "the display $DISPLAY cannot be reached"; cat "$folder/xvfb.log"; exit 1; }
-fi
 
 # A session bus of its own; the test starts the accessibility bus inside it.
 status=0

@@ -47,16 +47,8 @@ fail() {
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Xvfb picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
-  >"$shots/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || { echo "Xvfb did not start"; cat "$shots/xvfb.log"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb "$shots"
 
 # As a player starts it: no test platform, no sound device needed, and its own data folders.
 unset QT_QPA_PLATFORM
