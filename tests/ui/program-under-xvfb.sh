@@ -54,9 +54,12 @@ start_xvfb "$shots"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 export XDG_DATA_HOME="$work/data"
-started=$(now_ms)
-"$program" >"$shots/quintara.log" 2>&1 &
-app_pid=$!
+start_program() {
+  started=$(now_ms)
+  "$program" >"$shots/quintara.log" 2>&1 &
+  app_pid=$!
+}
+start_program
 
 # --- Windows -------------------------------------------------------------------------------
 
@@ -87,7 +90,17 @@ wait_gone() {
   return 1
 }
 
-window=$(wait_window Quintara) || fail "no window; $(cat "$shots/quintara.log")"
+if ! window=$(wait_window Quintara); then
+  # Seen, rarely, on CI machines: the new display stops answering before the program connects.
+  # That is the machine's, not the program's: once more, on a display of its own.
+  grep -q "could not connect to display" "$shots/quintara.log" ||
+    fail "no window; $(cat "$shots/quintara.log")"
+  echo "the display went away before the program connected; once more on a new one"
+  kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  start_xvfb "$shots"
+  start_program
+  window=$(wait_window Quintara) || fail "no window; $(cat "$shots/quintara.log")"
+fi
 echo "window mapped after $(($(now_ms) - started)) ms"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
