@@ -96,7 +96,7 @@ if ! window=$(wait_window Quintara); then
   grep -q "could not connect to display" "$shots/quintara.log" ||
     fail "no window; $(cat "$shots/quintara.log")"
   echo "the display went away before the program connected; once more on a new one"
-  kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
   start_xvfb "$shots"
   start_program
   window=$(wait_window Quintara) || fail "no window; $(cat "$shots/quintara.log")"
