@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace quintara {
 
@@ -34,6 +35,14 @@ inline constexpr int kDownRight = 36;
 inline constexpr int kDownLeft = 34;
 inline constexpr std::array<int, 4> kLineDirections = {kVertical, kHorizontal, kDownRight,
                                                        kDownLeft};
+
+// Where a step stands in kLineDirections; -1 for any other step.
+constexpr int DirectionIndex(int step) {
+  for (std::size_t d = 0; d < kLineDirections.size(); ++d) {
+    if (kLineDirections[d] == step) return static_cast<int>(d);
+  }
+  return -1;
+}
 
 constexpr int IndexOf(int row, int column) {
   return kFirstGridIndex + kColumns * row + column;

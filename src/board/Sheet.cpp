@@ -16,7 +16,9 @@ Sheet::Sheet() {
 }
 
 void Sheet::PutPoint(int index, int colour) {
-  if (OnGrid(index)) records_[static_cast<std::size_t>(index)].colour = colour;
+  if (!OnGrid(index)) return;
+  records_[static_cast<std::size_t>(index)].colour = colour;
+  ReadLinesThrough(index);
 }
 
 void Sheet::CloseRectangle(int topRow, int leftColumn, int bottomRow, int rightColumn) {
@@ -29,6 +31,7 @@ void Sheet::CloseRectangle(int topRow, int leftColumn, int bottomRow, int rightC
       cell.Playable = false;
     }
   }
+  ReadAllLines();
 }
 
 void Sheet::Clear() {
@@ -57,6 +60,44 @@ void Sheet::RefreshPlayable() {
   for (int index = 0; index < kPointRecordCount; ++index) {
     Intersection& cell = records_[static_cast<std::size_t>(index)];
     cell.Playable = InShownArea(index) && !cell.Closed;
+  }
+  ReadAllLines();
+}
+
+line_bits::Bits Sheet::PlaceBits(int index) const {
+  const Intersection& place = at(index);
+  return (place.colour == ComputerColour ? line_bits::kComputer : 0) |
+         (place.colour == HumanColour ? line_bits::kHuman : 0) |
+         (place.Playable ? line_bits::kPlayable : 0);
+}
+
+line_bits::Bits Sheet::ReadLine(int index, int step) const {
+  line_bits::Bits line = 0;
+  for (int k = -line_bits::kReach; k <= line_bits::kReach; ++k) {
+    line |= line_bits::At(k, PlaceBits(index + k * step));
+  }
+  return line;
+}
+
+// A line holds nothing but where a place within its reach holds a point or is playable, so
+// the lines are rebuilt from those places alone.
+void Sheet::ReadAllLines() {
+  lines_ = {};
+  for (int index = 0; index < kPointRecordCount; ++index) {
+    if (PlaceBits(index) != 0) ReadLinesThrough(index);
+  }
+}
+
+// Only the lines whose reach covers `index` change when its place does.
+void Sheet::ReadLinesThrough(int index) {
+  const line_bits::Bits place = PlaceBits(index);
+  for (std::size_t d = 0; d < kLineDirections.size(); ++d) {
+    for (int k = -line_bits::kReach; k <= line_bits::kReach; ++k) {
+      const int reference = index - k * kLineDirections[d];
+      if (reference < 0 || reference > kLastPointRecord) continue;
+      line_bits::Bits& line = lines_[static_cast<std::size_t>(reference)][d];
+      line = (line & ~line_bits::At(k, line_bits::kPlace)) | line_bits::At(k, place);
+    }
   }
 }
 

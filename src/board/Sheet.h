@@ -3,6 +3,7 @@
 #include <array>
 
 #include "board/Geometry.h"
+#include "board/LineBits.h"
 
 namespace quintara {
 
@@ -33,6 +34,17 @@ class Sheet {
   bool Playable(int index) const { return at(index).Playable; }
   bool Closed(int index) const { return at(index).Closed; }
 
+  // The line through `index` along `step` (a line direction or its opposite), packed as in
+  // LineBits.h. Kept for every intersection and direction: the computer's rules read hundreds
+  // of lines a turn.
+  line_bits::Bits LineAt(int index, int step) const {
+    const int direction = DirectionIndex(step < 0 ? -step : step);
+    if (direction < 0 || index < 0 || index > kLastPointRecord) return ReadLine(index, step);
+    const line_bits::Bits line =
+        lines_[static_cast<std::size_t>(index)][static_cast<std::size_t>(direction)];
+    return step < 0 ? line_bits::Reversed(line) : line;
+  }
+
   // Puts a point on an intersection of the grid; indices off the grid are ignored.
   void PutPoint(int index, int colour);
 
@@ -52,8 +64,13 @@ class Sheet {
 
  private:
   void RefreshPlayable();
+  line_bits::Bits PlaceBits(int index) const;
+  line_bits::Bits ReadLine(int index, int step) const;
+  void ReadAllLines();
+  void ReadLinesThrough(int index);
 
   std::array<Intersection, kPointRecordCount> records_{};
+  std::array<std::array<line_bits::Bits, kLineDirections.size()>, kPointRecordCount> lines_{};
   int rowMax_ = kLastPlayableRow;
   int colMax_ = 20;  // the design width's columns until a width in a band says otherwise
 };

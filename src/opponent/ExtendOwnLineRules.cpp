@@ -3,7 +3,6 @@
 #include <array>
 
 #include "opponent/Pattern.h"
-#include "opponent/RuleReading.h"
 
 namespace quintara {
 namespace {
@@ -57,14 +56,14 @@ bool Holds(const Checks& checks, const LineReader& line) {
 }
 
 // The eight shapes; `*` is the target and must hold no point.
-constexpr Pattern kShape1 = CompileRule(".*[O]OOX");
-constexpr Pattern kShape2 = CompileRule(".[O]O*OX");
-constexpr Pattern kShape3 = CompileRule("X[O]O*O.");
-constexpr Pattern kShape4 = CompileRule(".[O]*OOX");
-constexpr Pattern kShape5 = CompileRule("X[O]*OO.");
-constexpr Pattern kShape6 = CompileRule("X[O]OO*");
-constexpr Pattern kShape7 = CompileRule("XOO[O]*.");
-constexpr Pattern kShape8 = CompileRule("*OO[O]X");
+constexpr Pattern kShape1 = CompilePattern(".*[O]OOX");
+constexpr Pattern kShape2 = CompilePattern(".[O]O*OX");
+constexpr Pattern kShape3 = CompilePattern("X[O]O*O.");
+constexpr Pattern kShape4 = CompilePattern(".[O]*OOX");
+constexpr Pattern kShape5 = CompilePattern("X[O]*OO.");
+constexpr Pattern kShape6 = CompilePattern("X[O]OO*");
+constexpr Pattern kShape7 = CompilePattern("XOO[O]*.");
+constexpr Pattern kShape8 = CompilePattern("*OO[O]X");
 
 struct ExtendRule {
   int rule = 0;  // its number among the eight shapes
@@ -131,30 +130,18 @@ consteval bool GroupedByDirection() {
 }
 static_assert(GroupedByDirection());
 
-consteval std::array<unsigned, 32> RuleKeys() {
-  std::array<unsigned, 32> keys{};
-  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = KeyBit(kExtendRules[i].trigger);
-  return keys;
-}
-constexpr std::array<unsigned, 32> kRuleKeys = RuleKeys();
-constexpr unsigned kKeyPlaces =
-    KeyPlaces(kExtendRules, [](const ExtendRule& rule) { return rule.trigger; });
-
 bool TriggerHolds(const ExtendRule& rule, const LineReader& line, int level) {
   if (rule.level4Only && level != 4) return false;
   return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
 }
 
-// The chain of the 32 rules for one anchor; a rule whose key place holds no own point cannot
-// hold and is passed over (see RuleReading.h).
+// The chain of the 32 rules for one anchor, each direction's line read once.
 void RunChainFor(Turn& turn, int anchor) {
   for (std::size_t first = 0; first < kExtendRules.size(); first += 8) {
     const LineReader line(turn.sheet, anchor, kExtendRules[first].step, ComputerColour);
-    const unsigned ownKeys = OwnAt(line, kKeyPlaces);
-    if (ownKeys == 0) continue;
     for (std::size_t i = first; i < first + 8; ++i) {
       const ExtendRule& rule = kExtendRules[i];
-      if ((ownKeys & kRuleKeys[i]) == 0 || !TriggerHolds(rule, line, turn.level)) continue;
+      if (!TriggerHolds(rule, line, turn.level)) continue;
       if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
       return;  // the first rule whose trigger holds ends the chain
     }

@@ -7,7 +7,6 @@
 #include "board/Geometry.h"
 #include "opponent/CrossingChoice.h"
 #include "opponent/Pattern.h"
-#include "opponent/RuleReading.h"
 
 namespace quintara {
 namespace {
@@ -112,20 +111,15 @@ struct LineRule {
   Pattern pattern;
   FurtherTest further;
   LineAction action;
-  unsigned key;  // the place of an own point the pattern needs (KeyBit), 0 for single points
 };
 
 consteval LineRule Rule(std::string_view name, std::string_view pattern, FurtherTest further,
                         LineAction action) {
-  const Pattern compiled = CompileRule(pattern);
+  const Pattern compiled = CompilePattern(pattern);
   // A rule that places at a single target names the pattern's `*`.
   if (action.kind == ActionKind::kPlaceAt && (!compiled.hasTarget || compiled.target != action.t1))
     pattern_detail::BadPattern();
-  bool ownBesideAnchor = false;
-  for (int i = 0; i < compiled.count; ++i) {
-    ownBesideAnchor = ownBesideAnchor || compiled.places[static_cast<std::size_t>(i)].letter == 'O';
-  }
-  return {name, compiled, further, action, ownBesideAnchor ? KeyBit(compiled) : 0u};
+  return {name, compiled, further, action};
 }
 
 // clang-format off
@@ -178,19 +172,12 @@ constexpr std::array kSinglePoints = {
 };
 // clang-format on
 
-struct RuleList {
-  std::span<const LineRule> rules;
-  unsigned keys;  // every key place of the list
-};
-
-constexpr auto kPatternOf = [](const LineRule& rule) { return rule.pattern; };
-
-RuleList RulesFor(int PointCount) {
+std::span<const LineRule> RulesFor(int PointCount) {
   switch (PointCount) {
-    case 4: return {kLinesOfFour, KeyPlaces(kLinesOfFour, kPatternOf)};
-    case 3: return {kLinesOfThree, KeyPlaces(kLinesOfThree, kPatternOf)};
-    case 2: return {kLinesOfTwo, KeyPlaces(kLinesOfTwo, kPatternOf)};
-    case 1: return {kSinglePoints, 0};
+    case 4: return kLinesOfFour;
+    case 3: return kLinesOfThree;
+    case 2: return kLinesOfTwo;
+    case 1: return kSinglePoints;
     default: return {};
   }
 }
@@ -290,21 +277,17 @@ void Act(const LineContext& at, const LineAction& action) {
 void LineRules(Turn& turn, int Anchor, int PointCount, int Colour) {
   // The die is thrown on every call, whether or not a rule uses it.
   const int DieRoll = turn.die.Roll();
-  const RuleList list = RulesFor(PointCount);
-  if (list.rules.empty()) return;
+  const std::span<const LineRule> rules = RulesFor(PointCount);
+  if (rules.empty()) return;
 
   for (const int step : kLineDirections) {
     const LineReader line(turn.sheet, Anchor, step, Colour);
     const LineContext context{turn, line, step, DieRoll, Colour, PointCount == 2};
-    // Lines of two or more: a pattern is tried only where its key place holds an own point.
-    const unsigned ownKeys = OwnAt(line, list.keys);
-    if (list.keys != 0 && ownKeys == 0) continue;
     // The first rule that holds ends this direction's list, whether or not it places.
     RunChain(
-        list.rules,
+        rules,
         [&](const LineRule& rule) {
-          return (rule.key == 0 || (rule.key & ownKeys) != 0) &&
-                 line.Holds(rule.pattern, TargetTest::kMustBeEmpty) &&
+          return line.Holds(rule.pattern, TargetTest::kMustBeEmpty) &&
                  FurtherHolds(line, rule.further);
         },
         [&](const LineRule& rule) { Act(context, rule.action); });

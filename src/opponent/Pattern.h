@@ -13,11 +13,20 @@
 // Patterns are compiled when the program is compiled; nothing is parsed during a turn.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "board/Sheet.h"
 
 namespace quintara {
+
+// A line read for one side keeps the packing of LineBits.h, its sides exchanged when it is read
+// for the human: own points in the computer's bits, other points in the human's. Every rule
+// reads within the reach, so a whole pattern is tested with one mask.
+namespace own_bits {
+inline constexpr line_bits::Bits kOwn = line_bits::kComputer;
+inline constexpr line_bits::Bits kOther = line_bits::kHuman;
+}  // namespace own_bits
 
 struct PatternPlace {
   int offset;
@@ -30,11 +39,37 @@ struct Pattern {
   int count = 0;
   bool hasTarget = false;
   int target = 0;  // offset of `*`
+
+  // The places' letters as line bits: the pattern holds where (line & mask) == value.
+  line_bits::Bits mask = 0;
+  line_bits::Bits value = 0;
+  line_bits::Bits targetPoint = 0;     // the target's point bits, which must be clear when tested
+  line_bits::Bits placesPlayable = 0;  // the O, . and - places' playable bits
 };
 
 namespace pattern_detail {
 // Never defined: reaching it while compiling a pattern makes a malformed pattern a compile error.
 void BadPattern();
+
+consteval void AddLetter(Pattern& pattern, int offset, char letter) {
+  using namespace line_bits;
+  using namespace own_bits;
+  if (!InReach(offset) || pattern.count == Pattern::kMaxPlaces) BadPattern();
+  pattern.places[static_cast<std::size_t>(pattern.count++)] = {offset, letter};
+  switch (letter) {
+    case 'O':
+      pattern.mask |= At(offset, kOwn);
+      pattern.value |= At(offset, kOwn);
+      break;
+    case 'X':
+      pattern.mask |= At(offset, kOther);
+      pattern.value |= At(offset, kOther);
+      break;
+    case '.': pattern.mask |= At(offset, kPoint); break;
+    case '-': pattern.mask |= At(offset, kOther); break;
+  }
+  if (letter != 'X') pattern.placesPlayable |= At(offset, kPlayable);
+}
 }  // namespace pattern_detail
 
 consteval Pattern CompilePattern(std::string_view text) {
@@ -63,16 +98,15 @@ consteval Pattern CompilePattern(std::string_view text) {
     if (offset == 0 && c != '*') continue;  // the anchor is a point of the side by construction
     switch (c) {
       case '*':
+        if (!line_bits::InReach(offset)) pattern_detail::BadPattern();
         pattern.hasTarget = true;
         pattern.target = offset;
+        pattern.targetPoint = line_bits::At(offset, line_bits::kPoint);
         break;
       case 'O':
       case 'X':
       case '.':
-      case '-':
-        if (pattern.count == Pattern::kMaxPlaces) pattern_detail::BadPattern();
-        pattern.places[static_cast<std::size_t>(pattern.count++)] = {offset, c};
-        break;
+      case '-': pattern_detail::AddLetter(pattern, offset, c); break;
       case '?': break;
       default: pattern_detail::BadPattern();
     }
@@ -83,58 +117,52 @@ consteval Pattern CompilePattern(std::string_view text) {
 // Whether the target of a pattern must hold no point for the pattern to hold.
 enum class TargetTest { kMustBeEmpty, kNotTested };
 
-// Reads the sheet along one direction from a reference place, for one side.
+// One direction through a reference place, read for one side. The places within reach are read
+// once, when the reader is made: a rule reads a line only while the sheet stays as it is.
 class LineReader {
  public:
   LineReader(const Sheet& sheet, int reference, int step, int ownColour)
       : sheet_(sheet),
         reference_(reference),
         step_(step),
-        own_(ownColour),
-        other_(OtherColour(ownColour)) {}
+        forHuman_(ownColour == HumanColour),
+        bits_(Read(reference)) {}
 
   int At(int k) const { return reference_ + k * step_; }
-  bool Own(int k) const { return sheet_.ColourAt(At(k)) == own_; }
-  bool Other(int k) const { return sheet_.ColourAt(At(k)) == other_; }
-  bool Empty(int k) const { return !sheet_.HasPoint(At(k)); }
+  bool Own(int k) const { return Has(k, own_bits::kOwn); }
+  bool Other(int k) const { return Has(k, own_bits::kOther); }
+  bool Empty(int k) const { return !Has(k, line_bits::kPoint); }
   bool NotOther(int k) const { return !Other(k); }
   bool NotOwn(int k) const { return !Own(k); }
-  bool Playable(int k) const { return sheet_.Playable(At(k)); }
+  bool Playable(int k) const { return Has(k, line_bits::kPlayable); }
   bool NotPlayable(int k) const { return !Playable(k); }
 
   bool Holds(const Pattern& pattern, TargetTest targetTest = TargetTest::kMustBeEmpty) const {
-    for (int i = 0; i < pattern.count; ++i) {
-      const PatternPlace& place = pattern.places[static_cast<std::size_t>(i)];
-      if (!Letter(place.letter, place.offset)) return false;
-    }
-    return !pattern.hasTarget || targetTest == TargetTest::kNotTested || Empty(pattern.target);
+    const line_bits::Bits mask =
+        pattern.mask | (targetTest == TargetTest::kMustBeEmpty ? pattern.targetPoint : 0);
+    return (bits_ & mask) == pattern.value;
   }
 
   // Every place the pattern tests as O, . or - is playable.
   bool TestedPlacesPlayable(const Pattern& pattern) const {
-    for (int i = 0; i < pattern.count; ++i) {
-      const PatternPlace& place = pattern.places[static_cast<std::size_t>(i)];
-      if (place.letter != 'X' && !Playable(place.offset)) return false;
-    }
-    return true;
+    return (bits_ & pattern.placesPlayable) == pattern.placesPlayable;
   }
 
  private:
-  bool Letter(char letter, int k) const {
-    switch (letter) {
-      case 'O': return Own(k);
-      case 'X': return Other(k);
-      case '.': return Empty(k);
-      case '-': return NotOther(k);
-      default: return true;
-    }
+  line_bits::Bits Read(int reference) const {
+    const line_bits::Bits line = sheet_.LineAt(reference, step_);
+    return forHuman_ ? line_bits::SwapSides(line) : line;
+  }
+  bool Has(int k, line_bits::Bits bits) const {
+    if (line_bits::InReach(k)) return (bits_ & line_bits::At(k, bits)) != 0;
+    return (Read(At(k)) & line_bits::At(0, bits)) != 0;  // beyond the reach, where no rule reads
   }
 
   const Sheet& sheet_;
   int reference_;
   int step_;
-  int own_;
-  int other_;
+  bool forHuman_;
+  line_bits::Bits bits_;
 };
 
 // A rule chain: rules are tried in table order and the first whose trigger holds ends the

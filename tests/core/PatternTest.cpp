@@ -89,8 +89,8 @@ TEST_F(LineReaderTest, NotOtherAcceptsAnEmptyPlaceAndAnOwnPoint) {
 }
 
 TEST_F(LineReaderTest, ReadsBackwardAndAcrossTheGuardBandWithoutHarm) {
-  const LineReader backward(sheet, At(5, 5), -kVertical, HumanColour);
   testing::Draw(sheet, Picture{3, 5, {"X", "X", "."}});
+  const LineReader backward(sheet, At(5, 5), -kVertical, HumanColour);
   EXPECT_TRUE(backward.Other(0) == false && backward.Own(1) && backward.Own(2));
   EXPECT_TRUE(backward.Playable(1));
 
@@ -100,6 +100,14 @@ TEST_F(LineReaderTest, ReadsBackwardAndAcrossTheGuardBandWithoutHarm) {
   EXPECT_TRUE(outside.NotPlayable(1));
   const LineReader beyond(sheet, kLastPointRecord, kDownRight, ComputerColour);
   EXPECT_TRUE(beyond.Empty(4) && beyond.NotPlayable(4));
+}
+
+TEST_F(LineReaderTest, ReadsPlacesBeyondItsReachFromTheSheet) {
+  testing::Draw(sheet, Picture{5, 5, {". . . . . O X ."}});
+  const LineReader line(sheet, At(5, 5), kHorizontal, HumanColour);
+  EXPECT_TRUE(line.Other(5) && line.Own(6));
+  EXPECT_TRUE(line.Empty(7) && line.Playable(7));
+  EXPECT_TRUE(line.Empty(-7) && line.NotPlayable(-7));
 }
 
 TEST(RunChainTest, FirstRuleWhoseTriggerHoldsEndsTheChainWhateverItsActionDoes) {
