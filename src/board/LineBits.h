@@ -11,6 +11,7 @@ namespace quintara::line_bits {
 using Bits = std::uint32_t;
 
 inline constexpr int kReach = 4;
+inline constexpr int kBitsPerPlace = 3;
 inline constexpr Bits kComputer = 1;
 inline constexpr Bits kHuman = 2;
 inline constexpr Bits kPlayable = 4;
@@ -23,7 +24,7 @@ constexpr bool InReach(int k) {
 
 // The bits of the place k steps from the reference.
 constexpr Bits At(int k, Bits bits) {
-  return bits << (3 * (k + kReach));
+  return bits << (kBitsPerPlace * (k + kReach));
 }
 
 // The same bits at every place of the line.
@@ -43,7 +44,8 @@ constexpr Bits SwapSides(Bits line) {
 // The line read in the opposite direction.
 constexpr Bits Reversed(Bits line) {
   Bits reversed = 0;
-  for (int k = -kReach; k <= kReach; ++k) reversed |= At(-k, (line >> (3 * (k + kReach))) & kPlace);
+  for (int k = -kReach; k <= kReach; ++k)
+    reversed |= At(-k, (line >> (kBitsPerPlace * (k + kReach))) & kPlace);
   return reversed;
 }
 

@@ -79,12 +79,18 @@ line_bits::Bits Sheet::ReadLine(int index, int step) const {
   return line;
 }
 
-// A line holds nothing but where a place within its reach holds a point or is playable, so
-// the lines are rebuilt from those places alone.
+// Along each direction, a line is the one before it moved on by one place.
 void Sheet::ReadAllLines() {
-  lines_ = {};
-  for (int index = 0; index < kPointRecordCount; ++index) {
-    if (PlaceBits(index) != 0) ReadLinesThrough(index);
+  for (std::size_t d = 0; d < kLineDirections.size(); ++d) {
+    const int step = kLineDirections[d];
+    for (int first = 0; first < step; ++first) {
+      line_bits::Bits line = ReadLine(first, step);
+      for (int index = first; index <= kLastPointRecord; index += step) {
+        lines_[static_cast<std::size_t>(index)][d] = line;
+        line = (line >> line_bits::kBitsPerPlace) |
+               line_bits::At(line_bits::kReach, PlaceBits(index + (line_bits::kReach + 1) * step));
+      }
+    }
   }
 }
 

@@ -44,7 +44,7 @@ std::string FirstStaleLine(const Sheet& sheet) {
           const Bits expected = (sheet.ColourAt(place) == ComputerColour ? kComputer : 0) |
                                 (sheet.ColourAt(place) == HumanColour ? kHuman : 0) |
                                 (sheet.Playable(place) ? kPlayable : 0);
-          if (((line >> (3 * (k + kReach))) & kPlace) != expected) {
+          if (((line >> (kBitsPerPlace * (k + kReach))) & kPlace) != expected) {
             std::ostringstream where;
             where << "line through " << index << " step " << step << ", place " << k;
             return where.str();
