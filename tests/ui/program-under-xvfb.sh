@@ -95,7 +95,9 @@ if ! window=$(wait_window Quintara); then
   # That is the machine's, not the program's: once more, on a display of its own.
   grep -q "could not connect to display" "$shots/quintara.log" ||
     fail "no window; $(cat "$shots/quintara.log")"
-  echo "the display went away before the program connected; once more on a new one"
+  kill -0 "$xvfb_pid" 2>/dev/null && state="still running" || state="gone"
+  echo "the program could not connect to $DISPLAY (Xvfb $state; its log follows); once more"
+  cat "$shots/xvfb.log"
   kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
   start_xvfb "$shots"
   start_program

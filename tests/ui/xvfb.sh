@@ -3,6 +3,8 @@
 # xvfb_pid (for the caller's cleanup) and DISPLAY, and returns once the display answers.
 start_xvfb() {
   local folder=$1
+  # Emptied first: a number left by an earlier run must not be taken for the new display's.
+  : >"$folder/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" \
     >"$folder/xvfb.log" 2>&1 &
   xvfb_pid=$!
