@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "Median.h"
 #include "WindowPlay.h"
 #include "board/ShownArea.h"
 
@@ -47,13 +48,6 @@ struct Run {
   std::mt19937 random;
   ui::frmJeuxDePoints window;
 };
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  return *middle;
-}
 
 void BM_ClickToPaintedReply(benchmark::State& state) {
   const int level = static_cast<int>(state.range(0));

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
 #include "board/FiveInRow.h"
 #include "board/ShownArea.h"
 #include "game/Game.h"
@@ -92,13 +93,6 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
   return positions;
 }
 
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
-  std::nth_element(values.begin(), middle, values.end());
-  return *middle;
-}
-
 void BM_ComputerTurn(benchmark::State& state) {
   const int level = static_cast<int>(state.range(0));
   const Stage stage = static_cast<Stage>(state.range(1));
@@ -130,11 +124,11 @@ void BM_ComputerTurn(benchmark::State& state) {
   double slowest = 0;
   for (const std::vector<double>& calls : samples) {
     all.insert(all.end(), calls.begin(), calls.end());
-    worstPosition = std::max(worstPosition, Median(calls));
+    worstPosition = std::max(worstPosition, bench::Median(calls));
     for (const double call : calls) slowest = std::max(slowest, call);
   }
   state.counters["positions"] = static_cast<double>(positions.size());
-  state.counters["median_us"] = Median(all);
+  state.counters["median_us"] = bench::Median(all);
   state.counters["worst_position_us"] = worstPosition;
   state.counters["max_us"] = slowest;
   static const char* const kStageNames[] = {"early", "middle", "crowded"};

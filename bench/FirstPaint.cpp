@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "Median.h"
 #include "opponent/Die.h"
 #include "ui/ChimeSound.h"
 #include "ui/FileScoreStore.h"
@@ -71,11 +72,6 @@ int StartedCopy(int argc, char* argv[], long long startedAt) {
   return application.exec();
 }
 
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -99,7 +95,7 @@ int main(int argc, char* argv[]) {
     times.push_back(std::atof(line));
     std::printf("run %2d: first window painted after %.1f ms\n", run + 1, times.back());
   }
-  std::printf("first window painted: median %.1f ms, worst %.1f ms over %d runs\n", Median(times),
-              *std::max_element(times.begin(), times.end()), runs);
+  std::printf("first window painted: median %.1f ms, worst %.1f ms over %d runs\n",
+              quintara::bench::Median(times), *std::max_element(times.begin(), times.end()), runs);
   return 0;
 }
