@@ -54,12 +54,9 @@ start_xvfb "$shots"
 unset QT_QPA_PLATFORM
 export XDG_RUNTIME_DIR="$work"
 export XDG_DATA_HOME="$work/data"
-start_program() {
-  started=$(now_ms)
-  "$program" >"$shots/quintara.log" 2>&1 &
-  app_pid=$!
-}
-start_program
+started=$(now_ms)
+"$program" >"$shots/quintara.log" 2>&1 &
+app_pid=$!
 
 # --- Windows -------------------------------------------------------------------------------
 
@@ -90,19 +87,7 @@ wait_gone() {
   return 1
 }
 
-if ! window=$(wait_window Quintara); then
-  # Seen, rarely, on CI machines: the new display stops answering before the program connects.
-  # That is the machine's, not the program's: once more, on a display of its own.
-  grep -q "could not connect to display" "$shots/quintara.log" ||
-    fail "no window; $(cat "$shots/quintara.log")"
-  kill -0 "$xvfb_pid" 2>/dev/null && state="still running" || state="gone"
-  echo "the program could not connect to $DISPLAY (Xvfb $state; its log follows); once more"
-  cat "$shots/xvfb.log"
-  kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null || true
-  start_xvfb "$shots"
-  start_program
-  window=$(wait_window Quintara) || fail "no window; $(cat "$shots/quintara.log")"
-fi
+window=$(wait_window Quintara) || fail "no window; $(cat "$shots/quintara.log")"
 echo "window mapped after $(($(now_ms) - started)) ms"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"

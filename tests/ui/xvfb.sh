@@ -5,7 +5,9 @@ start_xvfb() {
   local folder=$1
   # Emptied first: a number left by an earlier run must not be taken for the new display's.
   : >"$folder/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$folder/display" \
+  # -noreset: by default the server resets when its last client leaves (here the check below),
+  # and a client that connects during the reset is turned away.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$folder/display" \
     >"$folder/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
