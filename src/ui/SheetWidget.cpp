@@ -51,8 +51,7 @@ QRect Covering(const QRectF& twips) {
 
 }  // namespace
 
-SheetWidget::SheetWidget(const Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), hoverIndex_(IndexOf(kFirstPlayableRow, kFirstPlayableColumn)) {
+SheetWidget::SheetWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
   setObjectName("txtPion");
   setAccessibleName("Feuille");
   setFocusPolicy(Qt::StrongFocus);

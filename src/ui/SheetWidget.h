@@ -36,7 +36,8 @@ class SheetWidget : public QWidget {
   bool growing() const { return !growths_.empty(); }
   void setGrowthDuration(std::chrono::milliseconds duration) { growthDuration_ = duration; }
 
-  // The intersection the hover marker stands on.
+  // The intersection the hover marker stands on; -1 (no marker) until the mouse has passed
+  // over a playable intersection.
   int hoverIndex() const { return hoverIndex_; }
 
   // The area (pixels) a point or the marker may cover at an intersection.

@@ -1,0 +1,58 @@
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
+#include "WindowHarness.h"
+#include "game/Texts.h"
+#include "ui/Bars.h"
+#include "ui/RightPanel.h"
+#include "ui/frmApropos.h"
+#include "ui/frmChoix.h"
+
+using namespace quintara;
+using namespace quintara::testing;
+
+namespace {
+
+const QString kHoverMessage = "      Vous survolez une zone non jouable";
+const QPoint kNowhere(-1, -1);
+
+}  // namespace
+
+// The windows as the player sees them: what shows before the mouse has moved, the sizes of the
+// status line, the dialog and the rules window, and the rules' text.
+class WindowFidelityTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void noHoverFeedbackUntilTheMouseComesAndANewSheetLeavesTheMarker() {
+    WindowHarness harness;
+    const QLabel& message = harness.client().statusBar().message();
+    const QRect sheet = harness.client().rect();
+    QCOMPARE(message.text(), QString());
+    QCOMPARE(harness.Find(kPureYellow, sheet), kNowhere);
+
+    // Outside the shown area: the message, still no marker.
+    harness.MoveTo(QPoint(497, 120));
+    QCOMPARE(message.text(), kHoverMessage);
+    QCOMPARE(harness.Find(kPureYellow, sheet), kNowhere);
+
+    const int hovered = IndexOf(6, 9);
+    harness.MoveTo(WindowHarness::Crossing(hovered));
+    QCOMPARE(message.text(), QString());
+    QCOMPARE(harness.PixelAt(WindowHarness::Crossing(hovered)), kPureYellow);
+
+    // A new sheet through "&Changer de niveau" (nothing to give up yet).
+    WhenModal<ui::frmChoix>([](ui::frmChoix* dialog) { dialog->reject(); });
+    harness.window().mnuChanger()->trigger();
+    const QRect marker(WindowHarness::Crossing(hovered) - QPoint(6, 6), QSize(12, 12));
+    QVERIFY(marker.contains(harness.Find(kPureYellow, sheet)));
+    QCOMPARE(harness.PixelAt(WindowHarness::Crossing(hovered)), kPureYellow);
+  }
+};
+
+QTEST_MAIN(WindowFidelityTest)
+#include "WindowFidelityTest.moc"
