@@ -109,8 +109,8 @@ RightPanel::RightPanel(QWidget* parent)
   statusLine_->setObjectName("statusLine");
   statusLine_->setWordWrap(true);
   statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // Three lines of a small font, so that a long turn text stays whole above the indicator.
-  statusLine_->setGeometry(PixelRect(120, 120, 1215, 690));
+  // Two lines of a small font hold the longest turn text.
+  statusLine_->setGeometry(PixelRect(120, 120, 1215, 495));
   QFont font = statusLine_->font();
   font.setPixelSize(11);
   statusLine_->setFont(font);

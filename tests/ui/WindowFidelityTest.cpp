@@ -52,6 +52,18 @@ class WindowFidelityTest : public QObject {
     QVERIFY(marker.contains(harness.Find(kPureYellow, sheet)));
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(hovered)), kPureYellow);
   }
+
+  void theStatusLineHoldsEachTurnTextWithinItsSize() {
+    WindowHarness harness;
+    const QLabel& line = harness.client().rightPanel().statusLine();
+    QCOMPARE(line.geometry(), QRect(8, 8, 81, 33));
+    for (const char* name : {texts::kDefaultPlayerName1, texts::kDefaultPlayerName2}) {
+      const QString text = QString(name) + texts::kTurnSuffix;
+      const QRect needed = line.fontMetrics().boundingRect(
+          line.contentsRect(), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+      QVERIFY2(line.contentsRect().contains(needed), qPrintable(text));
+    }
+  }
 };
 
 QTEST_MAIN(WindowFidelityTest)
