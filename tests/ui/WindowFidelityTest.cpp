@@ -8,6 +8,7 @@
 #include "WindowHarness.h"
 #include "game/Texts.h"
 #include "ui/Bars.h"
+#include "ui/ElidedLabel.h"
 #include "ui/RightPanel.h"
 #include "ui/frmApropos.h"
 #include "ui/frmChoix.h"
@@ -63,6 +64,41 @@ class WindowFidelityTest : public QObject {
           line.contentsRect(), Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
       QVERIFY2(line.contentsRect().contains(needed), qPrintable(text));
     }
+  }
+
+  void namesOfAnyLengthLeaveTheDialogAndItsFieldsTheirSizes() {
+    ui::frmChoix dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QSize size = dialog.size();
+    const QRect fields[] = {dialog.txtAdversaires(0)->geometry(),
+                            dialog.txtAdversaires(1)->geometry()};
+
+    const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
+    QCOMPARE(longName.size(), 62);
+    dialog.txtAdversaires(0)->setText(longName);
+    QTest::qWait(20);
+    QCOMPARE(dialog.size(), size);
+    QCOMPARE(dialog.txtAdversaires(0)->geometry(), fields[0]);
+    QCOMPARE(dialog.txtAdversaires(1)->geometry(), fields[1]);
+    QCOMPARE(dialog.txtAdversaires(1)->text(), QString("Ordinateur"));
+    // The label shows what fits; screen readers and the tooltip have the whole name.
+    const QLabel& repeated = *dialog.lblJoueur1();
+    QVERIFY(repeated.text().endsWith(QChar(0x2026)));
+    QCOMPARE(repeated.accessibleName(), longName);
+    QCOMPARE(repeated.toolTip(), longName);
+
+    // Two players: a second name short enough to become the option's caption.
+    dialog.optJoueur2(1)->click();
+    dialog.txtAdversaires(1)->setText("WWWWWWWWWWWWWW");
+    QTest::qWait(20);
+    QCOMPARE(dialog.optJoueur2(1)->text(), QString("WWWWWWWWWWWWWW"));
+    QCOMPARE(dialog.width(), size.width());
+    QCOMPARE(dialog.txtAdversaires(1)->geometry(), fields[1]);
+
+    dialog.txtAdversaires(0)->setText("Zoé");
+    QCOMPARE(repeated.text(), QString("Zoé"));
+    QCOMPARE(repeated.accessibleName(), QString("Zoé"));
   }
 };
 
