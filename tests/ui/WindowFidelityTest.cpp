@@ -100,6 +100,19 @@ class WindowFidelityTest : public QObject {
     QCOMPARE(repeated.text(), QString("Zoé"));
     QCOMPARE(repeated.accessibleName(), QString("Zoé"));
   }
+
+  void theRulesWindowTakesBackItsSizeAndSaysThreeGamesWinASet() {
+    ui::frmApropos rules;
+    rules.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rules));
+    // A size handed from outside, as a window system without a manager does.
+    rules.windowHandle()->resize(600, 500);
+    QTRY_COMPARE_WITH_TIMEOUT(rules.windowHandle()->size(), QSize(448, 370), 1000);
+
+    QStringList lines;
+    for (const QLabel* label : rules.textPanel()->findChildren<QLabel*>()) lines << label->text();
+    QVERIFY(lines.contains("Le premier joueur qui gagne trois parties remporte la manche."));
+  }
 };
 
 QTEST_MAIN(WindowFidelityTest)
