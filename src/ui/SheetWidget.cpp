@@ -159,7 +159,7 @@ void SheetWidget::drawGrid(QPainter& painter) const {
 void SheetWidget::drawLinesAndFrames(QPainter& painter) const {
   // Their widths are the sheet's line setting, in pixels.
   painter.setBrush(Qt::NoBrush);
-  for (const SheetDrawing& drawing : game_.drawings()) {
+  for (const SheetDrawing& drawing : game_.Drawings()) {
     QPen pen(FromColourNumber(drawing.colourNumber), drawing.width);
     pen.setCosmetic(true);
     painter.setPen(pen);
@@ -191,7 +191,7 @@ void SheetWidget::drawCrossHair(QPainter& painter) const {
 
 void SheetWidget::drawPoints(QPainter& painter) const {
   painter.setPen(Qt::NoPen);
-  const Sheet& sheet = game_.sheet();
+  const Sheet& sheet = game_.CurrentSheet();
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!sheet.HasPoint(index)) continue;
     painter.setBrush(FromRgbNumber(sheet.ColourAt(index)));
@@ -201,7 +201,7 @@ void SheetWidget::drawPoints(QPainter& painter) const {
 
 int SheetWidget::PlayableAt(QPointF position) const {
   const int index = IntersectionAt(position);
-  return index >= 0 && game_.sheet().Playable(index) ? index : -1;
+  return index >= 0 && game_.CurrentSheet().Playable(index) ? index : -1;
 }
 
 void SheetWidget::mouseMoveEvent(QMouseEvent* event) {
