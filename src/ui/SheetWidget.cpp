@@ -1,5 +1,6 @@
 #include "ui/SheetWidget.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -9,6 +10,7 @@
 #include "board/Geometry.h"
 #include "game/Game.h"
 #include "ui/Colours.h"
+#include "ui/SheetAccessible.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -27,6 +29,7 @@ constexpr std::chrono::milliseconds kAnimationTick{15};
 
 SheetWidget::SheetWidget(const Game& game, QWidget* parent)
     : QWidget(parent), game_(game), hoverIndex_(IndexOf(kFirstPlayableRow, kFirstPlayableColumn)) {
+  SheetAccessible::Install();
   setObjectName("txtPion");
   setAccessibleName("Feuille");
   setFocusPolicy(Qt::StrongFocus);
@@ -53,6 +56,18 @@ QRect SheetWidget::PointArea(int index) {
   const int top = CrossingY(index) - kPointOffset;
   return QRect(ToPixels(left) - 2, ToPixels(top) - 2, ToPixels(kLargestGrowth) + 4,
                ToPixels(kLargestGrowth) + 4);
+}
+
+QRect SheetWidget::HitArea(int index) {
+  return QRect(ToPixels(HitAreaLeft(index)), ToPixels(HitAreaTop(index)), ToPixels(kGridSpacing),
+               ToPixels(kGridSpacing));
+}
+
+void SheetWidget::setSpokenWords(const QString& words) {
+  if (words == spokenWords_) return;
+  spokenWords_ = words;
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
 }
 
 void SheetWidget::startGrowth(int index) {

@@ -39,6 +39,14 @@ class SheetWidget : public QWidget {
 
   // The area (pixels) a point or the marker may cover at an intersection.
   static QRect PointArea(int index);
+  // An intersection's hit area (pixels).
+  static QRect HitArea(int index);
+
+  const Game& game() const { return game_; }
+  // What a screen reader says about the sheet: its accessible description. A change is sent
+  // to the reader at once, which speaks it while the sheet has the focus.
+  void setSpokenWords(const QString& words);
+  const QString& spokenWords() const { return spokenWords_; }
 
  signals:
   // A playable intersection was clicked.
@@ -73,6 +81,7 @@ class SheetWidget : public QWidget {
   std::vector<Growth> growths_;
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;
   QTimer animationTimer_;
+  QString spokenWords_;
 };
 
 }  // namespace quintara::ui
