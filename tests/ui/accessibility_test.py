@@ -9,13 +9,15 @@ dialog, the rules window, the statistics window and every message box that appea
 activates menu items and buttons with their accessible actions. Points are played with the
 arrow keys and Enter, sent through the accessibility bus's keyboard. It ends by playing a whole
 match between two players, answering "Voulez vous rejouer" with No, and checks that the program
-ends.
+ends. A second copy then plays a whole game against the computer blind: it presses only arrows
+and Enter and knows only what the sheet says, and its map of the sheet must equal the sheet.
 
 Usage: accessibility_test.py <quintara> <work folder> <at-spi-bus-launcher>
 Exit status: 0 passed, 1 failed, 77 skipped (the accessibility bus could not be started).
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -177,6 +179,8 @@ class Reader:
                 continue
             if (role is None or child.getRole() == role) and (name is None or child.name == name):
                 return child
+            if child.getRole() == self.pyatspi.ROLE_TABLE:
+                continue  # the sheet's cells hold no control
             found = self.find(child, role, name)
             if found is not None:
                 return found
@@ -190,7 +194,8 @@ class Reader:
                 continue
             if child.getRole() == role:
                 found.append(child)
-            found.extend(self.all(child, role))
+            if child.getRole() != self.pyatspi.ROLE_TABLE:
+                found.extend(self.all(child, role))
         return found
 
     def get(self, root, role, name):
@@ -480,6 +485,109 @@ class Scenario:
                "read; No ends the program")
 
 
+HEARD_CROSSING = re.compile(r"^Ligne (\d+), colonne (\d+), (.+)$")
+HEARD_COMPUTER = re.compile(r"^Ordinateur : ligne (\d+), colonne (\d+)$")
+LINES = ((0, 1), (1, 0), (1, 1), (1, -1))
+
+
+class BlindGame:
+    """A game against the computer, played by ear: the sheet says where the cross-hair stands
+    and where the computer played; the player keeps its own map and builds lines of five."""
+
+    def __init__(self, reader):
+        self.r = reader
+        self.at = reader.pyatspi
+        self.points = {}  # (row, column) counted from 1: "point vert" or "point rouge"
+        self.closed = set()
+        self.played = None
+
+    def heard(self, previous):
+        return wait_for(lambda: self.sheet.description != previous and self.sheet.description,
+                        f"the sheet to say something after {previous!r}")
+
+    def counts(self):
+        main = self.main
+        return [self.r.find(main, self.at.ROLE_LABEL, name).description
+                for name in ("Parties Joueur 1", "Parties Joueur 2")]
+
+    def run(self):
+        self.r.application = wait_for(self.r.find_application, "the second program on the bus")
+        self.main = wait_for(lambda: self.r.window("Quintara", self.at.ROLE_FRAME),
+                             "the main window")
+        self.sheet = self.r.get(self.main, self.at.ROLE_TABLE, "Feuille")
+        wait_for(lambda: self.at.STATE_FOCUSED in self.r.states(self.sheet), "the sheet's focus")
+        table = self.sheet.queryTable()
+        self.rows, self.columns = table.nRows, table.nColumns
+        said = wait_for(lambda: self.sheet.description, "the cross-hair's first words")
+        replies = 0
+        while self.counts() == ["0", "0"]:
+            check(replies < 100, "a game ends within 100 points")
+            said = self.walk_to(self.choose(), said)
+            row, column, state = HEARD_CROSSING.match(said).groups()
+            equal(state, "vide", "the intersection chosen")
+            self.r.key(RETURN)
+            said = self.heard(said)
+            reply = HEARD_COMPUTER.match(said)
+            check(reply, f"the computer's reply, heard {said!r}")
+            self.played = (int(row), int(column))
+            self.points[self.played] = "point vert"
+            replies += 1
+            opening = (int(reply[1]), int(reply[2]))
+            self.points[opening] = "point rouge"
+        green_won = wait_for(self.counts, "the counts") == ["1", "0"]
+        game = [place for place in self.points if not (green_won and place == opening)]
+        self.closed = {(row, column)
+                       for row in range(min(r for r, _ in game), max(r for r, _ in game) + 1)
+                       for column in range(min(c for _, c in game), max(c for _, c in game) + 1)}
+        self.map_equals_the_sheet(table)
+        winner = "green" if green_won else "the computer"
+        passed(f"a game against the computer played blind: {replies} replies heard, "
+               f"{winner} won, the map equals the sheet")
+
+    def choose(self):
+        """The empty crossing that makes the longest line of green points."""
+        def line(place):
+            best = 0
+            for dr, dc in LINES:
+                length = 1
+                for sign in (1, -1):
+                    step = 1
+                    while self.points.get((place[0] + sign * step * dr,
+                                           place[1] + sign * step * dc)) == "point vert":
+                        length += 1
+                        step += 1
+                best = max(best, length)
+            return best
+        free = [(row, column) for row in range(1, self.rows + 1)
+                for column in range(1, self.columns + 1) if (row, column) not in self.points]
+        middle = ((self.rows + 1) / 2, (self.columns + 1) / 2)
+        return max(free, key=lambda p: (line(p), -abs(p[0] - middle[0]) - abs(p[1] - middle[1])))
+
+    def walk_to(self, target, said):
+        """Presses one arrow at a time, each chosen from where the sheet says it stands; after
+        the computer's words, the cross-hair stands where the player last played."""
+        where = self.played
+        while True:
+            heard = HEARD_CROSSING.match(said)
+            if heard is not None:
+                where = (int(heard[1]), int(heard[2]))
+                equal(heard[3], self.points.get(where, "vide"), f"what {where} holds")
+            if where == target:
+                return said
+            row, column = where
+            self.r.key(DOWN if target[0] > row else UP if target[0] < row
+                       else RIGHT if target[1] > column else LEFT)
+            said = self.heard(said)
+
+    def map_equals_the_sheet(self, table):
+        for row in range(self.rows):
+            for column in range(self.columns):
+                place = (row + 1, column + 1)
+                wanted = self.points.get(place, "zone fermée" if place in self.closed else "vide")
+                equal(table.getAccessibleAt(row, column).name,
+                      f"Ligne {row + 1}, colonne {column + 1}, {wanted}", "a cell of the sheet")
+
+
 def interleave(first, second):
     """first[0], second[0], first[1], ... : the two sides alternate."""
     moves = []
@@ -513,6 +621,8 @@ def main():
     status = 1
     try:
         Scenario(Reader(pyatspi, a11y_bus), program_process).run()
+        program_process = start_program(program, os.path.join(folder, "blind"))
+        BlindGame(Reader(pyatspi, a11y_bus)).run()
         print(f"passed in {time.monotonic() - started:.1f} s")
         status = 0
     except Failure as failure:
