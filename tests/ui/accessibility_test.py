@@ -10,8 +10,8 @@ that appears, and activates menu items and buttons with their accessible actions
 played with the arrow keys and Enter, sent through the accessibility bus's keyboard. It ends by
 playing a whole match between two players, answering "Voulez vous rejouer" with No, and checks
 that the program ends. A second copy then plays a whole game against the computer blind: it
-presses only arrows and Enter and knows only what the sheet says, and its map of the sheet must
-equal the sheet.
+presses only arrows and Enter and knows only what the sheet says, heard as the sheet's events,
+and its map of the sheet must equal the sheet.
 
 Usage: accessibility_test.py <quintara> <work folder> <at-spi-bus-launcher>
 Exit status: 0 passed, 1 failed, 77 skipped (the accessibility bus could not be started).
@@ -502,10 +502,31 @@ class BlindGame:
         self.points = {}  # (row, column) counted from 1: "point vert" or "point rouge"
         self.closed = set()
         self.played = None
+        # A reader hears the sheet's description events, it never polls: each key must send one.
+        self.told = []  # what each event carried
+        self.at.Registry.registerEventListener(self.on_description,
+                                               "object:property-change:accessible-description")
 
-    def heard(self, previous):
-        return wait_for(lambda: self.sheet.description != previous and self.sheet.description,
-                        f"the sheet to say something after {previous!r}")
+    def on_description(self, event):
+        if event.source is not None and event.source.getRole() == self.at.ROLE_TABLE:
+            self.told.append(type(event.any_data).__name__)
+
+    def events(self):
+        """Delivers the events waiting on the bus; returns how many the sheet sent so far."""
+        from gi.repository import GLib
+
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return len(self.told)
+
+    def hear(self, key, previous):
+        """Presses a key, waits for the sheet's event and reads the words back from the sheet."""
+        before = self.events()
+        self.r.key(key)
+        wait_for(lambda: self.events() > before, f"an event from the sheet after {previous!r}")
+        said = self.sheet.description
+        check(said != previous, f"new words after {previous!r}")
+        return said
 
     def counts(self):
         return [self.r.find(self.main, self.at.ROLE_LABEL, name).description
@@ -526,8 +547,7 @@ class BlindGame:
             said = self.walk_to(self.choose(), said)
             row, column, state = HEARD_CROSSING.match(said).groups()
             equal(state, "vide", "the intersection chosen")
-            self.r.key(RETURN)
-            said = self.heard(said)
+            said = self.hear(RETURN, said)
             reply = HEARD_COMPUTER.match(said)
             check(reply, f"the computer's reply, heard {said!r}")
             self.played = (int(row), int(column))
@@ -543,7 +563,8 @@ class BlindGame:
         self.map_equals_the_sheet(table)
         winner = "green" if green_won else "the computer"
         passed(f"a game against the computer played blind: {replies} replies heard, "
-               f"{winner} won, the map equals the sheet")
+               f"{winner} won, the map equals the sheet; the sheet's {len(self.told)} "
+               f"description events carried {', '.join(sorted(set(self.told)))}")
 
     def choose(self):
         """The empty crossing that makes the longest line of green points."""
@@ -576,9 +597,8 @@ class BlindGame:
             if where == target:
                 return said
             row, column = where
-            self.r.key(DOWN if target[0] > row else UP if target[0] < row
-                       else RIGHT if target[1] > column else LEFT)
-            said = self.heard(said)
+            said = self.hear(DOWN if target[0] > row else UP if target[0] < row
+                             else RIGHT if target[1] > column else LEFT, said)
 
     def map_equals_the_sheet(self, table):
         for row in range(self.rows):
