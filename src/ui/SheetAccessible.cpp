@@ -33,7 +33,12 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
 
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name || !isValid()) return {};
-    return QString::fromStdString(spoken::IntersectionWords(sheet_->game().CurrentSheet(), index_));
+    QString words =
+        QString::fromStdString(spoken::IntersectionWords(sheet_->game().CurrentSheet(), index_));
+    if (crossHair() && !sheet_->crossHairNote().isEmpty()) {
+      words += ". " + sheet_->crossHairNote();
+    }
+    return words;
   }
 
   QRect rect() const override {
@@ -45,6 +50,8 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
   QAccessible::State state() const override {
     QAccessible::State state;
     state.invalid = !isValid();
+    state.focusable = true;
+    state.focused = isValid() && sheet_->hasFocus() && crossHair();
     return state;
   }
 
@@ -64,6 +71,8 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
   QAccessibleInterface* table() const override { return parent(); }
 
  private:
+  bool crossHair() const { return sheet_->game().CrossHairIndex() == index_; }
+
   QPointer<SheetWidget> sheet_;
   int index_;
 };
@@ -101,6 +110,12 @@ const Sheet& SheetAccessible::sheet() const {
 QString SheetAccessible::text(QAccessible::Text kind) const {
   if (kind == QAccessible::Description) return sheetWidget()->spokenWords();
   return QAccessibleWidget::text(kind);
+}
+
+QAccessibleInterface* SheetAccessible::focusChild() const {
+  if (!sheetWidget()->hasFocus()) return nullptr;
+  const int index = sheetWidget()->game().CrossHairIndex();
+  return cellAt(spoken::RowNumber(index) - 1, spoken::ColumnNumber(index) - 1);
 }
 
 int SheetAccessible::rowCount() const {

@@ -28,6 +28,8 @@ class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   QAccessibleInterface* child(int position) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* childAt(int x, int y) const override;
+  // The cross-hair's cell, while the sheet has the keyboard focus.
+  QAccessibleInterface* focusChild() const override;
   void* interface_cast(QAccessible::InterfaceType kind) override;
 
   QAccessibleInterface* caption() const override { return nullptr; }

@@ -9,6 +9,7 @@
 
 #include "board/Geometry.h"
 #include "game/Game.h"
+#include "game/SpokenWords.h"
 #include "ui/Colours.h"
 #include "ui/SheetAccessible.h"
 #include "ui/Twips.h"
@@ -100,6 +101,17 @@ void SheetWidget::setSpokenWords(const QString& words) {
   if (words == spokenWords_) return;
   spokenWords_ = words;
   QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void SheetWidget::focusCrossHairCell() {
+  if (!hasFocus()) return;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+  const int index = game_.CrossHairIndex();
+  QAccessibleInterface* cell = table->tableInterface()->cellAt(spoken::RowNumber(index) - 1,
+                                                               spoken::ColumnNumber(index) - 1);
+  if (cell == nullptr) return;
+  QAccessibleEvent event(cell, QAccessible::Focus);
   QAccessible::updateAccessibility(&event);
 }
 

@@ -55,6 +55,12 @@ class SheetWidget : public QWidget {
   // to the reader at once, which speaks it while the sheet has the focus.
   void setSpokenWords(const QString& words);
   const QString& spokenWords() const { return spokenWords_; }
+  // Words the cross-hair's cell adds to its name until the next key (the computer's reply):
+  // readers speak a newly focused cell's name, while this Qt's change events carry no words.
+  void setCrossHairNote(const QString& note) { crossHairNote_ = note; }
+  const QString& crossHairNote() const { return crossHairNote_; }
+  // The cross-hair's cell takes the focus again, so that a reader speaks its name.
+  void focusCrossHairCell();
 
  signals:
   // A playable intersection was clicked.
@@ -96,6 +102,7 @@ class SheetWidget : public QWidget {
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;
   QTimer animationTimer_;
   QString spokenWords_;
+  QString crossHairNote_;
 };
 
 }  // namespace quintara::ui

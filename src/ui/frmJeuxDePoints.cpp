@@ -209,15 +209,24 @@ void frmJeuxDePoints::refreshBars() {
 
 // After each of the player's events: the computer's point if it played, else the cross-hair's
 // intersection when it moved or changed. A key that changes nothing says nothing, as a list
-// says nothing at its last line; readers skip an unchanged description anyway.
+// says nothing at its last line; readers skip an unchanged description anyway. The reply also
+// rides on the cross-hair's cell, focused afresh, until the next key: readers of this Qt hear
+// a focused cell's name but not a changed description.
 void frmJeuxDePoints::tellScreenReader() {
   const std::string crossHair =
       spoken::IntersectionWords(game_.CurrentSheet(), game_.CrossHairIndex());
   SheetWidget& sheet = client_->sheet();
   if (computerPointToTell_ >= 0) {
-    sheet.setSpokenWords(QString::fromStdString(spoken::ComputerPointWords(computerPointToTell_)));
-  } else if (crossHair != crossHairWords_) {
-    sheet.setSpokenWords(QString::fromStdString(crossHair));
+    const QString reply = QString::fromStdString(spoken::ComputerPointWords(computerPointToTell_));
+    sheet.setCrossHairNote(reply);
+    sheet.setSpokenWords(reply);
+    sheet.focusCrossHairCell();
+  } else {
+    sheet.setCrossHairNote({});
+    if (crossHair != crossHairWords_) {
+      sheet.setSpokenWords(QString::fromStdString(crossHair));
+      sheet.focusCrossHairCell();
+    }
   }
   computerPointToTell_ = -1;
   crossHairWords_ = crossHair;

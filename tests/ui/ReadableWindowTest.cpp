@@ -93,9 +93,12 @@ class ReadableWindowTest : public QObject {
                                 "Ligne 1, colonne 15, vide",
                                 QString::fromStdString(spoken::ComputerPointWords(reply))}));
 
+    // The reply rides on the cross-hair's cell until the next key.
     QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(&sheet);
-    QCOMPARE(readable->tableInterface()->cellAt(0, 14)->text(QAccessible::Name),
-             QString("Ligne 1, colonne 15, point vert"));
+    QAccessibleInterface* crossHair = readable->tableInterface()->cellAt(0, 14);
+    QCOMPARE(crossHair->text(QAccessible::Name), "Ligne 1, colonne 15, point vert. " + told.last());
+    QTest::keyClick(&sheet, Qt::Key_Up);
+    QCOMPARE(crossHair->text(QAccessible::Name), QString("Ligne 1, colonne 15, point vert"));
   }
 };
 
