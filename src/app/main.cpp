@@ -26,5 +26,8 @@ int main(int argc, char* argv[]) {
       quintara::ui::ScorePlaceFor(programFolder,
                                   QStringLiteral(QUINTARA_INSTALLED_PROGRAM_FOLDER))));
   window.show();
+  // A window manager gives a new window the keyboard focus; without one (a bare X server) the
+  // window asks for it, so that the sheet holds the focus that screen readers follow.
+  window.activateWindow();
   return application.exec();
 }

@@ -1,5 +1,6 @@
 #include "ui/SheetWidget.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -8,7 +9,9 @@
 
 #include "board/Geometry.h"
 #include "game/Game.h"
+#include "game/SpokenWords.h"
 #include "ui/Colours.h"
+#include "ui/SheetAccessible.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -52,6 +55,7 @@ QRect Covering(const QRectF& twips) {
 }  // namespace
 
 SheetWidget::SheetWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+  SheetAccessible::Install();
   setObjectName("txtPion");
   setAccessibleName("Feuille");
   setFocusPolicy(Qt::StrongFocus);
@@ -86,6 +90,29 @@ QRect SheetWidget::CrossHairArea(int index) {
 void SheetWidget::moveCrossHair(int from, int to) {
   update(CrossHairArea(from));
   update(CrossHairArea(to));
+}
+
+QRect SheetWidget::HitArea(int index) {
+  return QRect(ToPixels(HitAreaLeft(index)), ToPixels(HitAreaTop(index)), ToPixels(kGridSpacing),
+               ToPixels(kGridSpacing));
+}
+
+void SheetWidget::setSpokenWords(const QString& words) {
+  if (words == spokenWords_) return;
+  spokenWords_ = words;
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
+void SheetWidget::focusCrossHairCell() {
+  if (!hasFocus()) return;
+  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+  const int index = game_.CrossHairIndex();
+  QAccessibleInterface* cell = table->tableInterface()->cellAt(spoken::RowNumber(index) - 1,
+                                                               spoken::ColumnNumber(index) - 1);
+  if (cell == nullptr) return;
+  QAccessibleEvent event(cell, QAccessible::Focus);
+  QAccessible::updateAccessibility(&event);
 }
 
 void SheetWidget::startGrowth(int index) {

@@ -47,6 +47,20 @@ class SheetWidget : public QWidget {
 
   // The cross-hair has moved: its ring is painted afresh at both places.
   void moveCrossHair(int from, int to);
+  // An intersection's hit area (pixels).
+  static QRect HitArea(int index);
+
+  const Game& game() const { return game_; }
+  // What a screen reader says about the sheet: its accessible description. A change is sent
+  // to the reader at once, which speaks it while the sheet has the focus.
+  void setSpokenWords(const QString& words);
+  const QString& spokenWords() const { return spokenWords_; }
+  // Words the cross-hair's cell adds to its name until the next key (the computer's reply):
+  // readers speak a newly focused cell's name, while this Qt's change events carry no words.
+  void setCrossHairNote(const QString& note) { crossHairNote_ = note; }
+  const QString& crossHairNote() const { return crossHairNote_; }
+  // The cross-hair's cell takes the focus again, so that a reader speaks its name.
+  void focusCrossHairCell();
 
  signals:
   // A playable intersection was clicked.
@@ -87,6 +101,8 @@ class SheetWidget : public QWidget {
   std::vector<Growth> growths_;
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;
   QTimer animationTimer_;
+  QString spokenWords_;
+  QString crossHairNote_;
 };
 
 }  // namespace quintara::ui

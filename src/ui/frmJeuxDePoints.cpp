@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "board/ShownArea.h"
+#include "game/SpokenWords.h"
 #include "game/Texts.h"
 #include "ui/Bars.h"
 #include "ui/ClientArea.h"
@@ -203,12 +204,39 @@ void frmJeuxDePoints::txtPion_KeyDown(int keyCode) {
 void frmJeuxDePoints::refreshBars() {
   client_->topBar().showLevel(game_.Level());
   client_->rightPanel().showTurn(game_.TurnColour(), QString::fromStdString(game_.StatusText()));
+  tellScreenReader();
+}
+
+// After each of the player's events: the computer's point if it played, else the cross-hair's
+// intersection when it moved or changed. A key that changes nothing says nothing, as a list
+// says nothing at its last line; readers skip an unchanged description anyway. The reply also
+// rides on the cross-hair's cell, focused afresh, until the next key: readers of this Qt hear
+// a focused cell's name but not a changed description.
+void frmJeuxDePoints::tellScreenReader() {
+  const std::string crossHair =
+      spoken::IntersectionWords(game_.CurrentSheet(), game_.CrossHairIndex());
+  SheetWidget& sheet = client_->sheet();
+  if (computerPointToTell_ >= 0) {
+    const QString reply = QString::fromStdString(spoken::ComputerPointWords(computerPointToTell_));
+    sheet.setCrossHairNote(reply);
+    sheet.setSpokenWords(reply);
+    sheet.focusCrossHairCell();
+  } else {
+    sheet.setCrossHairNote({});
+    if (crossHair != crossHairWords_) {
+      sheet.setSpokenWords(QString::fromStdString(crossHair));
+      sheet.focusCrossHairCell();
+    }
+  }
+  computerPointToTell_ = -1;
+  crossHairWords_ = crossHair;
 }
 
 void frmJeuxDePoints::PointPlaced(int index, int /*colour*/, bool growing) {
   SheetWidget& sheet = client_->sheet();
   if (growing) {
     sheet.startGrowth(index);
+    computerPointToTell_ = index;  // only the computer's points grow
   } else {
     sheet.update(SheetWidget::PointArea(index));
   }

@@ -77,6 +77,7 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void mnuApropos_Click();
   void showLargest();
   void refreshBars();
+  void tellScreenReader();
 
   // What the game tells the window.
   void PointPlaced(int index, int colour, bool growing) override;
@@ -107,6 +108,8 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   std::array<QAction*, 3> mnuSon_{};
   QAction* mnuApropos_ = nullptr;
   bool stopSoundAfterGrowth_ = false;
+  int computerPointToTell_ = -1;
+  std::string crossHairWords_;  // what the cross-hair's intersection said when last told
 };
 
 }  // namespace quintara::ui

@@ -8,8 +8,10 @@
 
 #include "WindowHarness.h"
 #include "game/Game.h"
+#include "game/SpokenWords.h"
 #include "ui/Bars.h"
 #include "ui/RightPanel.h"
+#include "ui/SheetWidget.h"
 #include "ui/frmChoix.h"
 
 using namespace quintara;
@@ -74,6 +76,29 @@ class ReadableWindowTest : public QObject {
     QCOMPARE(board.redGames().text(), QString("1"));
     QCOMPARE(Description(board.redGames()), QString("1"));
     QCOMPARE(Description(board.greenGames()), QString("0"));
+  }
+
+  // A move says where the cross-hair went, a key at the edge leaves it, Enter says where the
+  // computer answered; the sheet reads as a table of the shown area.
+  void theSheetSaysTheCrossHairAndTheComputersReply() {
+    WindowHarness harness;
+    ui::SheetWidget& sheet = harness.client().sheet();
+    QStringList told;
+    for (const auto key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return}) {
+      QTest::keyClick(&sheet, key);
+      told << Description(sheet);
+    }
+    const int reply = harness.game().State().LastPlacedIndex;
+    QCOMPARE(told, QStringList({"Ligne 2, colonne 15, vide", "Ligne 1, colonne 15, vide",
+                                "Ligne 1, colonne 15, vide",
+                                QString::fromStdString(spoken::ComputerPointWords(reply))}));
+
+    // The reply rides on the cross-hair's cell until the next key.
+    QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(&sheet);
+    QAccessibleInterface* crossHair = readable->tableInterface()->cellAt(0, 14);
+    QCOMPARE(crossHair->text(QAccessible::Name), "Ligne 1, colonne 15, point vert. " + told.last());
+    QTest::keyClick(&sheet, Qt::Key_Up);
+    QCOMPARE(crossHair->text(QAccessible::Name), QString("Ligne 1, colonne 15, point vert"));
   }
 };
 

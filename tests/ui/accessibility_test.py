@@ -9,13 +9,16 @@ the opponent and level dialog, the rules window, the statistics window and every
 that appears, and activates menu items and buttons with their accessible actions. Points are
 played with the arrow keys and Enter, sent through the accessibility bus's keyboard. It ends by
 playing a whole match between two players, answering "Voulez vous rejouer" with No, and checks
-that the program ends.
+that the program ends. A second copy then plays a whole game against the computer blind: it
+presses only arrows and Enter and knows only what the sheet says, heard as the focus events of
+its cells (a reader speaks the newly focused cell's name), and its map must equal the sheet.
 
 Usage: accessibility_test.py <quintara> <work folder> <at-spi-bus-launcher>
 Exit status: 0 passed, 1 failed, 77 skipped (the accessibility bus could not be started).
 """
 
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -177,6 +180,8 @@ class Reader:
                 continue
             if (role is None or child.getRole() == role) and (name is None or child.name == name):
                 return child
+            if child.getRole() == self.pyatspi.ROLE_TABLE:
+                continue  # the sheet's cells hold no control
             found = self.find(child, role, name)
             if found is not None:
                 return found
@@ -190,7 +195,8 @@ class Reader:
                 continue
             if child.getRole() == role:
                 found.append(child)
-            found.extend(self.all(child, role))
+            if child.getRole() != self.pyatspi.ROLE_TABLE:
+                found.extend(self.all(child, role))
         return found
 
     def get(self, root, role, name):
@@ -481,6 +487,147 @@ class Scenario:
                "read; \"Non\" ends the program")
 
 
+HEARD_CROSSING = re.compile(
+    r"^Ligne (\d+), colonne (\d+), ([^.]+)(?:\. Ordinateur : ligne (\d+), colonne (\d+))?$")
+LINES = ((0, 1), (1, 0), (1, 1), (1, -1))
+
+
+class BlindGame:
+    """A game against the computer, played by ear: the sheet says where the cross-hair stands
+    and where the computer played; the player keeps its own map and builds lines of five."""
+
+    def __init__(self, reader):
+        self.r = reader
+        self.at = reader.pyatspi
+        self.points = {}  # (row, column) counted from 1: "point vert" or "point rouge"
+        self.closed = set()
+        self.played = None
+        # A reader never polls: it speaks the name of the cell that takes the focus, as the
+        # event arrives. Each key that moves the cross-hair or brings a reply must send one.
+        self.heard = []  # the focused cells' names, in order
+        self.descriptions = 0  # the sheet's description events, still sent
+        self.focus_events = 0  # "focus:" events from cells
+        self.at.Registry.registerEventListener(self.on_focus_event, "focus:")
+        self.at.Registry.registerEventListener(self.on_focus, "object:state-changed:focused")
+        self.at.Registry.registerEventListener(self.on_description,
+                                               "object:property-change:accessible-description")
+
+    def on_focus(self, event):
+        cell = event.source
+        if event.detail1 == 1 and cell is not None and cell.getRole() == self.at.ROLE_TABLE_CELL:
+            cell.clearCache()  # the same cell may come back with new words
+            self.heard.append(cell.name)
+
+    def on_focus_event(self, event):
+        if event.source is not None and event.source.getRole() == self.at.ROLE_TABLE_CELL:
+            self.focus_events += 1
+
+    def on_description(self, event):
+        if event.source is not None and event.source.getRole() == self.at.ROLE_TABLE:
+            self.descriptions += 1
+
+    def events(self):
+        """Delivers the events waiting on the bus; returns how many names were heard so far."""
+        from gi.repository import GLib
+
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return len(self.heard)
+
+    def hear(self, key, previous):
+        """Presses a key and waits for a cell to take the focus; returns its name."""
+        before = self.events()
+        self.r.key(key)
+        wait_for(lambda: self.events() > before, f"a focused cell after {previous!r}")
+        said = self.heard[-1]
+        check(said != previous, f"new words after {previous!r}")
+        return said
+
+    def counts(self):
+        return [self.r.find(self.main, self.at.ROLE_LABEL, name).description
+                for name in ("Parties Joueur 1", "Parties Joueur 2")]
+
+    def run(self):
+        self.r.application = wait_for(self.r.find_application, "the second program on the bus")
+        self.main = wait_for(lambda: self.r.window("Quintara", self.at.ROLE_FRAME),
+                             "the main window")
+        self.sheet = self.r.get(self.main, self.at.ROLE_TABLE, "Feuille")
+        wait_for(lambda: self.at.STATE_FOCUSED in self.r.states(self.sheet), "the sheet's focus")
+        table = self.sheet.queryTable()
+        self.rows, self.columns = table.nRows, table.nColumns
+        said = wait_for(lambda: self.sheet.description, "the cross-hair's first words")
+        check(HEARD_CROSSING.match(said), f"the cross-hair's first words, read {said!r}")
+        replies = 0
+        while self.counts() == ["0", "0"]:
+            check(replies < 100, "a game ends within 100 points")
+            said = self.walk_to(self.choose(), said)
+            row, column, state = HEARD_CROSSING.match(said).groups()[:3]
+            equal(state, "vide", "the intersection chosen")
+            said = self.hear(RETURN, said)
+            heard = HEARD_CROSSING.match(said)
+            check(heard and heard[4], f"the computer's reply on the played cell, heard {said!r}")
+            equal((heard[1], heard[2], heard[3]), (row, column, "point vert"), "the played cell")
+            self.played = (int(row), int(column))
+            self.points[self.played] = "point vert"
+            replies += 1
+            opening = (int(heard[4]), int(heard[5]))
+            self.points[opening] = "point rouge"
+        green_won = wait_for(self.counts, "the counts") == ["1", "0"]
+        game = [place for place in self.points if not (green_won and place == opening)]
+        self.closed = {(row, column)
+                       for row in range(min(r for r, _ in game), max(r for r, _ in game) + 1)
+                       for column in range(min(c for _, c in game), max(c for _, c in game) + 1)}
+        self.map_equals_the_sheet(table)
+        winner = "green" if green_won else "the computer"
+        passed(f"a game against the computer played blind: {replies} replies heard, "
+               f"{winner} won, the map equals the sheet; {len(self.heard)} cells focused "
+               f"({self.focus_events} focus: events), {self.descriptions} description events from the sheet")
+
+    def choose(self):
+        """The empty crossing that makes the longest line of green points."""
+        def line(place):
+            best = 0
+            for dr, dc in LINES:
+                length = 1
+                for sign in (1, -1):
+                    step = 1
+                    while self.points.get((place[0] + sign * step * dr,
+                                           place[1] + sign * step * dc)) == "point vert":
+                        length += 1
+                        step += 1
+                best = max(best, length)
+            return best
+        free = [(row, column) for row in range(1, self.rows + 1)
+                for column in range(1, self.columns + 1) if (row, column) not in self.points]
+        middle = ((self.rows + 1) / 2, (self.columns + 1) / 2)
+        return max(free, key=lambda p: (line(p), -abs(p[0] - middle[0]) - abs(p[1] - middle[1])))
+
+    def walk_to(self, target, said):
+        """Presses one arrow at a time, each chosen from where the sheet says it stands; after
+        the computer's words, the cross-hair stands where the player last played."""
+        where = self.played
+        while True:
+            heard = HEARD_CROSSING.match(said)
+            if heard is not None:
+                where = (int(heard[1]), int(heard[2]))
+                equal(heard[3], self.points.get(where, "vide"), f"what {where} holds")
+            if where == target:
+                return said
+            row, column = where
+            said = self.hear(DOWN if target[0] > row else UP if target[0] < row
+                             else RIGHT if target[1] > column else LEFT, said)
+
+    def map_equals_the_sheet(self, table):
+        for row in range(self.rows):
+            for column in range(self.columns):
+                place = (row + 1, column + 1)
+                wanted = self.points.get(place, "zone fermée" if place in self.closed else "vide")
+                # The cross-hair's cell may still carry the last reply after its words.
+                name = table.getAccessibleAt(row, column).name.split(". Ordinateur : ")[0]
+                equal(name, f"Ligne {row + 1}, colonne {column + 1}, {wanted}",
+                      "a cell of the sheet")
+
+
 def interleave(first, second):
     """first[0], second[0], first[1], ... : the two sides alternate."""
     moves = []
@@ -514,6 +661,8 @@ def main():
     status = 1
     try:
         Scenario(Reader(pyatspi, a11y_bus), program_process).run()
+        program_process = start_program(program, os.path.join(folder, "blind"))
+        BlindGame(Reader(pyatspi, a11y_bus)).run()
         print(f"passed in {time.monotonic() - started:.1f} s")
         status = 0
     except Failure as failure:

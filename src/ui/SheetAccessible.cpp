@@ -1,0 +1,181 @@
+#include "ui/SheetAccessible.h"
+
+#include <QPointer>
+#include <QWindow>
+
+#include "board/Geometry.h"
+#include "game/Game.h"
+#include "game/SpokenWords.h"
+#include "ui/SheetWidget.h"
+
+namespace quintara::ui {
+namespace {
+
+// One intersection of the shown area, read as a table cell.
+class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  SheetCell(SheetWidget* sheet, int index) : sheet_(sheet), index_(index) {}
+
+  bool isValid() const override { return !sheet_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    return isValid() ? sheet_->window()->windowHandle() : nullptr;
+  }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(sheet_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  void setText(QAccessible::Text, const QString&) override {}
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+
+  QString text(QAccessible::Text kind) const override {
+    if (kind != QAccessible::Name || !isValid()) return {};
+    QString words =
+        QString::fromStdString(spoken::IntersectionWords(sheet_->game().CurrentSheet(), index_));
+    if (crossHair() && !sheet_->crossHairNote().isEmpty()) {
+      words += ". " + sheet_->crossHairNote();
+    }
+    return words;
+  }
+
+  QRect rect() const override {
+    if (!isValid()) return {};
+    const QRect area = SheetWidget::HitArea(index_);
+    return QRect(sheet_->mapToGlobal(area.topLeft()), area.size());
+  }
+
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.invalid = !isValid();
+    state.focusable = true;
+    state.focused = isValid() && sheet_->hasFocus() && crossHair();
+    return state;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType kind) override {
+    return kind == QAccessible::TableCellInterface
+               ? static_cast<QAccessibleTableCellInterface*>(this)
+               : nullptr;
+  }
+
+  bool isSelected() const override { return false; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return spoken::ColumnNumber(index_) - 1; }
+  int rowIndex() const override { return spoken::RowNumber(index_) - 1; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+ private:
+  bool crossHair() const { return sheet_->game().CrossHairIndex() == index_; }
+
+  QPointer<SheetWidget> sheet_;
+  int index_;
+};
+
+QAccessibleInterface* MakeSheetAccessible(const QString& /*className*/, QObject* object) {
+  auto* sheet = qobject_cast<SheetWidget*>(object);
+  return sheet ? new SheetAccessible(sheet) : nullptr;
+}
+
+}  // namespace
+
+SheetAccessible::SheetAccessible(SheetWidget* sheet)
+    : QAccessibleWidget(sheet, QAccessible::Table) {}
+
+SheetAccessible::~SheetAccessible() {
+  for (const auto& [index, id] : cells_) QAccessible::deleteAccessibleInterface(id);
+}
+
+void SheetAccessible::Install() {
+  static const bool installed = [] {
+    QAccessible::installFactory(MakeSheetAccessible);
+    return true;
+  }();
+  (void)installed;
+}
+
+SheetWidget* SheetAccessible::sheetWidget() const {
+  return static_cast<SheetWidget*>(widget());
+}
+
+const Sheet& SheetAccessible::sheet() const {
+  return sheetWidget()->game().CurrentSheet();
+}
+
+QString SheetAccessible::text(QAccessible::Text kind) const {
+  if (kind == QAccessible::Description) return sheetWidget()->spokenWords();
+  return QAccessibleWidget::text(kind);
+}
+
+QAccessibleInterface* SheetAccessible::focusChild() const {
+  if (!sheetWidget()->hasFocus()) return nullptr;
+  const int index = sheetWidget()->game().CrossHairIndex();
+  return cellAt(spoken::RowNumber(index) - 1, spoken::ColumnNumber(index) - 1);
+}
+
+int SheetAccessible::rowCount() const {
+  return sheet().RowMax() - kFirstPlayableRow + 1;
+}
+
+int SheetAccessible::columnCount() const {
+  return sheet().ColMax() - kFirstPlayableColumn + 1;
+}
+
+QString SheetAccessible::rowDescription(int row) const {
+  return QStringLiteral("Ligne %1").arg(row + 1);
+}
+
+QString SheetAccessible::columnDescription(int column) const {
+  return QStringLiteral("Colonne %1").arg(column + 1);
+}
+
+int SheetAccessible::childCount() const {
+  return rowCount() * columnCount();
+}
+
+QAccessibleInterface* SheetAccessible::child(int position) const {
+  if (position < 0 || position >= childCount()) return nullptr;
+  return cellAt(position / columnCount(), position % columnCount());
+}
+
+QAccessibleInterface* SheetAccessible::cellAt(int row, int column) const {
+  if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
+  return cell(IndexOf(row + kFirstPlayableRow, column + kFirstPlayableColumn));
+}
+
+int SheetAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  for (const auto& [index, id] : cells_) {
+    if (QAccessible::accessibleInterface(id) != child) continue;
+    const int row = RowOf(index) - kFirstPlayableRow;
+    const int column = ColumnOf(index) - kFirstPlayableColumn;
+    if (row >= rowCount() || column >= columnCount()) return -1;
+    return row * columnCount() + column;
+  }
+  return -1;
+}
+
+QAccessibleInterface* SheetAccessible::childAt(int x, int y) const {
+  const int index = SheetWidget::IntersectionAt(sheetWidget()->mapFromGlobal(QPointF(x, y)));
+  if (index < 0 || !sheet().InShownArea(index)) return nullptr;
+  return cell(index);
+}
+
+QAccessibleInterface* SheetAccessible::cell(int index) const {
+  const auto known = cells_.find(index);
+  if (known != cells_.end()) return QAccessible::accessibleInterface(known->second);
+  auto* made = new SheetCell(sheetWidget(), index);
+  cells_[index] = QAccessible::registerAccessibleInterface(made);
+  return made;
+}
+
+void* SheetAccessible::interface_cast(QAccessible::InterfaceType kind) {
+  if (kind == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+  return QAccessibleWidget::interface_cast(kind);
+}
+
+}  // namespace quintara::ui
