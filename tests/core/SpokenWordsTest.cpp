@@ -16,10 +16,10 @@ using testing::Picture;
 // is told apart from what is empty.
 TEST(SpokenWords, CountRowsAndColumnsFromTheFirstShownCrossing) {
   Sheet sheet;
-  sheet.SetShownArea(kDesignOuterWidth, kDesignOuterHeight);  // rows 2..15, columns 2..20
+  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});  // rows 2..15, columns 2..20
   EXPECT_EQ(IntersectionWords(sheet, At(16, 20)), "Ligne 15, colonne 19, zone non jouable");
 
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   EXPECT_EQ(IntersectionWords(sheet, At(16, 20)), "Ligne 15, colonne 19, vide");
   EXPECT_EQ(IntersectionWords(sheet, At(2, 2)), "Ligne 1, colonne 1, vide");
   EXPECT_EQ(IntersectionWords(sheet, At(21, 29)), "Ligne 20, colonne 28, vide");
@@ -29,10 +29,10 @@ TEST(SpokenWords, CountRowsAndColumnsFromTheFirstShownCrossing) {
 // that the window no longer shows.
 TEST(SpokenWords, SayWhatLiesOnTheIntersection) {
   Sheet sheet;
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   testing::Draw(sheet, Picture{8, 9, {"X O x #"}});
   testing::Draw(sheet, Picture{20, 2, {"#"}});
-  sheet.SetShownArea(kDesignOuterWidth, kDesignOuterHeight);
+  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
   const auto words = [&](int column) { return IntersectionWords(sheet, At(8, column)); };
   EXPECT_EQ(words(9), "Ligne 7, colonne 8, point vert");
   EXPECT_EQ(words(10), "Ligne 7, colonne 9, point rouge");

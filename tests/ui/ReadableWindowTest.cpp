@@ -88,7 +88,8 @@ class ReadableWindowTest : public QObject {
       QTest::keyClick(&sheet, key);
       told << Description(sheet);
     }
-    const int reply = harness.game().State().LastPlacedIndex;
+    const auto& computer = harness.game().State().ComputerMoves;
+    const int reply = computer[computer.Count()];
     QCOMPARE(told, QStringList({"Ligne 2, colonne 15, vide", "Ligne 1, colonne 15, vide",
                                 "Ligne 1, colonne 15, vide",
                                 QString::fromStdString(spoken::ComputerPointWords(reply))}));
