@@ -20,7 +20,7 @@ namespace {
 // The human completes a five of its own when it can, and otherwise plays near the running
 // game's points (so that lines form), or anywhere when the game has none yet.
 int HumansChoice(const Game& game, std::mt19937& random) {
-  Sheet trial = game.sheet();
+  Sheet trial = game.CurrentSheet();
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!trial.Playable(index) || trial.HasPoint(index)) continue;
     trial.PutPoint(index, HumanColour);
@@ -40,7 +40,7 @@ void PlayRandomGames(int level, unsigned seed, int clicks, Wins& wins) {
   view.answerWhenEmpty = true;  // another match, whenever one ends
   SeededDie die(seed);
   Game game(view, die);
-  game.setLevel(level);
+  game.SetLevel(level);
   // Half of the runs on the design size, which grows to the largest sheet on the first change
   // of game area; half on the largest sheet.
   if (seed % 2 == 0) game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
@@ -61,19 +61,20 @@ void PlayRandomGames(int level, unsigned seed, int clicks, Wins& wins) {
     };
     std::string broken = BrokenRule(game, before, EventReach::kOnePoint).value_or("");
     if (told(texts::kCannotPlayHere)) broken += " a free intersection refused";
-    if (game.sheet().ColourAt(index) != HumanColour && !told(texts::kSheetTooSmall)) {
+    if (game.CurrentSheet().ColourAt(index) != HumanColour && !told(texts::kSheetTooSmall)) {
       broken += " the click placed no green point";
     }
     if (game.TurnColour() != HumanColour) broken += " the computer kept the turn";
     ASSERT_EQ(broken, "") << "level " << level << ", seed " << seed << ", click " << click
                           << " at row " << RowOf(index) << ", column " << ColumnOf(index) << "\n"
-                          << Show(game.sheet(), 2, 2, 20, 28);
+                          << Show(game.CurrentSheet(), 2, 2, 20, 28);
     // A game ended: its frame, or a new sheet that the computer opens after the human's win.
     if (told(texts::kSheetTooSmall)) {
-      (game.sheet().ColourAt(IndexOf(7, 7)) == ComputerColour ? wins.human : wins.computer) += 1;
+      (game.CurrentSheet().ColourAt(IndexOf(7, 7)) == ComputerColour ? wins.human
+                                                                     : wins.computer) += 1;
     }
-    for (std::size_t d = before.drawings; d < game.drawings().size(); ++d) {
-      const SheetDrawing& frame = game.drawings()[d];
+    for (std::size_t d = before.drawings; d < game.Drawings().size(); ++d) {
+      const SheetDrawing& frame = game.Drawings()[d];
       if (frame.kind != SheetDrawing::Kind::kFrame) continue;
       (frame.colourNumber == kColourNumberDarkGreen ? wins.human : wins.computer) += 1;
     }

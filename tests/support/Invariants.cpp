@@ -26,7 +26,7 @@ std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
     return "the shown area leaves the sheet";
   }
   for (int index = 0; index <= kLastPointRecord; ++index) {
-    const Intersection& at = sheet.at(index);
+    const Intersection& at = sheet.At(index);
     if (at.colour != kNoPoint && at.colour != HumanColour && at.colour != ComputerColour) {
       return At("a point of neither side", index);
     }
@@ -43,8 +43,8 @@ std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
 // What the event did to the points, the closed zones and the drawings.
 std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& before,
                                          EventReach reach) {
-  const Sheet& sheet = game.sheet();
-  const std::size_t drawings = game.drawings().size();
+  const Sheet& sheet = game.CurrentSheet();
+  const std::size_t drawings = game.Drawings().size();
   int closed = 0;
   bool swept = drawings < before.drawings;
   for (int index = 0; index <= kLastPointRecord; ++index) {
@@ -98,22 +98,22 @@ Snapshot Snapshot::Of(const Game& game) {
   Snapshot snapshot;
   for (int index = 0; index <= kLastPointRecord; ++index) {
     const auto slot = static_cast<std::size_t>(index);
-    snapshot.colour[slot] = game.sheet().ColourAt(index);
-    snapshot.closed[slot] = game.sheet().Closed(index);
+    snapshot.colour[slot] = game.CurrentSheet().ColourAt(index);
+    snapshot.closed[slot] = game.CurrentSheet().Closed(index);
   }
-  snapshot.drawings = game.drawings().size();
+  snapshot.drawings = game.Drawings().size();
   return snapshot;
 }
 
 std::optional<std::string> BrokenRule(const Game& game, const Snapshot& before, EventReach reach) {
-  if (game.state().GameOver) return "a won game left running";
-  if (game.state().ComputerHasPlayed) return "the computer's turn left open";
-  const ScoreBoard& scores = game.scoreBoard();
+  if (game.State().GameOver) return "a won game left running";
+  if (game.State().ComputerHasPlayed) return "the computer's turn left open";
+  const ScoreBoard& scores = game.MatchScores();
   if (scores.HumanGames < 0 || scores.ComputerGames < 0 || scores.HumanGames >= SetWinGames ||
       scores.ComputerGames >= SetWinGames) {
     return "a set that should have ended";
   }
-  if (auto broken = BrokenOnSheet(game.sheet())) return broken;
+  if (auto broken = BrokenOnSheet(game.CurrentSheet())) return broken;
   return BrokenByEvent(game, before, reach);
 }
 

@@ -43,14 +43,14 @@ std::optional<std::string> BrokenOnWindow(const ui::frmJeuxDePoints& window) {
   const QSize client = window.client().size();
   const int width = std::min(client.width() * ui::kTwipsPerPixel + 120, kLargestOuterWidth);
   const int height = std::min(client.height() * ui::kTwipsPerPixel + 705, kLargestOuterHeight);
-  if (game.outerWidth() != width || game.outerHeight() != height) return "a size not the window's";
-  const int corner = IndexOf(game.sheet().RowMax(), game.sheet().ColMax());
+  if (game.OuterWidth() != width || game.OuterHeight() != height) return "a size not the window's";
+  const int corner = IndexOf(game.CurrentSheet().RowMax(), game.CurrentSheet().ColMax());
   if (CrossingX(corner) / ui::kTwipsPerPixel >= client.width() ||
       CrossingY(corner) / ui::kTwipsPerPixel >= client.height()) {
     return "playable beyond the window's edge";
   }
-  const ScoreBoard& scores = game.scoreBoard();
-  const ui::ScoreBoard& board = window.client().rightPanel().scoreBoard();
+  const ScoreBoard& scores = game.MatchScores();
+  const ui::ScoreBoardPanel& board = window.client().rightPanel().scoreBoard();
   const auto shows = [&](const QString& name, int count) {
     const auto* label = board.findChild<QLabel*>(name);
     return label != nullptr && label->text() == QString::number(count);
@@ -64,7 +64,7 @@ std::optional<std::string> BrokenOnWindow(const ui::frmJeuxDePoints& window) {
   const ui::RightPanel& panel = window.client().rightPanel();
   if (panel.statusLine().text() != QString::fromStdString(game.StatusText()) ||
       panel.turnIndicator().colour() != ui::FromRgbNumber(game.TurnColour()) ||
-      window.client().topBar().levelText().text() != QString("Niveau %1").arg(game.level())) {
+      window.client().topBar().levelText().text() != QString("Niveau %1").arg(game.Level())) {
     return "the turn or the level shown is not the game's";
   }
   return std::nullopt;
