@@ -1,5 +1,7 @@
 #include "support/Invariants.h"
 
+#include <algorithm>
+
 #include "board/FiveInRow.h"
 #include "game/Game.h"
 
@@ -12,17 +14,15 @@ std::string At(const std::string& rule, int index) {
 }
 
 bool Shown(const Sheet& sheet, int index) {
-  const int row = RowOf(index);
-  const int column = ColumnOf(index);
-  return index >= kFirstGridIndex && index <= kLastIntersection && row >= kFirstPlayableRow &&
-         row <= sheet.RowMax() && column >= kFirstPlayableColumn && column <= sheet.ColMax();
+  return index >= kFirstGridIndex && index <= kLastIntersection && RowOf(index) >= 2 &&
+         RowOf(index) <= sheet.RowMax() && ColumnOf(index) >= 2 &&
+         ColumnOf(index) <= sheet.ColMax();
 }
 
-// Every intersection on its own: a point of one side or none, and playable exactly where it is
+// Every intersection on its own: a point of one side or none, playable exactly where it is
 // shown and not closed.
 std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
-  if (sheet.RowMax() < kFirstPlayableRow || sheet.RowMax() > kLastPlayableRow ||
-      sheet.ColMax() < kFirstPlayableColumn || sheet.ColMax() > kLastPlayableColumn) {
+  if (sheet.RowMax() > kLastPlayableRow || sheet.ColMax() > kLastPlayableColumn) {
     return "the shown area leaves the sheet";
   }
   for (int index = 0; index <= kLastPointRecord; ++index) {
@@ -30,8 +30,6 @@ std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
     if (at.colour != kNoPoint && at.colour != HumanColour && at.colour != ComputerColour) {
       return At("a point of neither side", index);
     }
-    const bool onGrid = index >= kFirstGridIndex && index <= kLastIntersection;
-    if (!onGrid && (at.HasPoint() || at.Closed)) return At("a record off the grid in use", index);
     if (at.Playable != (Shown(sheet, index) && !at.Closed)) {
       return At(at.Playable ? "playable though closed or out of sight" : "shown yet not playable",
                 index);
@@ -40,40 +38,39 @@ std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
   return std::nullopt;
 }
 
+// A new sheet: nothing but the computer's opening point may follow it in the same event.
+std::optional<std::string> BrokenNewSheet(const Game& game) {
+  int green = 0;
+  int red = 0;
+  for (int index = 0; index <= kLastPointRecord; ++index) {
+    if (game.CurrentSheet().Closed(index)) return At("closed on a new sheet", index);
+    green += game.CurrentSheet().ColourAt(index) == HumanColour ? 1 : 0;
+    red += game.CurrentSheet().ColourAt(index) == ComputerColour ? 1 : 0;
+  }
+  if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
+  return std::nullopt;
+}
+
 // What the event did to the points, the closed zones and the drawings.
 std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& before,
                                          EventReach reach) {
   const Sheet& sheet = game.CurrentSheet();
-  const std::size_t drawings = game.Drawings().size();
-  int closed = 0;
-  bool swept = drawings < before.drawings;
+  const std::size_t added = game.Drawings().size() - before.drawings;
+  bool swept = game.Drawings().size() < before.drawings;
   for (int index = 0; index <= kLastPointRecord; ++index) {
-    const auto slot = static_cast<std::size_t>(index);
-    closed += sheet.Closed(index) ? 1 : 0;
-    if (before.colour[slot] != kNoPoint && sheet.ColourAt(index) != before.colour[slot]) {
-      swept = true;
-    }
+    const int was = before.colour[static_cast<std::size_t>(index)];
+    swept = swept || (was != kNoPoint && sheet.ColourAt(index) != was);
   }
-  if (swept) {
-    if (reach == EventReach::kNoPoint) return "the sheet changed without a point or a menu";
-    // Nothing but the computer's opening point may follow a new sheet in the same event.
-    int green = 0;
-    int red = 0;
-    for (int index = 0; index <= kLastPointRecord; ++index) {
-      green += sheet.ColourAt(index) == HumanColour ? 1 : 0;
-      red += sheet.ColourAt(index) == ComputerColour ? 1 : 0;
-    }
-    if (closed != 0 || drawings != 0 || green != 0 || red > 1) return "a new sheet not clean";
-    return std::nullopt;
-  }
+  if (swept && reach == EventReach::kNoPoint) return "the sheet changed without a click or menu";
+  if (swept) return BrokenNewSheet(game);
 
-  int closedBefore = 0;
+  int newlyClosed = 0;
   int green = 0;
   int red = 0;
   for (int index = 0; index <= kLastPointRecord; ++index) {
     const auto slot = static_cast<std::size_t>(index);
-    closedBefore += before.closed[slot] ? 1 : 0;
     if (before.closed[slot] && !sheet.Closed(index)) return At("a closed zone reopened", index);
+    newlyClosed += sheet.Closed(index) && !before.closed[slot] ? 1 : 0;
     if (sheet.ColourAt(index) == before.colour[slot]) continue;
     if (before.closed[slot]) return At("played in a closed zone", index);
     if (!Shown(sheet, index)) return At("played out of sight", index);
@@ -86,9 +83,9 @@ std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& befor
     return std::to_string(green) + " green and " + std::to_string(red) + " red points in one event";
   }
   // A won game adds its winning line and its frame, and closes its zone.
-  const std::size_t added = drawings - before.drawings;
-  if (added != 0 && added != 2) return "a game ended with " + std::to_string(added) + " drawings";
-  if ((added == 2) != (closed > closedBefore)) return "a zone closed without a won game";
+  if ((added != 0 && added != 2) || (added == 2) != (newlyClosed > 0)) {
+    return "a game ended without its line, frame and closed zone";
+  }
   return std::nullopt;
 }
 
@@ -106,11 +103,10 @@ Snapshot Snapshot::Of(const Game& game) {
 }
 
 std::optional<std::string> BrokenRule(const Game& game, const Snapshot& before, EventReach reach) {
-  if (game.State().GameOver) return "a won game left running";
-  if (game.State().ComputerHasPlayed) return "the computer's turn left open";
+  if (game.State().GameOver || game.State().ComputerHasPlayed) return "a turn left unfinished";
   const ScoreBoard& scores = game.MatchScores();
-  if (scores.HumanGames < 0 || scores.ComputerGames < 0 || scores.HumanGames >= SetWinGames ||
-      scores.ComputerGames >= SetWinGames) {
+  if (std::max(scores.HumanGames, scores.ComputerGames) >= SetWinGames ||
+      std::min(scores.HumanGames, scores.ComputerGames) < 0) {
     return "a set that should have ended";
   }
   if (auto broken = BrokenOnSheet(game.CurrentSheet())) return broken;

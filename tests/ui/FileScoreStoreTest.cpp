@@ -7,18 +7,13 @@
 
 using namespace quintara;
 using quintara::ui::FileScoreStore;
-using quintara::ui::ScorePlace;
+using quintara::ui::ScorePlaceFor;
 
 namespace {
 
-QByteArray Read(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-bool Write(FileScoreStore& store, const std::string& bytes) {
-  std::string reason;
-  return store.Write(bytes, reason);
+QByteArray Read(const QString& folder) {
+  QFile file(QDir(folder).filePath("Les scores"));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 }  // namespace
@@ -28,33 +23,30 @@ class FileScoreStoreTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void anUnwritableProgramFolderKeepsTheFileInTheUsersDataFolder() {
-    QTemporaryDir user;
-    FileScoreStore store("/nonexistent/quintara", user.path());
-    QVERIFY(Write(store, "abc"));
-    QCOMPARE(store.path(), QDir(user.path()).filePath("Les scores"));
-    QCOMPARE(QByteArray::fromStdString(store.Read().bytes), QByteArray("abc"));
-  }
-
-  // Installed under any prefix, the game keeps its scores in the user's data folder, even when
-  // its own folder can be written (as root).
-  void anInstalledGameKeepsItsScoresInTheUsersDataFolder() {
-    const QString installed = "libexec/quintara";
-    for (const char* folder : {"/usr/libexec/quintara", "/opt/games/libexec/quintara/"}) {
-      QCOMPARE(ui::ScorePlaceFor(folder, installed), ScorePlace::kUserDataFolder);
-    }
-    for (const char* folder :
-         {"/home/ann/quintara/build/src/app", "/home/ann/mylibexec/quintara"}) {
-      QCOMPARE(ui::ScorePlaceFor(folder, installed), ScorePlace::kBesideProgramWhenWritable);
-    }
+  // Beside the program when its folder can be written; in the user's data folder otherwise, and
+  // always when the game is installed (under any prefix), even where it could write (as root).
+  void theFileLivesBesideTheProgramOnlyWhenItIsNotInstalledAndCanWriteThere() {
     QTemporaryDir prefix;
     QTemporaryDir user;
+    std::string reason;
+    FileScoreStore unwritable("/nonexistent/quintara", user.path());
+    QVERIFY(unwritable.Write("abc", reason));
+    QCOMPARE(Read(user.path()), QByteArray("abc"));
+
+    const QString installed = "libexec/quintara";
     const QString program = QDir(prefix.path()).filePath(installed);
     QVERIFY(QDir().mkpath(program));
-    FileScoreStore store(program, user.path(), ui::ScorePlaceFor(program, installed));
-    QVERIFY(Write(store, "abc"));
-    QCOMPARE(Read(QDir(user.path()).filePath("Les scores")), QByteArray("abc"));
-    QVERIFY(!QFile::exists(QDir(program).filePath("Les scores")));
+    FileScoreStore beside(program, user.path());
+    QVERIFY(beside.Write("beside", reason));
+    FileScoreStore asInstalled(program, user.path(), ScorePlaceFor(program, installed));
+    QVERIFY(asInstalled.Write("user", reason));
+    QCOMPARE(Read(program), QByteArray("beside"));
+    QCOMPARE(Read(user.path()), QByteArray("user"));
+
+    QVERIFY(ScorePlaceFor("/opt/games/libexec/quintara/", installed) ==
+            ScorePlaceFor("/usr/libexec/quintara", installed));
+    QVERIFY(ScorePlaceFor("/home/ann/mylibexec/quintara", installed) !=
+            ScorePlaceFor("/usr/libexec/quintara", installed));
   }
 
   void aFileThatCannotBeReadOrWrittenIsReportedInFrench() {
@@ -73,8 +65,9 @@ class FileScoreStoreTest : public QObject {
   void aSaveReplacesTheWholeFileAndLeavesNoTemporaryBehind() {
     QTemporaryDir program;
     FileScoreStore store(program.path(), program.path());
-    QVERIFY(Write(store, std::string(200, 'x')) && Write(store, "short"));
-    QCOMPARE(Read(store.path()), QByteArray("short"));
+    std::string reason;
+    QVERIFY(store.Write(std::string(200, 'x'), reason) && store.Write("short", reason));
+    QCOMPARE(Read(program.path()), QByteArray("short"));
     QCOMPARE(QDir(program.path()).entryList(QDir::Files), QStringList{"Les scores"});
   }
 };
