@@ -89,7 +89,7 @@ class SheetWindowTest : public QObject {
     QVERIFY(!harness.client().sheet().growing());
     QCOMPARE(harness.sounds.count("stop"), 1);
     for (const QColor& colour : {kPureRed, kPureGreen}) {
-      QVERIFY(!harness.Shows(colour, QRect(45, 45, 450, 310)));
+      QVERIFY(harness.Find(colour, QRect(45, 45, 450, 310)) == QPoint(-1, -1));
     }
   }
 
@@ -129,7 +129,7 @@ class SheetWindowTest : public QObject {
     QCOMPARE(harness.boxes, QStringList{QString("Quintara: ") + texts::kSheetTooSmall});
     QCOMPARE(seen, kPureGreen);
     // Then the new sheet, bare but for the computer's opening point.
-    QVERIFY(!harness.Shows(kPureGreen, QRect(45, 45, 660, 460)));
+    QVERIFY(harness.Find(kPureGreen, QRect(45, 45, 660, 460)) == QPoint(-1, -1));
     QCOMPARE(harness.PixelAt(Pixel(7, 7)), kPureRed);
   }
 

@@ -29,14 +29,14 @@ QColor WindowHarness::PixelAt(QPoint clientPixel) {
   return client().grab().toImage().pixelColor(clientPixel);
 }
 
-bool WindowHarness::Shows(const QColor& colour, const QRect& area) {
+QPoint WindowHarness::Find(const QColor& colour, const QRect& area) {
   const QImage image = client().grab().toImage();
   for (int y = area.top(); y <= area.bottom(); ++y) {
     for (int x = area.left(); x <= area.right(); ++x) {
-      if (image.valid(x, y) && image.pixelColor(x, y) == colour) return true;
+      if (image.valid(x, y) && image.pixelColor(x, y) == colour) return QPoint(x, y);
     }
   }
-  return false;
+  return QPoint(-1, -1);
 }
 
 QPoint WindowHarness::InWindow(QPoint clientPixel) {

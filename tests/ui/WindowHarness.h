@@ -84,8 +84,8 @@ class WindowHarness {
   static QPoint Crossing(int index);
   // The colour of one pixel of the client area as it paints now.
   QColor PixelAt(QPoint clientPixel);
-  // Whether any pixel of a rectangle of the client area has the colour.
-  bool Shows(const QColor& colour, const QRect& area);
+  // The first pixel of the colour in a rectangle of the client area, or (-1, -1).
+  QPoint Find(const QColor& colour, const QRect& area);
 
   // The player's mouse, through the window as the platform delivers it.
   void Click(QPoint clientPixel);
