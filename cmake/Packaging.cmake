@@ -17,5 +17,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's French translation names the edit fields' menus; no library of the program names it, so
+# it is added to the dependencies dpkg-shlibdeps computes. (The X11 platform plugin the window
+# opens with comes with libqt6gui6, a computed dependency.)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 
 include(CPack)

@@ -4,6 +4,7 @@
 #include "opponent/Die.h"
 #include "ui/ChimeSound.h"
 #include "ui/FileScoreStore.h"
+#include "ui/MessageBoxes.h"
 #include "ui/frmJeuxDePoints.h"
 
 int main(int argc, char* argv[]) {
@@ -11,6 +12,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Quintara"));
   // Lets the desktop match the window with the installed menu entry and its icon.
   QApplication::setDesktopFileName(QStringLiteral(QUINTARA_APP_ID));
+  // Qt's own texts (the edit fields' context menus, standard buttons) in French; without the
+  // translation the message boxes still name their buttons in French.
+  quintara::ui::LoadQtFrenchTexts(application);
 
   quintara::ClockDie die;
   quintara::ui::frmJeuxDePoints window(die);

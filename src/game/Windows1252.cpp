@@ -35,37 +35,51 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
   }
 }
 
+// The length of the well-formed UTF-8 sequence at the start of `bytes`, or 0 when it is broken:
+// a stray continuation byte, a lead byte no sequence starts with, a short sequence, an overlong
+// form, a surrogate or a code point above U+10FFFF.
+std::size_t SequenceLength(std::string_view bytes, char32_t& codePoint) {
+  const auto lead = static_cast<std::uint8_t>(bytes[0]);
+  if (lead < 0x80) {
+    codePoint = lead;
+    return 1;
+  }
+  std::size_t length = 0;
+  char32_t smallest = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+    smallest = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    smallest = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    smallest = 0x10000;
+  } else {
+    return 0;
+  }
+  if (bytes.size() < length) return 0;
+  codePoint = lead & (0x7F >> length);
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<std::uint8_t>(bytes[k]);
+    if ((next & 0xC0) != 0x80) return 0;
+    codePoint = (codePoint << 6) | (next & 0x3F);
+  }
+  const bool surrogate = codePoint >= 0xD800 && codePoint <= 0xDFFF;
+  if (codePoint < smallest || surrogate || codePoint > 0x10FFFF) return 0;
+  return length;
+}
+
 }  // namespace
 
 std::string ToWindows1252(std::string_view utf8) {
   std::string out;
   std::size_t i = 0;
   while (i < utf8.size()) {
-    const auto lead = static_cast<std::uint8_t>(utf8[i]);
-    const int length = lead < 0x80           ? 1
-                       : (lead >> 5) == 0x6  ? 2
-                       : (lead >> 4) == 0xE  ? 3
-                       : (lead >> 3) == 0x1E ? 4
-                                             : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size()) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-    bool broken = false;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<std::uint8_t>(utf8[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) broken = true;
-      codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    if (broken) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    out += ByteFor(codePoint);
-    i += static_cast<std::size_t>(length);
+    char32_t codePoint = 0;
+    const std::size_t length = SequenceLength(utf8.substr(i), codePoint);
+    out += length == 0 ? '?' : ByteFor(codePoint);
+    i += length == 0 ? 1 : length;
   }
   return out;
 }

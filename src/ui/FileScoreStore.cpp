@@ -5,11 +5,19 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "game/BestScores.h"
 #include "game/ScoreFile.h"
 
 namespace quintara::ui {
 
 namespace {
+
+// The longest list the game can write: each of the ten places holds a tagged name (type, length
+// and at most kLongestText bytes) and tagged points (type, length and at most five digits).
+constexpr qint64 kTagBytes = 4;
+constexpr qint64 kLongestPoints = 5;
+constexpr qint64 kLongestScoreFile =
+    kBestScorePlaces * (kTagBytes + kLongestText + kTagBytes + kLongestPoints);
 
 std::string Reason(const char* what, const QString& path, const QString& error) {
   return QStringLiteral("le fichier « %1 » n'a pas pu être %2 (%3).")
@@ -62,15 +70,24 @@ ScoreStore::ReadResult FileScoreStore::Read() {
   if (!in.open(QIODevice::ReadOnly)) {
     return {ReadStatus::kUnreadable, {}, Reason("lu", file, in.errorString())};
   }
-  const QByteArray bytes = in.readAll();
+  // Never more than a whole list: what is whole in a longer file is still read, and Write
+  // refuses to replace it.
+  QByteArray bytes = in.read(kLongestScoreFile + 1);
   if (in.error() != QFileDevice::NoError) {
     return {ReadStatus::kUnreadable, {}, Reason("lu", file, in.errorString())};
   }
+  bytes.truncate(kLongestScoreFile);
   return {ReadStatus::kRead, bytes.toStdString(), {}};
 }
 
 bool FileScoreStore::Write(const std::string& bytes, std::string& reason) {
   const QString file = path();
+  // A file longer than any list is not one the game wrote: it is kept as it is.
+  if (QFileInfo(file).size() > kLongestScoreFile) {
+    reason =
+        Reason("écrit", file, QStringLiteral("il est trop long pour être une liste de scores"));
+    return false;
+  }
   QDir().mkpath(QFileInfo(file).absolutePath());
   QSaveFile out(file);
   if (!out.open(QIODevice::WriteOnly) ||

@@ -1,6 +1,10 @@
 #include "ui/MessageBoxes.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace quintara::ui {
 namespace {
@@ -12,17 +16,38 @@ void Label(QMessageBox& box, const QString& text, const QString& caption) {
   box.setAccessibleDescription(text);
 }
 
+// The buttons read in French even where Qt's French translation is missing, or a desktop
+// theme names standard buttons in its own language.
+void NameButtonsInFrench(QMessageBox& box) {
+  if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("&Oui"));
+  if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("&Non"));
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("OK"));
+}
+
 }  // namespace
+
+bool LoadQtFrenchTexts(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QStringLiteral("qtbase_fr"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+      QCoreApplication::installTranslator(translator)) {
+    return true;
+  }
+  delete translator;
+  return false;
+}
 
 void QtMessageBoxes::inform(const QString& text, const QString& caption) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
   Label(box, text, caption);
+  NameButtonsInFrench(box);
   box.exec();
 }
 
 bool QtMessageBoxes::ask(const QString& text, const QString& caption) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
   Label(box, text, caption);
+  NameButtonsInFrench(box);
   return box.exec() == QMessageBox::Yes;
 }
 

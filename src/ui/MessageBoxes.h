@@ -2,9 +2,14 @@
 
 #include <QString>
 
+class QCoreApplication;
 class QWidget;
 
 namespace quintara::ui {
+
+// Installs Qt's French translation of its own texts (standard buttons, the edit fields' context
+// menus) for the life of `application`; false when the translation is not installed.
+bool LoadQtFrenchTexts(QCoreApplication& application);
 
 // The window's modal questions; tests put their own answers in its place.
 class MessageBoxes {
@@ -16,7 +21,7 @@ class MessageBoxes {
   virtual bool ask(const QString& text, const QString& caption) = 0;
 };
 
-// Real message boxes, modal over the window.
+// Real message boxes, modal over the window, their buttons named in French.
 class QtMessageBoxes : public MessageBoxes {
  public:
   explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}

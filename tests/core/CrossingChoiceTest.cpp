@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,20 +22,12 @@ constexpr int kNothing = 0;
 constexpr int kFirstEnd = At(7, 7);
 constexpr int kSecondEnd = At(7, 17);
 
-struct Skips {
-  bool downLeft = false;
-  bool vertical = false;
-  bool downRight = false;
-  bool horizontal = false;
-};
-
-int Choose(const Picture& picture, int level, Skips skips = {}, int firstEnd = kFirstEnd,
-           int secondEnd = kSecondEnd) {
+int Choose(const Picture& picture, int level, std::optional<int> skipped = std::nullopt,
+           int firstEnd = kFirstEnd, int secondEnd = kSecondEnd) {
   TurnFixture f;
   f.SetUp(picture);
   Turn turn = f.MakeTurn(level);
-  CrossingChoice(turn, firstEnd, secondEnd, skips.downLeft, skips.vertical, skips.downRight,
-                 skips.horizontal);
+  CrossingChoice(turn, firstEnd, secondEnd, skipped);
   EXPECT_LE(f.placed.size(), 1u);
   return f.Placed();
 }
@@ -159,53 +152,38 @@ TEST(CrossingChoiceOrder, EveryHalfDirectionBeforeTheNext) {
 struct SkipCase {
   std::string direction;
   Picture picture;
-  Skips onlyThis;
-  Skips allOthers;
+  int step;
 };
 
 TEST(CrossingChoiceSkips, SkippedDirectionIsNeverRead) {
   const std::vector<SkipCase> cases = {
-      {"vertical, below",
-       Picture{7, 7, {"E", "X", "X"}},
-       {false, true, false, false},
-       {true, false, true, true}},
-      {"vertical, above",
-       Picture{4, 7, {".", "X", "X", "E"}},
-       {false, true, false, false},
-       {true, false, true, true}},
-      {"horizontal, left",
-       Picture{7, 4, {". X X E"}},
-       {false, false, false, true},
-       {true, true, true, false}},
-      {"down-right",
-       Picture{7, 7, {"E . .", ". X .", ". . X"}},
-       {false, false, true, false},
-       {true, true, false, true}},
-      {"down-left",
-       Picture{7, 5, {". . E", ". X .", "X . ."}},
-       {true, false, false, false},
-       {false, true, true, true}},
-      {"down-left, up-right side",
-       Picture{5, 7, {". . X", ". X .", "E . ."}},
-       {true, false, false, false},
-       {false, true, true, true}},
+      {"vertical, below", Picture{7, 7, {"E", "X", "X"}}, kVertical},
+      {"vertical, above", Picture{4, 7, {".", "X", "X", "E"}}, kVertical},
+      {"horizontal, left", Picture{7, 4, {". X X E"}}, kHorizontal},
+      {"down-right", Picture{7, 7, {"E . .", ". X .", ". . X"}}, kDownRight},
+      {"down-left", Picture{7, 5, {". . E", ". X .", "X . ."}}, kDownLeft},
+      {"down-left, up-right side", Picture{5, 7, {". . X", ". X .", "E . ."}}, kDownLeft},
   };
   for (const SkipCase& c : cases) {
-    EXPECT_EQ(Choose(c.picture, 4, c.onlyThis), kNothing) << c.direction << " skipped";
-    EXPECT_EQ(Choose(c.picture, 4, c.allOthers), kFirstEnd) << c.direction << " read";
+    EXPECT_EQ(Choose(c.picture, 4, c.step), kNothing) << c.direction << " skipped";
+    EXPECT_EQ(Choose(c.picture, 4), kFirstEnd) << c.direction << " read";
+    for (const int other : kLineDirections) {
+      if (other == c.step) continue;
+      EXPECT_EQ(Choose(c.picture, 4, other), kFirstEnd) << c.direction << " read, " << other;
+    }
   }
 }
 
-TEST(CrossingChoiceSkips, BothEndsHonourTheFlags) {
-  // Vertical skipped: the two human points below the second end are not seen, the point two
-  // steps left of the second end is (G7 on the row).
+TEST(CrossingChoiceSkips, BothEndsHonourTheSkip) {
+  // Two human points below the second end only: seen unless the vertical is skipped.
   const Picture picture{7,
                         7,
-                        {"E . . . . . . . X . F",  //
+                        {"E . . . . . . . . . F",  //
                          ". . . . . . . . . . X",  //
                          ". . . . . . . . . . X"}};
-  EXPECT_EQ(Choose(picture, 4, {false, true, false, false}), kSecondEnd);
-  EXPECT_EQ(Choose(picture, 4, {false, true, false, true}), kNothing);
+  EXPECT_EQ(Choose(picture, 4), kSecondEnd);
+  EXPECT_EQ(Choose(picture, 4, kHorizontal), kSecondEnd);
+  EXPECT_EQ(Choose(picture, 4, kVertical), kNothing);
 }
 
 // Through LineRules at level 4: the ends are handed over, and the die places when nothing was

@@ -23,7 +23,10 @@ struct Case {
 
 std::string Where(int index) {
   if (index == 0) return "nothing";
-  return "(" + std::to_string(RowOf(index)) + ", " + std::to_string(ColumnOf(index)) + ")";
+  // Appended in turn: GCC 12 at -O3 warns falsely (-Wrestrict) on "(" + std::string.
+  std::string where = "(";
+  where.append(std::to_string(RowOf(index))).append(", ");
+  return where.append(std::to_string(ColumnOf(index))).append(")");
 }
 
 void Check(const Case& c) {

@@ -27,7 +27,7 @@ class FiveInRow : public ::testing::TestWithParam<FiveCase> {};
 TEST_P(FiveInRow, FindsTheRunThroughTheNewPoint) {
   const FiveCase& c = GetParam();
   Sheet sheet;
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   testing::Draw(sheet, c.picture);
   const auto five = FindFiveInRow(sheet, c.newPoint);
   if (c.lowest == 0) {
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FiveInRowGuards, PointsOnNeverPlayableColumnsNeverCount) {
   // Points forced on the guard columns (a window never puts them there) still break every run.
   Sheet sheet;
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   testing::Draw(sheet, Picture{8, 27, {"X X X"}});
   sheet.PutPoint(At(8, 30), HumanColour);
   sheet.PutPoint(At(8, 31), HumanColour);
@@ -104,7 +104,7 @@ TEST(FiveInRowGuards, PointsOnNeverPlayableColumnsNeverCount) {
 
 TEST(FiveInRowGuards, DiagonalsDoNotWrapAcrossRowEnds) {
   Sheet sheet;
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   // Down-left from column 2 and down-right from column 29 lead into guard columns.
   testing::Draw(sheet, Picture{6, 2, {"O", "?", "?", "?", "?"}});
   testing::Draw(sheet, Picture{6, 29, {"X"}});

@@ -14,35 +14,43 @@ using testing::At;
 using testing::Picture;
 
 // Compiling: offsets count from the anchor, the anchor is not tested, `?` tests nothing.
+using line_bits::kPoint;
+using own_bits::kOther;
+using own_bits::kOwn;
+constexpr line_bits::Bits Place(int k, line_bits::Bits bits) {
+  return line_bits::At(k, bits);
+}
+
 constexpr Pattern kOpenFour = CompilePattern(".[O]OOO.");
-static_assert(kOpenFour.count == 5 && !kOpenFour.hasTarget);
-static_assert(kOpenFour.places[0].offset == -1 && kOpenFour.places[0].letter == '.');
-static_assert(kOpenFour.places[1].offset == 1 && kOpenFour.places[1].letter == 'O');
-static_assert(kOpenFour.places[4].offset == 4 && kOpenFour.places[4].letter == '.');
+static_assert(!kOpenFour.hasTarget);
+static_assert(kOpenFour.mask == (Place(-1, kPoint) | Place(1, kOwn) | Place(2, kOwn) |
+                                 Place(3, kOwn) | Place(4, kPoint)));
+static_assert(kOpenFour.value == (Place(1, kOwn) | Place(2, kOwn) | Place(3, kOwn)));
 
 constexpr Pattern kLastPointFirst = CompilePattern("?OOO[O]*");
-static_assert(kLastPointFirst.count == 3 && kLastPointFirst.places[0].offset == -3);
+static_assert(kLastPointFirst.mask == (Place(-3, kOwn) | Place(-2, kOwn) | Place(-1, kOwn)));
 static_assert(kLastPointFirst.hasTarget && kLastPointFirst.target == 1);
 
 constexpr Pattern kTargetBeforeAnchor = CompilePattern("..*[O].X");
-static_assert(kTargetBeforeAnchor.target == -1 && kTargetBeforeAnchor.places[2].offset == 1);
-static_assert(kTargetBeforeAnchor.places[3].offset == 2 &&
-              kTargetBeforeAnchor.places[3].letter == 'X');
+static_assert(kTargetBeforeAnchor.target == -1 && kTargetBeforeAnchor.value == Place(2, kOther));
+static_assert(kTargetBeforeAnchor.mask ==
+              (Place(-3, kPoint) | Place(-2, kPoint) | Place(1, kPoint) | Place(2, kOther)));
 
 // Without an anchor the target is the reference place.
 constexpr Pattern kNoAnchor = CompilePattern("X-*O");
-static_assert(kNoAnchor.hasTarget && kNoAnchor.target == 0 && kNoAnchor.places[0].offset == -2);
-static_assert(kNoAnchor.places[1].letter == '-' && kNoAnchor.places[2].offset == 1);
+static_assert(kNoAnchor.hasTarget && kNoAnchor.target == 0);
+static_assert(kNoAnchor.mask == (Place(-2, kOther) | Place(-1, kOther) | Place(1, kOwn)));
+static_assert(kNoAnchor.value == (Place(-2, kOther) | Place(1, kOwn)));
 
 class LineReaderTest : public ::testing::Test {
  protected:
-  LineReaderTest() { sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight); }
+  LineReaderTest() { sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight}); }
 
   // Lays the row on a fresh sheet and reads it from the anchor's column (counted in the row).
   bool HoldsAlongRow(const Pattern& pattern, const std::string& row, int anchorColumn,
                      int ownColour, TargetTest targetTest = TargetTest::kMustBeEmpty) {
     Sheet fresh;
-    fresh.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+    fresh.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
     testing::Draw(fresh, Picture{5, 5, {row}});
     const LineReader line(fresh, At(5, 5 + anchorColumn), kHorizontal, ownColour);
     return line.Holds(pattern, targetTest);

@@ -20,9 +20,14 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = 2.0 ] || fail "Version: $(field Version)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
-# dpkg-shlibdeps found the Qt libraries the program is linked with.
-for library in libqt6widgets6 libqt6multimedia6 libc6; do
-  grep -q "$library" <<<"$(field Depends)" || fail "Depends lacks $library: $(field Depends)"
+# dpkg-shlibdeps found the Qt libraries the program is linked with; the French translation of
+# Qt's texts is added. The window cannot open without Qt's X11 platform plugin: the package that
+# holds it on this machine must be a dependency too.
+depends=$(field Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
+plugin=$(qtpaths6 --query QT_INSTALL_PLUGINS)
+xcb_package=$(dpkg-query -S "$plugin/platforms/libqxcb.so" | cut -d: -f1)
+for package in libqt6widgets6 libqt6multimedia6 libc6 qt6-translations-l10n "$xcb_package"; do
+  grep -qx -- "$package" <<<"$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 
 contents=$(dpkg-deb -c "$deb")

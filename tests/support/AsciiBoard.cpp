@@ -29,7 +29,7 @@ void Draw(Sheet& sheet, const Picture& picture) {
     if (letter == '#' || letter == 'o' || letter == 'x') {
       const int row = RowOf(index);
       const int column = ColumnOf(index);
-      sheet.CloseRectangle(row, column, row, column);
+      sheet.CloseRectangle({row, column, row, column});
     }
   });
 }

@@ -16,7 +16,7 @@ namespace quintara::testing {
 class TurnFixture : public PointPlacer {
  public:
   explicit TurnFixture(std::vector<int> dieFaces = {6}) : die(std::move(dieFaces)) {
-    sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+    sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   }
 
   void SetUp(const Picture& picture) { testing::SetUp(sheet, state, picture); }

@@ -337,14 +337,14 @@ class Scenario:
     def new_sheet_declined(self):
         self.choose("Fichier", "Nouvelle feuille")
         box = self.message_box("Quintara", GIVE_UP_SHEET)
-        self.answer(box, "No")
+        self.answer(box, "Non")
         equal(self.count("Parties Joueur 2"), "0", "red's games after No")
         passed("\"Nouvelle feuille\" asks first; No changes nothing")
 
     def change_of_level_and_dialog(self):
         self.choose("Fichier", "Changer de niveau")
         box = self.message_box("Quintara", GIVE_UP_LEVEL)
-        self.answer(box, "Yes")
+        self.answer(box, "Oui")
         self.wait_count("Parties Joueur 2", "1")
 
         dialog = wait_for(lambda: self.r.window("Quintara version 2", self.at.ROLE_DIALOG),
@@ -377,7 +377,7 @@ class Scenario:
         equal(others.name, "Joueur 2", "the button \"Autres\" named after the second player")
         self.r.press(self.r.get(dialog, self.at.ROLE_PUSH_BUTTON, "OK"))
         wait_for(lambda: not self.r.showing(dialog), "the dialog to close after OK")
-        passed("\"Changer de niveau\": question answered Yes, red's game counted, the dialog "
+        passed("\"Changer de niveau\": question answered \"Oui\", red's game counted, the dialog "
                "read and set to two players through its buttons")
 
     def statistics_window(self):
@@ -471,14 +471,14 @@ class Scenario:
         check("Joueur 1" in scores and "900" in scores, f"the best scores: {scores!r}")
         self.r.press(self.r.get(window, self.at.ROLE_PUSH_BUTTON, "OK"))
         box = self.message_box("Quintara", "Voulez vous rejouer")
-        self.r.press(self.r.get(box, self.at.ROLE_PUSH_BUTTON, "No"))
+        self.r.press(self.r.get(box, self.at.ROLE_PUSH_BUTTON, "Non"))
         try:
             status = self.program.wait(timeout=TIMEOUT)
         except subprocess.TimeoutExpired:
             raise Failure("the program is still running after No")
         equal(status, 0, "the program's exit status")
         passed("a whole match: its message, the statistics and \"Voulez vous rejouer\" "
-               "read; No ends the program")
+               "read; \"Non\" ends the program")
 
 
 def interleave(first, second):
