@@ -76,7 +76,7 @@ class FrenchButtonsTest : public QObject {
     QCOMPARE(seen.text, kAskSheet);
     QCOMPARE(seen.buttons, (QStringList{"&Non", "&Oui"}));
     QCOMPARE(RedGames(harness), 0);
-    QCOMPARE(CountPoints(harness.game().sheet()), 2);
+    QCOMPARE(CountPoints(harness.game().CurrentSheet()), 2);
   }
 
   void withQtsTranslationTheNameFieldsMenusAreFrenchToo() {
@@ -92,7 +92,7 @@ class FrenchButtonsTest : public QObject {
     QCOMPARE(seen.text, kAskSheet);
     QCOMPARE(seen.buttons, (QStringList{"&Non", "&Oui"}));
     QCOMPARE(RedGames(harness), 1);
-    QCOMPARE(CountPoints(harness.game().sheet()), 0);
+    QCOMPARE(CountPoints(harness.game().CurrentSheet()), 0);
   }
 };
 

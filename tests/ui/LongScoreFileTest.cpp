@@ -82,12 +82,12 @@ class LongScoreFileTest : public QObject {
     harness.answers = {true};
     WhenModal<ui::frmStatistique>([](ui::frmStatistique* window) { window->accept(); });
     for (int game = 0; game < 15; ++game) {
-      harness.game().editState().WinColourNumber = kColourNumberDarkGreen;
+      harness.game().EditState().WinColourNumber = kColourNumberDarkGreen;
       harness.game().RecordGameResult();
       harness.game().ResetGameState();
     }
-    QCOMPARE(harness.game().bestScores()[0].name, std::optional<std::string>("Joueur 1"));
-    QCOMPARE(harness.game().bestScores()[1].name, std::optional<std::string>("Ann"));
+    QCOMPARE(harness.game().BestScoreTable()[0].name, std::optional<std::string>("Joueur 1"));
+    QCOMPARE(harness.game().BestScoreTable()[1].name, std::optional<std::string>("Ann"));
     QVERIFY(harness.boxes.filter("Les meilleurs scores n'ont pas pu être enregistrés").size() == 1);
     QVERIFY(Read(file) == bytes);
   }
