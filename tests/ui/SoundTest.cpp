@@ -2,11 +2,7 @@
 #include <QTest>
 #include <QtEndian>
 
-#include "ui/ChimeSound.h"
-
-using namespace quintara::ui;
-
-// The chime made at build time, and playing it where there may be no sound device.
+// The chime made at build time: a short mono wave file that any player can read.
 class SoundTest : public QObject {
   Q_OBJECT
 
@@ -26,24 +22,7 @@ class SoundTest : public QObject {
     QVERIFY(seconds > 0.3 && seconds < 1.0);
     QCOMPARE(qsizetype(dword(40)) + 44, wave.size());
   }
-
-  void aMissingFileIsSilence() {
-    ChimeSound sound(QStringLiteral("/nonexistent/Chimes.wav"));
-    sound.stop();
-    sound.play();
-    sound.play();
-    sound.stop();
-  }
-
-  void playingWithoutASoundDeviceDoesNotStopTheGame() {
-    ChimeSound sound(QStringLiteral(QUINTARA_CHIME));
-    for (int k = 0; k < 3; ++k) {
-      sound.play();
-      QTest::qWait(5);
-      sound.stop();
-    }
-  }
 };
 
-QTEST_MAIN(SoundTest)
+QTEST_APPLESS_MAIN(SoundTest)
 #include "SoundTest.moc"

@@ -1,12 +1,8 @@
 #include "WindowHarness.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QImage>
-#include <QMessageBox>
 #include <QTest>
 
-#include "ui/SheetWidget.h"
 #include "ui/Twips.h"
 
 namespace quintara::testing {
@@ -18,8 +14,11 @@ WindowHarness::WindowHarness(std::chrono::milliseconds growth) : window_(die_) {
   if (!QTest::qWaitForWindowExposed(&window_)) qFatal("the window did not show");
 }
 
-void WindowHarness::ScriptBoxes() {
-  window_.setMessageBoxes(std::make_unique<ScriptedBoxes>(boxes, answers));
+ScriptedBoxes& WindowHarness::ScriptBoxes() {
+  auto scripted = std::make_unique<ScriptedBoxes>(boxes, answers);
+  ScriptedBoxes& made = *scripted;
+  window_.setMessageBoxes(std::move(scripted));
+  return made;
 }
 
 QPoint WindowHarness::Crossing(int index) {
@@ -27,8 +26,7 @@ QPoint WindowHarness::Crossing(int index) {
 }
 
 QColor WindowHarness::PixelAt(QPoint clientPixel) {
-  const QImage image = client().grab().toImage();
-  return image.pixelColor(clientPixel);
+  return client().grab().toImage().pixelColor(clientPixel);
 }
 
 QPoint WindowHarness::Find(const QColor& colour, const QRect& area) {
@@ -51,41 +49,6 @@ void WindowHarness::Click(QPoint clientPixel) {
 
 void WindowHarness::MoveTo(QPoint clientPixel) {
   QTest::mouseMove(window_.windowHandle(), InWindow(clientPixel));
-}
-
-void WindowHarness::ResizeClient(QSize pixels) {
-  const QSize before = client().size();
-  window_.resizeClient(pixels);
-  QTest::qWait(1);
-  QTRY_VERIFY_WITH_TIMEOUT(client().size() != before || client().size() == pixels, 2000);
-  QApplication::processEvents();
-}
-
-MessageBoxAnswerer::MessageBoxAnswerer() {
-  QApplication::instance()->installEventFilter(this);
-  poll_.setInterval(10);
-  QObject::connect(&poll_, &QTimer::timeout, this, [this] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return;
-    ++count;
-    caption = box->windowTitle();
-    text = box->text();
-    QAbstractButton* answer = box->button(QMessageBox::Yes);
-    if (answer == nullptr) answer = box->button(QMessageBox::Ok);
-    if (answer != nullptr) answer->click();
-  });
-  poll_.start();
-}
-
-MessageBoxAnswerer::~MessageBoxAnswerer() {
-  QApplication::instance()->removeEventFilter(this);
-}
-
-bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched) && whenShown) {
-    whenShown();
-  }
-  return false;
 }
 
 }  // namespace quintara::testing

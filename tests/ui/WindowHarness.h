@@ -3,12 +3,10 @@
 #include <QApplication>
 #include <QColor>
 #include <QPoint>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 #include <chrono>
 #include <functional>
-#include <memory>
 
 #include "board/Geometry.h"
 #include "support/RecordingView.h"
@@ -24,7 +22,6 @@ inline const QColor kPureGreen(0x00, 0xFF, 0x00);
 inline const QColor kPureRed(0xFF, 0x00, 0x00);
 inline const QColor kPureYellow(0xFF, 0xFF, 0x00);
 inline const QColor kBlack(0x00, 0x00, 0x00);
-inline const QColor kDarkGreen(0x00, 0x80, 0x00);
 
 // A chime that notes what it was told.
 class RecordingSound : public ui::PointSound {
@@ -38,19 +35,22 @@ class RecordingSound : public ui::PointSound {
 };
 
 // The window's questions answered from a script: each question takes the next answer (No when
-// none is left); every box is noted as "caption: text".
+// none is left); every box is noted as "caption: text", and `whenShown` runs as it would open.
 class ScriptedBoxes : public ui::MessageBoxes {
  public:
   ScriptedBoxes(QStringList& log, QList<bool>& answers) : log_(log), answers_(answers) {}
-  void inform(const QString& text, const QString& caption) override {
-    log_ << caption + ": " + text;
-  }
+  void inform(const QString& text, const QString& caption) override { Note(text, caption); }
   bool ask(const QString& text, const QString& caption) override {
-    log_ << caption + ": " + text;
+    Note(text, caption);
     return !answers_.isEmpty() && answers_.takeFirst();
   }
+  std::function<void()> whenShown;
 
  private:
+  void Note(const QString& text, const QString& caption) {
+    if (whenShown) whenShown();
+    log_ << caption + ": " + text;
+  }
   QStringList& log_;
   QList<bool>& answers_;
 };
@@ -92,11 +92,8 @@ class WindowHarness {
   void ClickAt(int index) { Click(Crossing(index)); }
   void MoveTo(QPoint clientPixel);
 
-  // Resizes the client area and waits until the window has taken a size.
-  void ResizeClient(QSize pixels);
-
   // From now on the window's questions are answered from `answers` and noted in `boxes`.
-  void ScriptBoxes();
+  ScriptedBoxes& ScriptBoxes();
 
   QStringList sounds;
   QStringList boxes;
@@ -107,27 +104,6 @@ class WindowHarness {
 
   FixedDie die_{{4}};
   ui::frmJeuxDePoints window_;
-};
-
-// Answers each modal message box: notes its caption and text, then presses its button (Yes for
-// a question).
-class MessageBoxAnswerer : public QObject {
-  Q_OBJECT
-
- public:
-  MessageBoxAnswerer();
-  ~MessageBoxAnswerer() override;
-  int count = 0;
-  QString caption;
-  QString text;
-  // Runs as the box shows, before anything else can paint.
-  std::function<void()> whenShown;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  QTimer poll_;
 };
 
 }  // namespace quintara::testing
