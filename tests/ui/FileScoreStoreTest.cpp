@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "game/BestScores.h"
+#include "game/ScoreFile.h"
 #include "ui/FileScoreStore.h"
 
 using namespace quintara;
@@ -14,6 +16,13 @@ namespace {
 QByteArray Read(const QString& folder) {
   QFile file(QDir(folder).filePath("Les scores"));
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+// The longest list the game can write: ten names of the longest length, ten largest points.
+std::string LongestList() {
+  BestScores scores;
+  for (BestScore& entry : scores) entry = {std::string(kLongestText, 'n'), "32767"};
+  return EncodeScoreFile(scores);
 }
 
 }  // namespace
@@ -69,6 +78,23 @@ class FileScoreStoreTest : public QObject {
     QVERIFY(store.Write(std::string(200, 'x'), reason) && store.Write("short", reason));
     QCOMPARE(Read(program.path()), QByteArray("short"));
     QCOMPARE(QDir(program.path()).entryList(QDir::Files), QStringList{"Les scores"});
+  }
+
+  // The file is read up to the longest list the game writes; a longer one gives what is whole at
+  // its start and is never replaced.
+  void aFileLongerThanAnyListIsReadAsFarAsAListGoesAndKept() {
+    QTemporaryDir program;
+    FileScoreStore store(program.path(), program.path());
+    std::string reason;
+    QVERIFY(store.Write(LongestList(), reason));
+    QVERIFY(store.Read().bytes == LongestList());
+    QVERIFY(store.Write(LongestList() + "x", reason));
+    const auto read = store.Read();
+    QCOMPARE(read.status, ScoreStore::ReadStatus::kRead);
+    QVERIFY(read.bytes == LongestList());
+    QVERIFY(!store.Write("short", reason));
+    QVERIFY(QString::fromStdString(reason).contains("n'a pas pu être écrit"));
+    QCOMPARE(Read(program.path()).size(), qsizetype(LongestList().size() + 1));
   }
 };
 
