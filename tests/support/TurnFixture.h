@@ -15,8 +15,17 @@ namespace quintara::testing {
 // was asked and what it placed. The sheet shows its largest area (rows 2..21, columns 2..29).
 class TurnFixture : public PointPlacer {
  public:
-  explicit TurnFixture(std::vector<int> dieFaces = {6}) : die(std::move(dieFaces)) {
-    sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  explicit TurnFixture(std::vector<int> dieFaces = {6})
+      : sheet(LargestSheet()), die(std::move(dieFaces)) {}
+
+  // Copied rather than recomputed: the property tests make thousands of positions.
+  static const Sheet& LargestSheet() {
+    static const Sheet largest = [] {
+      Sheet s;
+      s.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+      return s;
+    }();
+    return largest;
   }
 
   void SetUp(const Picture& picture) { testing::SetUp(sheet, state, picture); }
@@ -30,7 +39,10 @@ class TurnFixture : public PointPlacer {
 
   void PlaceComputerPoint(int index) override {
     asked.push_back(index);
-    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) return;
+    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) {
+      refusedBeforePlaying += !played;
+      return;
+    }
     sheet.PutPoint(index, ComputerColour);
     placed.push_back(index);
     played = true;
@@ -44,6 +56,7 @@ class TurnFixture : public PointPlacer {
   FixedDie die;
   std::vector<int> asked;
   std::vector<int> placed;
+  std::size_t refusedBeforePlaying = 0;
   bool played = false;
 };
 
