@@ -24,13 +24,13 @@ namespace {
 constexpr int kCrowdedPoints = 120;
 
 bool Crowded(const Game& game) {
-  return !game.drawings().empty() && PointsOnSheet(game) >= kCrowdedPoints;
+  return !game.Drawings().empty() && PointsOnSheet(game) >= kCrowdedPoints;
 }
 
 // One more game won by a side that has two sets and four games ends the match, and the match's
 // end opens the statistics window modally; the player starts a new run before that.
 bool MatchPoint(const Game& game) {
-  const ScoreBoard& board = game.scoreBoard();
+  const ScoreBoard& board = game.MatchScores();
   return (board.HumanSets == MatchWinSets - 1 && board.HumanGames == SetWinGames - 1) ||
          (board.ComputerSets == MatchWinSets - 1 && board.ComputerGames == SetWinGames - 1);
 }
@@ -39,7 +39,7 @@ bool MatchPoint(const Game& game) {
 struct Run {
   Run(int level, unsigned seed) : die(seed), random(seed), window(die) {
     window.setMessageBoxes(std::make_unique<AnsweringBoxes>(true));
-    window.game().setLevel(level);
+    window.game().SetLevel(level);
     window.show();
     window.resizeClient(ui::ClientPixels(kLargestOuterWidth, kLargestOuterHeight));
     QApplication::processEvents();
@@ -81,7 +81,7 @@ void BM_ClickToPaintedReply(benchmark::State& state) {
     run->window.repaint();
     const auto stop = std::chrono::steady_clock::now();
 
-    if (!run->window.game().sheet().HasPoint(index)) {
+    if (!run->window.game().CurrentSheet().HasPoint(index)) {
       state.SkipWithError("the click placed no point");
       break;
     }

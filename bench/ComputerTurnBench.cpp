@@ -25,19 +25,19 @@ namespace {
 
 class SilentView : public GameView {
  public:
-  void pointPlaced(int, int, bool) override {}
-  void sheetDrawn() override {}
-  void sheetCleared() override {}
-  void turnChanged(int, const std::string&) override {}
-  void scoresChanged() override {}
-  void showMessage(const std::string&, const std::string&) override {}
+  void PointPlaced(int, int, bool) override {}
+  void SheetDrawn() override {}
+  void SheetCleared() override {}
+  void TurnChanged(int, const std::string&) override {}
+  void ScoresChanged() override {}
+  void ShowMessage(const std::string&, const std::string&) override {}
   // Another match, whenever one ends.
-  bool askYesNo(const std::string&, const std::string&) override { return true; }
-  void maximise() override {}
-  void showStatistics() override {}
-  void quit() override {}
+  bool AskYesNo(const std::string&, const std::string&) override { return true; }
+  void Maximise() override {}
+  void ShowStatistics() override {}
+  void Quit() override {}
   void PlayPointSound() override {}
-  void stopPointSound() override {}
+  void StopPointSound() override {}
 };
 
 SilentView gView;
@@ -54,15 +54,15 @@ struct Position {
 // The human's point put down as the turn cycle does, without the computer's answer; nothing
 // when that point would end the game.
 bool PlaceHumanPoint(Game& game, int index, int& HumanMoveNumber) {
-  game.editSheet().PutPoint(index, HumanColour);
-  if (FindFiveInRow(game.sheet(), index)) return false;
-  HumanMoveNumber = game.editState().HumanMoves.Record(index);
-  game.editState().Box.ExtendGameBox(index);
+  game.EditSheet().PutPoint(index, HumanColour);
+  if (FindFiveInRow(game.CurrentSheet(), index)) return false;
+  HumanMoveNumber = game.EditState().HumanMoves.Record(index);
+  game.EditState().Box.ExtendGameBox(index);
   return true;
 }
 
 bool ClosedGamesOnSheet(const Game& game) {
-  return !game.drawings().empty();
+  return !game.Drawings().empty();
 }
 
 std::vector<Position> RecordPositions(int level, Stage stage) {
@@ -71,13 +71,13 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
   for (unsigned seed = 1; seed <= 400 && positions.size() < kWanted; ++seed) {
     std::mt19937 random(seed);
     Game game(gView, gDie);
-    game.setLevel(level);
-    game.setSoundOn(false);
+    game.SetLevel(level);
+    game.SetSoundOn(false);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     for (int click = 0; click < 400 && positions.size() < kWanted; ++click) {
       const int index = testing::NearbyPlay(game, random);
       if (index == 0) break;
-      const int next = game.state().HumanMoves.Count() + 1;
+      const int next = game.State().HumanMoves.Count() + 1;
       const bool wanted =
           (stage == kEarly && next == 3) || (stage == kMiddle && next == 10) ||
           (stage == kCrowded && next >= 20 && next % 4 == 0 && ClosedGamesOnSheet(game));
@@ -112,7 +112,7 @@ void BM_ComputerTurn(benchmark::State& state) {
     const auto start = std::chrono::steady_clock::now();
     game.ComputerTurn(position.HumanMoveNumber);
     const auto stop = std::chrono::steady_clock::now();
-    benchmark::DoNotOptimize(game.state().ComputerHasPlayed);
+    benchmark::DoNotOptimize(game.State().ComputerHasPlayed);
     const double seconds = std::chrono::duration<double>(stop - start).count();
     state.SetIterationTime(seconds);
     samples[next].push_back(seconds * 1e6);

@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
   });
   reader.start();
   const int status = application.exec();
-  const ScoreBoard& board = window.game().scoreBoard();
+  const ScoreBoard& board = window.game().MatchScores();
   std::printf("a whole match: %d clicks, sets won %d (green) to %d (red)\n", clicks,
               board.HumanSets, board.ComputerSets);
   return status;

@@ -50,7 +50,7 @@ inline void ClickSheet(ui::frmJeuxDePoints& window, int index) {
 inline int PointsOnSheet(const Game& game) {
   int points = 0;
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (game.sheet().HasPoint(index)) ++points;
+    if (game.CurrentSheet().HasPoint(index)) ++points;
   }
   return points;
 }

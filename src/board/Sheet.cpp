@@ -65,7 +65,7 @@ void Sheet::RefreshPlayable() {
 }
 
 line_bits::Bits Sheet::PlaceBits(int index) const {
-  const Intersection& place = at(index);
+  const Intersection& place = At(index);
   return (place.colour == ComputerColour ? line_bits::kComputer : 0) |
          (place.colour == HumanColour ? line_bits::kHuman : 0) |
          (place.Playable ? line_bits::kPlayable : 0);

@@ -24,15 +24,15 @@ class Sheet {
   // Bounds-safe read: any index outside the point records reads as an empty intersection
   // that is neither playable nor closed. Inline: the computer's rules read thousands of cells
   // a turn.
-  const Intersection& at(int index) const {
+  const Intersection& At(int index) const {
     static constexpr Intersection kOutside{};
     if (index < 0 || index > kLastPointRecord) return kOutside;
     return records_[static_cast<std::size_t>(index)];
   }
-  bool HasPoint(int index) const { return at(index).HasPoint(); }
-  int ColourAt(int index) const { return at(index).colour; }
-  bool Playable(int index) const { return at(index).Playable; }
-  bool Closed(int index) const { return at(index).Closed; }
+  bool HasPoint(int index) const { return At(index).HasPoint(); }
+  int ColourAt(int index) const { return At(index).colour; }
+  bool Playable(int index) const { return At(index).Playable; }
+  bool Closed(int index) const { return At(index).Closed; }
 
   // The line through `index` along `step` (a line direction or its opposite), packed as in
   // LineBits.h. Kept for every intersection and direction: the computer's rules read hundreds

@@ -23,11 +23,11 @@ constexpr int kNewSheetOpening = 652;  // row 7, column 7
 Game::Game(GameView& view, DieSource& die)
     : view_(view),
       die_(die),
-      playerName1_(texts::kDefaultPlayerName1),
-      playerName2_(texts::kDefaultPlayerName2),
-      TurnTextPlayer1(playerName1_ + texts::kTurnSuffix),
-      TurnTextPlayer2(playerName2_ + texts::kTurnSuffix),
-      statusText_(TurnTextPlayer1),
+      PlayerName1_(texts::kDefaultPlayerName1),
+      PlayerName2_(texts::kDefaultPlayerName2),
+      TurnTextPlayer1_(PlayerName1_ + texts::kTurnSuffix),
+      TurnTextPlayer2_(PlayerName2_ + texts::kTurnSuffix),
+      statusText_(TurnTextPlayer1_),
       outerWidth_(kDesignOuterWidth),
       outerHeight_(kDesignOuterHeight) {
   sheet_.SetShownArea(outerWidth_, outerHeight_);
@@ -37,7 +37,7 @@ void Game::lblIntersection_Click(int index) {
   // Also refuses what the mouse cannot reach but the cross-hair can: an intersection left
   // outside the shown area after the window shrank.
   if (sheet_.HasPoint(index) || !sheet_.Playable(index)) {
-    view_.showMessage(texts::kCannotPlayHere, texts::kCannotPlayHereCaption);
+    view_.ShowMessage(texts::kCannotPlayHere, texts::kCannotPlayHereCaption);
     return;
   }
   if (twoPlayers_) {
@@ -76,19 +76,19 @@ void Game::Form_Resize(int outerWidth, int outerHeight) {
 void Game::NewSheet() {
   drawings_.clear();
   sheet_.Clear();
-  view_.sheetCleared();
+  view_.SheetCleared();
   ResetGameState();
   Form_Resize(outerWidth_, outerHeight_);
 }
 
-void Game::setLevel(int level) {
+void Game::SetLevel(int level) {
   level_ = std::clamp(level, 1, 4);
 }
 
-void Game::setPlayerNames(const std::string& name1, const std::string& name2) {
+void Game::SetPlayerNames(const std::string& name1, const std::string& name2) {
   // The turn texts keep the names the game started with.
-  playerName1_ = name1;
-  playerName2_ = name2;
+  PlayerName1_ = name1;
+  PlayerName2_ = name2;
 }
 
 void Game::ComputerTurn(int HumanMoveNumber) {
@@ -102,7 +102,7 @@ void Game::PlaceComputerPoint(int index) {
   if (sheet_.HasPoint(index) || !sheet_.Playable(index) || state_.ComputerHasPlayed) return;
   if (soundOn_) view_.PlayPointSound();
   PutPoint(index, ComputerColour, true);
-  view_.stopPointSound();
+  view_.StopPointSound();
   state_.ComputerHasPlayed = true;
   state_.ComputerNotYetPlayed = false;
   state_.ComputerMoves.Record(index);
@@ -137,7 +137,7 @@ void Game::CheckFiveInRow(int index) {
   drawings_.push_back({SheetDrawing::Kind::kWinningLine, HitAreaLeft(from) + kLineInset,
                        HitAreaTop(from) + kLineInset, HitAreaLeft(to) + kLineInset,
                        HitAreaTop(to) + kLineInset, kColourNumberBlack, kLineSetting});
-  view_.sheetDrawn();
+  view_.SheetDrawn();
   CloseGameZone();
 }
 
@@ -146,7 +146,7 @@ void Game::CloseGameZone() {
   drawings_.push_back({SheetDrawing::Kind::kFrame, box.BoxLeft + kFrameBefore,
                        box.BoxTop + kFrameBefore, box.BoxRight + kFrameAfter,
                        box.BoxBottom + kFrameAfter, state_.WinColourNumber, kLineSetting});
-  view_.sheetDrawn();
+  view_.SheetDrawn();
 
   // Every intersection of the box, edges included.
   const auto line = [](int position) { return (position + kHitAreaOffset) / kGridSpacing; };
@@ -163,12 +163,12 @@ void Game::OpenNewGame() {
   if (TryOpenInRow(kFirstPlayableRow)) return;
   if (outerWidth_ != kLargestOuterWidth || outerHeight_ != kLargestOuterHeight) {
     Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-    view_.maximise();
+    view_.Maximise();
   }
   for (int row = kFirstPlayableRow + 1; row <= 11; ++row) {
     if (TryOpenInRow(row)) return;
   }
-  view_.showMessage(texts::kSheetTooSmall, texts::kApplicationTitle);
+  view_.ShowMessage(texts::kSheetTooSmall, texts::kApplicationTitle);
   NewSheet();
   PlaceComputerPoint(kNewSheetOpening);
   SetTurn(HumanColour);
@@ -199,13 +199,13 @@ void Game::ResetGameState() {
 
 void Game::PutPoint(int index, int colour, bool growing) {
   sheet_.PutPoint(index, colour);
-  view_.pointPlaced(index, colour, growing);
+  view_.PointPlaced(index, colour, growing);
 }
 
 void Game::SetTurn(int colour) {
   turnColour_ = colour;
-  statusText_ = colour == HumanColour ? TurnTextPlayer1 : TurnTextPlayer2;
-  view_.turnChanged(turnColour_, statusText_);
+  statusText_ = colour == HumanColour ? TurnTextPlayer1_ : TurnTextPlayer2_;
+  view_.TurnChanged(turnColour_, statusText_);
 }
 
 }  // namespace quintara

@@ -43,12 +43,12 @@ class Game : private PointPlacer {
   bool mnuChanger_Click();
 
   // --- Settings chosen in the running program ----------------------------------------------
-  void setLevel(int level);
-  void setTwoPlayers(bool twoPlayers) { twoPlayers_ = twoPlayers; }
-  void setSoundOn(bool soundOn) { soundOn_ = soundOn; }
-  void setPlayerNames(const std::string& name1, const std::string& name2);
+  void SetLevel(int level);
+  void SetTwoPlayers(bool twoPlayers) { twoPlayers_ = twoPlayers; }
+  void SetSoundOn(bool soundOn) { soundOn_ = soundOn; }
+  void SetPlayerNames(const std::string& name1, const std::string& name2);
   // Where the best scores are kept; without one they last for the run only.
-  void setScoreStore(ScoreStore* store) { scoreStore_ = store; }
+  void SetScoreStore(ScoreStore* store) { scoreStore_ = store; }
 
   // --- Operations of the turn cycle ---------------------------------------------------------
   void ComputerTurn(int HumanMoveNumber);
@@ -66,25 +66,25 @@ class Game : private PointPlacer {
   void ShowStatistics();
 
   // --- What the window reads ----------------------------------------------------------------
-  const Sheet& sheet() const { return sheet_; }
-  const GameState& state() const { return state_; }
-  const std::vector<SheetDrawing>& drawings() const { return drawings_; }
-  int level() const { return level_; }
-  bool twoPlayers() const { return twoPlayers_; }
+  const Sheet& CurrentSheet() const { return sheet_; }
+  const GameState& State() const { return state_; }
+  const std::vector<SheetDrawing>& Drawings() const { return drawings_; }
+  int Level() const { return level_; }
+  bool TwoPlayers() const { return twoPlayers_; }
   int TurnColour() const { return turnColour_; }
-  int CrossHairIndex() const { return crossHairIndex_; }
+  int CrossHairIndex() const { return CrossHairIndex_; }
   const std::string& StatusText() const { return statusText_; }
-  const std::string& PlayerName1() const { return playerName1_; }
-  const std::string& PlayerName2() const { return playerName2_; }
-  const ScoreBoard& scoreBoard() const { return scoreBoard_; }
-  const MatchStatistics& statistics() const { return statistics_; }
-  const BestScores& bestScores() const { return bestScores_; }
-  int outerWidth() const { return outerWidth_; }
-  int outerHeight() const { return outerHeight_; }
+  const std::string& PlayerName1() const { return PlayerName1_; }
+  const std::string& PlayerName2() const { return PlayerName2_; }
+  const ScoreBoard& MatchScores() const { return scoreBoard_; }
+  const MatchStatistics& Statistics() const { return statistics_; }
+  const BestScores& BestScoreTable() const { return bestScores_; }
+  int OuterWidth() const { return outerWidth_; }
+  int OuterHeight() const { return outerHeight_; }
 
   // For setting up positions (tests and benchmarks): the game's own state, writable.
-  Sheet& editSheet() { return sheet_; }
-  GameState& editState() { return state_; }
+  Sheet& EditSheet() { return sheet_; }
+  GameState& EditState() { return state_; }
 
  private:
   void PutPoint(int index, int colour, bool growing);
@@ -106,12 +106,12 @@ class Game : private PointPlacer {
   int level_ = 1;
   bool twoPlayers_ = false;
   bool soundOn_ = true;
-  std::string playerName1_;
-  std::string playerName2_;
-  std::string TurnTextPlayer1;
-  std::string TurnTextPlayer2;
+  std::string PlayerName1_;
+  std::string PlayerName2_;
+  std::string TurnTextPlayer1_;
+  std::string TurnTextPlayer2_;
   int turnColour_ = HumanColour;
-  int crossHairIndex_ = 520;  // row 3, column 15
+  int CrossHairIndex_ = 520;  // row 3, column 15
   std::string statusText_;
   int outerWidth_;
   int outerHeight_;

@@ -8,7 +8,7 @@ namespace quintara {
 void Game::txtPion_KeyDown(int KeyCode) {
   int step = 0;
   switch (KeyCode) {
-    case kKeyEnter: lblIntersection_Click(crossHairIndex_); return;
+    case kKeyEnter: lblIntersection_Click(CrossHairIndex_); return;
     case kKeyLeft: step = -1; break;
     case kKeyRight: step = 1; break;
     case kKeyUp: step = -kColumns; break;
@@ -17,8 +17,8 @@ void Game::txtPion_KeyDown(int KeyCode) {
   }
   // The cross-hair stays on the shown area, finished games' zones included, so it never wraps
   // from one row's end to the next row.
-  const int target = crossHairIndex_ + step;
-  if (sheet_.Playable(target) || sheet_.Closed(target)) crossHairIndex_ = target;
+  const int target = CrossHairIndex_ + step;
+  if (sheet_.Playable(target) || sheet_.Closed(target)) CrossHairIndex_ = target;
 }
 
 void Game::mnuNouvelle_Click() {
@@ -44,7 +44,7 @@ bool Game::RunningGamePointIsPlayable() const {
 // The running game counts as won by the red side when the player agrees to give it up.
 bool Game::GiveUpRunningGame(bool ask, const char* question) {
   if (!ask) return true;
-  if (!view_.askYesNo(question, texts::kApplicationTitle)) return false;
+  if (!view_.AskYesNo(question, texts::kApplicationTitle)) return false;
   state_.WinColourNumber = kColourNumberBrightRed;
   RecordGameResult();
   return true;

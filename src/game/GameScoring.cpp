@@ -21,7 +21,7 @@ void Game::RecordGameResult() {
     ++statistics_.HumanWinsAtLevel[level];
     statistics_.MatchPoints += 10 * level_;
   }
-  view_.scoresChanged();
+  view_.ScoresChanged();
 
   if (redWon || greenWon) {
     if (scoreBoard_.HumanGames == SetWinGames || scoreBoard_.ComputerGames == SetWinGames) {
@@ -39,15 +39,15 @@ void Game::CountSet(bool redWon) {
   } else {
     ++scoreBoard_.HumanSets;
   }
-  view_.scoresChanged();
+  view_.ScoresChanged();
   if (redWon && scoreBoard_.ComputerSets == MatchWinSets) {
-    view_.showMessage(playerName2_ + texts::kMatchWonByRed, texts::kApplicationTitle);
+    view_.ShowMessage(PlayerName2_ + texts::kMatchWonByRed, texts::kApplicationTitle);
   } else if (!redWon && scoreBoard_.HumanSets == MatchWinSets) {
-    view_.showMessage(playerName1_ + texts::kMatchWonByGreen, texts::kApplicationTitle);
+    view_.ShowMessage(PlayerName1_ + texts::kMatchWonByGreen, texts::kApplicationTitle);
   }
   scoreBoard_.HumanGames = 0;
   scoreBoard_.ComputerGames = 0;
-  view_.scoresChanged();
+  view_.ScoresChanged();
 }
 
 void Game::EndMatch() {
@@ -58,19 +58,19 @@ void Game::EndMatch() {
       statistics_.MatchPoints += (human - computer) * 10 * static_cast<int>(level);
     }
   }
-  if (InsertBestScore(bestScores_, playerName1_, statistics_.MatchPoints) != 0) {
+  if (InsertBestScore(bestScores_, PlayerName1_, statistics_.MatchPoints) != 0) {
     bestScoresUnsaved_ = true;
   }
   SaveBestScores();
   ShowStatistics();
 
-  if (!view_.askYesNo(texts::kPlayAgain, texts::kApplicationTitle)) {
-    view_.quit();
+  if (!view_.AskYesNo(texts::kPlayAgain, texts::kApplicationTitle)) {
+    view_.Quit();
     return;
   }
   scoreBoard_.HumanSets = 0;
   scoreBoard_.ComputerSets = 0;
-  view_.scoresChanged();
+  view_.ScoresChanged();
   ResetGameState();
   // Between two players the side the indicator shows opens the new match.
   if (!twoPlayers_) OpenNewGame();
@@ -116,13 +116,13 @@ void Game::SaveBestScores() {
 
 void Game::ShowStatistics() {
   LoadBestScores();
-  view_.showStatistics();
+  view_.ShowStatistics();
 }
 
 void Game::TellScoresNotSaved(const std::string& reason) {
   if (scoreProblemTold_) return;
   scoreProblemTold_ = true;
-  view_.showMessage(texts::kScoresNotSaved + reason, texts::kApplicationTitle);
+  view_.ShowMessage(texts::kScoresNotSaved + reason, texts::kApplicationTitle);
 }
 
 }  // namespace quintara

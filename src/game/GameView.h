@@ -11,32 +11,32 @@ class GameView {
   virtual ~GameView() = default;
 
   // A point was put on the sheet; the computer's point grows in (growing is true).
-  virtual void pointPlaced(int index, int colour, bool growing) = 0;
-  // A winning line or a game's frame was drawn on the sheet (see Game::drawings()).
-  virtual void sheetDrawn() = 0;
+  virtual void PointPlaced(int index, int colour, bool growing) = 0;
+  // A winning line or a game's frame was drawn on the sheet (see Game::Drawings()).
+  virtual void SheetDrawn() = 0;
   // Every point and drawing has gone from the sheet.
-  virtual void sheetCleared() = 0;
+  virtual void SheetCleared() = 0;
   // The side to move changed: the turn indicator's colour and the status line.
-  virtual void turnChanged(int colour, const std::string& statusText) = 0;
-  // The score board changed (see Game::scoreBoard()).
-  virtual void scoresChanged() = 0;
+  virtual void TurnChanged(int colour, const std::string& statusText) = 0;
+  // The score board changed (see Game::MatchScores()).
+  virtual void ScoresChanged() = 0;
 
   // A modal message box with an OK button.
-  virtual void showMessage(const std::string& text, const std::string& caption) = 0;
+  virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
   // A modal message box with Yes and No buttons; true for Yes.
-  virtual bool askYesNo(const std::string& text, const std::string& caption) = 0;
+  virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
   // The window becomes the largest sheet (outer 12120 x 8700 twips, normal state); the game
   // has already recomputed the shown area for that size.
-  virtual void maximise() = 0;
+  virtual void Maximise() = 0;
   // The statistics window, modal: the match statistics and the best scores (see Game).
-  virtual void showStatistics() = 0;
+  virtual void ShowStatistics() = 0;
   // The player declined a new match: the program ends.
-  virtual void quit() = 0;
+  virtual void Quit() = 0;
 
   // The chime of a computer point, started without waiting, and the command to stop it,
   // which may wait for the growth of the point that is showing.
   virtual void PlayPointSound() = 0;
-  virtual void stopPointSound() = 0;
+  virtual void StopPointSound() = 0;
 };
 
 }  // namespace quintara

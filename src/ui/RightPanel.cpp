@@ -53,18 +53,18 @@ void TurnIndicator::paintEvent(QPaintEvent*) {
   painter.drawEllipse(QRectF(rect()));
 }
 
-ScoreBoard::ScoreBoard(QWidget* parent) : QWidget(parent) {
+ScoreBoardPanel::ScoreBoardPanel(QWidget* parent) : QWidget(parent) {
   setObjectName("scoreBoard");
   setGeometry(PixelRect(0, kScoreBoardTop, kPanelWidth, kScoreBoardHeight));
-  const Row games = AddRow("Parties", 255, 2210, 2520, 2640);
+  const Row games = addRow("Parties", 255, 2210, 2520, 2640);
   greenGames_ = games.greenCount;
   redGames_ = games.redCount;
-  sets_ = AddRow("Manches", 120, 3750, 4080, 4200);
+  sets_ = addRow("Manches", 120, 3750, 4080, 4200);
   setSetsShown(false);  // until the first set is won
 }
 
-ScoreBoard::Row ScoreBoard::AddRow(const QString& name, int headingLeft, int headingTop,
-                                   int barsTop, int countsTop) {
+ScoreBoardPanel::Row ScoreBoardPanel::addRow(const QString& name, int headingLeft, int headingTop,
+                                             int barsTop, int countsTop) {
   Row row{};
   row.heading = new QLabel(name, this);
   row.heading->setObjectName(name);
@@ -79,17 +79,17 @@ ScoreBoard::Row ScoreBoard::AddRow(const QString& name, int headingLeft, int hea
   return row;
 }
 
-void ScoreBoard::showGames(int green, int red) {
+void ScoreBoardPanel::showGames(int green, int red) {
   ShowCount(*greenGames_, green);
   ShowCount(*redGames_, red);
 }
 
-void ScoreBoard::showSets(int green, int red) {
+void ScoreBoardPanel::showSets(int green, int red) {
   ShowCount(*sets_.greenCount, green);
   ShowCount(*sets_.redCount, red);
 }
 
-void ScoreBoard::setSetsShown(bool shown) {
+void ScoreBoardPanel::setSetsShown(bool shown) {
   for (QWidget* part :
        {static_cast<QWidget*>(sets_.heading), sets_.greenBar, sets_.redBar,
         static_cast<QWidget*>(sets_.greenCount), static_cast<QWidget*>(sets_.redCount)}) {
@@ -97,7 +97,7 @@ void ScoreBoard::setSetsShown(bool shown) {
   }
 }
 
-bool ScoreBoard::setsShown() const {
+bool ScoreBoardPanel::setsShown() const {
   return !sets_.heading->isHidden();
 }
 
@@ -105,7 +105,7 @@ RightPanel::RightPanel(QWidget* parent)
     : Bar("RightPanel", parent),
       statusLine_(new QLabel(this)),
       turnIndicator_(new TurnIndicator(this)),
-      scoreBoard_(new ScoreBoard(this)) {
+      scoreBoard_(new ScoreBoardPanel(this)) {
   statusLine_->setObjectName("statusLine");
   statusLine_->setWordWrap(true);
   statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -25,11 +25,11 @@ class TurnIndicator : public QWidget {
 
 // The games won by each side ("Parties") and, once the first set is won, the sets
 // ("Manches"): a heading, a green and a red bar, and a count under each bar.
-class ScoreBoard : public QWidget {
+class ScoreBoardPanel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ScoreBoard(QWidget* parent);
+  explicit ScoreBoardPanel(QWidget* parent);
   void showGames(int green, int red);
   void showSets(int green, int red);
   void setSetsShown(bool shown);
@@ -46,7 +46,7 @@ class ScoreBoard : public QWidget {
     QLabel* greenCount;
     QLabel* redCount;
   };
-  Row AddRow(const QString& name, int headingLeft, int headingTop, int barsTop, int countsTop);
+  Row addRow(const QString& name, int headingLeft, int headingTop, int barsTop, int countsTop);
 
   QLabel* greenGames_;
   QLabel* redGames_;
@@ -63,13 +63,13 @@ class RightPanel : public Bar {
 
   const QLabel& statusLine() const { return *statusLine_; }
   const TurnIndicator& turnIndicator() const { return *turnIndicator_; }
-  ScoreBoard& scoreBoard() { return *scoreBoard_; }
-  const ScoreBoard& scoreBoard() const { return *scoreBoard_; }
+  ScoreBoardPanel& scoreBoard() { return *scoreBoard_; }
+  const ScoreBoardPanel& scoreBoard() const { return *scoreBoard_; }
 
  private:
   QLabel* statusLine_;
   TurnIndicator* turnIndicator_;
-  ScoreBoard* scoreBoard_;
+  ScoreBoardPanel* scoreBoard_;
 };
 
 }  // namespace quintara::ui

@@ -118,7 +118,7 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
 
   // Winning lines and frames, in the sheet's line setting (pixels).
   painter.setBrush(Qt::NoBrush);
-  for (const SheetDrawing& drawing : game_.drawings()) {
+  for (const SheetDrawing& drawing : game_.Drawings()) {
     QPen pen(FromColourNumber(drawing.colourNumber), drawing.width);
     pen.setCosmetic(true);
     painter.setPen(pen);
@@ -148,7 +148,7 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
                       kCrossHairDiameter / 2.0);
   painter.setPen(Qt::NoPen);
 
-  const Sheet& sheet = game_.sheet();
+  const Sheet& sheet = game_.CurrentSheet();
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!sheet.HasPoint(index)) continue;
     const int size = PointSize(index);
@@ -160,7 +160,7 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
 
 int SheetWidget::PlayableAt(QPointF position) const {
   const int index = IntersectionAt(position);
-  return index >= 0 && game_.sheet().Playable(index) ? index : -1;
+  return index >= 0 && game_.CurrentSheet().Playable(index) ? index : -1;
 }
 
 void SheetWidget::mouseMoveEvent(QMouseEvent* event) {

@@ -30,7 +30,7 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
       choix_(new frmChoix(this)) {
   setObjectName("frmJeuxDePoints");
   setWindowTitle(quintara::texts::kApplicationTitle);
-  CreateMenus();
+  createMenus();
   setCentralWidget(client_);
   client_->setMinimumSize(ClientPixels(kSmallestOuterWidth, kSmallestOuterHeight));
 
@@ -48,14 +48,14 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
 
   // The dialog's choices take effect at once.
   connect(choix_, &frmChoix::levelChosen, this, [this](int level) {
-    game_.setLevel(level);
+    game_.SetLevel(level);
     refreshBars();
   });
   connect(choix_, &frmChoix::opponentChosen, this,
-          [this](bool againstComputer) { game_.setTwoPlayers(!againstComputer); });
+          [this](bool againstComputer) { game_.SetTwoPlayers(!againstComputer); });
   connect(choix_, &frmChoix::namesChanged, this,
           [this](const QString& name1, const QString& name2) {
-            game_.setPlayerNames(name1.toStdString(), name2.toStdString());
+            game_.SetPlayerNames(name1.toStdString(), name2.toStdString());
           });
   connect(choix_, &QDialog::accepted, this, [this] {
     raise();
@@ -78,10 +78,10 @@ void frmJeuxDePoints::setMessageBoxes(std::unique_ptr<MessageBoxes> boxes) {
 
 void frmJeuxDePoints::setScoreStore(std::unique_ptr<ScoreStore> store) {
   scoreStore_ = std::move(store);
-  game_.setScoreStore(scoreStore_.get());
+  game_.SetScoreStore(scoreStore_.get());
 }
 
-void frmJeuxDePoints::CreateMenus() {
+void frmJeuxDePoints::createMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
   mnuNouvelle_ = file->addAction(QStringLiteral("&Nouvelle feuille"), this,
                                  &frmJeuxDePoints::mnuNouvelle_Click);
@@ -126,11 +126,11 @@ void frmJeuxDePoints::mnuStatistique_Click() {
 }
 
 void frmJeuxDePoints::mnuQuitter_Click() {
-  quit();
+  Quit();
 }
 
 void frmJeuxDePoints::mnuSon_Click(int index) {
-  game_.setSoundOn(index == 0);
+  game_.SetSoundOn(index == 0);
 }
 
 void frmJeuxDePoints::mnuApropos_Click() {
@@ -203,11 +203,11 @@ void frmJeuxDePoints::txtPion_KeyDown(int keyCode) {
 }
 
 void frmJeuxDePoints::refreshBars() {
-  client_->topBar().showLevel(game_.level());
+  client_->topBar().showLevel(game_.Level());
   client_->rightPanel().showTurn(game_.TurnColour(), QString::fromStdString(game_.StatusText()));
 }
 
-void frmJeuxDePoints::pointPlaced(int index, int /*colour*/, bool growing) {
+void frmJeuxDePoints::PointPlaced(int index, int /*colour*/, bool growing) {
   SheetWidget& sheet = client_->sheet();
   if (growing) {
     sheet.startGrowth(index);
@@ -216,52 +216,52 @@ void frmJeuxDePoints::pointPlaced(int index, int /*colour*/, bool growing) {
   }
 }
 
-void frmJeuxDePoints::sheetDrawn() {
+void frmJeuxDePoints::SheetDrawn() {
   client_->sheet().update();
 }
 
-void frmJeuxDePoints::sheetCleared() {
+void frmJeuxDePoints::SheetCleared() {
   client_->sheet().cancelGrowths();
   client_->sheet().update();
 }
 
-void frmJeuxDePoints::turnChanged(int colour, const std::string& statusText) {
+void frmJeuxDePoints::TurnChanged(int colour, const std::string& statusText) {
   client_->rightPanel().showTurn(colour, QString::fromStdString(statusText));
 }
 
-void frmJeuxDePoints::scoresChanged() {
-  const quintara::ScoreBoard& board = game_.scoreBoard();
+void frmJeuxDePoints::ScoresChanged() {
+  const quintara::ScoreBoard& board = game_.MatchScores();
   auto& panel = client_->rightPanel().scoreBoard();
   panel.showGames(board.HumanGames, board.ComputerGames);
   panel.showSets(board.HumanSets, board.ComputerSets);
   panel.setSetsShown(board.SetsShown);
 }
 
-void frmJeuxDePoints::showStatistics() {
+void frmJeuxDePoints::ShowStatistics() {
   if (!statistique_) statistique_ = new frmStatistique(game_, this);
   statistique_->Refresh();
   repaint();
   statistique_->exec();
 }
 
-void frmJeuxDePoints::quit() {
+void frmJeuxDePoints::Quit() {
   // Closing the main window ends the program and every other window with it.
   close();
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-void frmJeuxDePoints::showMessage(const std::string& text, const std::string& caption) {
+void frmJeuxDePoints::ShowMessage(const std::string& text, const std::string& caption) {
   // The player sees the sheet as it stands before the box takes the focus.
   repaint();
   boxes_->inform(QString::fromStdString(text), QString::fromStdString(caption));
 }
 
-bool frmJeuxDePoints::askYesNo(const std::string& text, const std::string& caption) {
+bool frmJeuxDePoints::AskYesNo(const std::string& text, const std::string& caption) {
   repaint();
   return boxes_->ask(QString::fromStdString(text), QString::fromStdString(caption));
 }
 
-void frmJeuxDePoints::maximise() {
+void frmJeuxDePoints::Maximise() {
   showLargest();
 }
 
@@ -269,7 +269,7 @@ void frmJeuxDePoints::PlayPointSound() {
   sound_->play();
 }
 
-void frmJeuxDePoints::stopPointSound() {
+void frmJeuxDePoints::StopPointSound() {
   // The chime lasts as long as the growth of the point that is showing.
   if (client_->sheet().growing()) {
     stopSoundAfterGrowth_ = true;

@@ -68,7 +68,7 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void Form_Resize();
   void lblIntersection_Click(int index);
   void txtPion_KeyDown(int keyCode);
-  void CreateMenus();
+  void createMenus();
   void mnuNouvelle_Click();
   void mnuChanger_Click();
   void mnuStatistique_Click();
@@ -79,18 +79,18 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void refreshBars();
 
   // What the game tells the window.
-  void pointPlaced(int index, int colour, bool growing) override;
-  void sheetDrawn() override;
-  void sheetCleared() override;
-  void turnChanged(int colour, const std::string& statusText) override;
-  void scoresChanged() override;
-  void showMessage(const std::string& text, const std::string& caption) override;
-  bool askYesNo(const std::string& text, const std::string& caption) override;
-  void maximise() override;
-  void showStatistics() override;
-  void quit() override;
+  void PointPlaced(int index, int colour, bool growing) override;
+  void SheetDrawn() override;
+  void SheetCleared() override;
+  void TurnChanged(int colour, const std::string& statusText) override;
+  void ScoresChanged() override;
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  void Maximise() override;
+  void ShowStatistics() override;
+  void Quit() override;
   void PlayPointSound() override;
-  void stopPointSound() override;
+  void StopPointSound() override;
 
   Game game_;
   ClientArea* client_;

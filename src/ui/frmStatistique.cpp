@@ -81,7 +81,7 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
 }
 
 void frmStatistique::Refresh() {
-  const MatchStatistics& statistics = game_.statistics();
+  const MatchStatistics& statistics = game_.Statistics();
   for (std::size_t level = 1; level <= 4; ++level) {
     ShowCount(*humanWins_[level - 1], statistics.HumanWinsAtLevel[level]);
     ShowCount(*computerWins_[level - 1], statistics.ComputerWinsAtLevel[level]);
@@ -89,7 +89,7 @@ void frmStatistique::Refresh() {
   points_->setText(QStringLiteral("Vos points pour ce match : ") +
                    QString::number(statistics.MatchPoints));
   // The list's lines end with CR LF; the text box shows one line each.
-  QString text = QString::fromStdString(BestScoresText(game_.bestScores()));
+  QString text = QString::fromStdString(BestScoresText(game_.BestScoreTable()));
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   bestScores_->setPlainText(text);
 }

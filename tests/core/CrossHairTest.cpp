@@ -23,8 +23,8 @@ TEST_F(CrossHair, StartsAtRow3Column15AndEnterPlaysThere) {
   EXPECT_EQ(game.CrossHairIndex(), 520);
   EXPECT_EQ(At(3, 15), 520);
   Press(kKeyEnter);
-  EXPECT_EQ(game.sheet().ColourAt(520), HumanColour);
-  EXPECT_EQ(game.sheet().ColourAt(521), ComputerColour);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(520), HumanColour);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(521), ComputerColour);
 }
 
 struct EdgeCase {
@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Design, CrossHairEdges,
                                            EdgeCase{"other_key", 65, 3, 3, 15}));
 
 TEST_F(CrossHair, CrossesAFinishedGamesZoneWhereEnterIsRefused) {
-  testing::Draw(game.editSheet(), Picture{3, 16, {"# x #"}});
+  testing::Draw(game.EditSheet(), Picture{3, 16, {"# x #"}});
   Press(kKeyRight, 2);
   EXPECT_EQ(game.CrossHairIndex(), At(3, 17));
   Press(kKeyEnter);
@@ -70,7 +70,7 @@ TEST_F(CrossHair, AfterTheWindowShrinksEnterOutOfSightIsRefused) {
   game.Form_Resize(9000, 6555);
   Press(kKeyEnter);
   EXPECT_EQ(view.events, (std::vector<std::string>{kRefusal}));
-  EXPECT_FALSE(game.sheet().HasPoint(At(3, 27)));
+  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(3, 27)));
   // The arrows still lead back into the shown area only.
   Press(kKeyLeft);
   EXPECT_EQ(game.CrossHairIndex(), At(3, 27));

@@ -382,7 +382,7 @@ TEST(LineRulesCascade, FirstStepThatPlacesDecides) {
     testing::RecordingView view;
     testing::FixedDie die({6});
     Game game(view, die);
-    testing::SetUp(game.editSheet(), game.editState(), c.picture);
+    testing::SetUp(game.EditSheet(), game.EditState(), c.picture);
     game.lblIntersection_Click(c.humanClick);
     const std::vector<std::string> points = view.Only("point");
     ASSERT_EQ(points.size(), 2u) << c.name;  // the human's, then the computer's
@@ -394,17 +394,17 @@ TEST(LineRulesCascade, ComputersWinningPointEndsTheGame) {
   testing::RecordingView view;
   testing::FixedDie die({1});
   Game game(view, die);
-  testing::SetUp(game.editSheet(), game.editState(),
+  testing::SetUp(game.EditSheet(), game.EditState(),
                  Picture{4,
                          3,
                          {". O O O O .",  //
                           ". . . . . .",  //
                           ". X X X . ."}});
   game.lblIntersection_Click(At(6, 7));
-  EXPECT_EQ(game.sheet().ColourAt(At(4, 8)), ComputerColour);
-  EXPECT_TRUE(game.sheet().Closed(At(4, 8)));  // the won game's zone is closed
-  EXPECT_FALSE(game.sheet().HasPoint(At(6, 3)));
-  EXPECT_FALSE(game.sheet().HasPoint(At(6, 8)));
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(4, 8)), ComputerColour);
+  EXPECT_TRUE(game.CurrentSheet().Closed(At(4, 8)));  // the won game's zone is closed
+  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(6, 3)));
+  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(6, 8)));
 }
 
 }  // namespace

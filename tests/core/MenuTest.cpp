@@ -31,33 +31,33 @@ TEST_F(Menus, NewSheetInARunningGameAsksAndNoChangesNothing) {
   game.mnuNouvelle_Click();
   EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{kAskSheet}));
   EXPECT_EQ(Points(), 2);
-  EXPECT_EQ(game.scoreBoard().ComputerGames, 0);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 0);
 }
 
 TEST_F(Menus, NewSheetInARunningGameAnsweredYesGivesTheGameToRed) {
   GameUnderWay();
   view.answers = {true};
   game.mnuNouvelle_Click();
-  EXPECT_EQ(game.scoreBoard().ComputerGames, 1);
-  EXPECT_EQ(game.statistics().ComputerWinsAtLevel[1], 1);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
+  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[1], 1);
   EXPECT_EQ(Points(), 0);
-  EXPECT_FALSE(game.state().GameOver);
+  EXPECT_FALSE(game.State().GameOver);
 }
 
 TEST_F(Menus, NewSheetAsksNothingRightAfterTheComputerWonAndKeepsTheScores) {
   Lay(Picture{10, 4, {"X O O O O . . X"}});
   game.lblIntersection_Click(At(10, 10));
-  ASSERT_EQ(game.scoreBoard().ComputerGames, 1);
+  ASSERT_EQ(game.MatchScores().ComputerGames, 1);
   game.mnuNouvelle_Click();
   EXPECT_TRUE(view.Only("ask").empty());
   EXPECT_EQ(Points(), 0);
-  EXPECT_EQ(game.scoreBoard().ComputerGames, 1);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
 }
 
 TEST_F(Menus, AfterTheHumansWinTheComputersOpeningPointIsARunningGame) {
   Lay(Picture{5, 5, {"X X X X .", "O O O . ."}});
   game.lblIntersection_Click(At(5, 9));
-  ASSERT_EQ(game.scoreBoard().HumanGames, 1);
+  ASSERT_EQ(game.MatchScores().HumanGames, 1);
   view.answers = {false};
   game.mnuNouvelle_Click();
   EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{kAskSheet}));
@@ -76,20 +76,20 @@ class NewSheetWithoutQuestion : public Menus,
 
 TEST_P(NewSheetWithoutQuestion, ClearsTheSheetAtOnce) {
   GetParam().prepare(game);
-  const int red = game.scoreBoard().ComputerGames;
+  const int red = game.MatchScores().ComputerGames;
   game.mnuNouvelle_Click();
   EXPECT_TRUE(view.Only("ask").empty());
   EXPECT_EQ(Points(), 0);
-  EXPECT_EQ(game.scoreBoard().ComputerGames, red);
+  EXPECT_EQ(game.MatchScores().ComputerGames, red);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NewSheetWithoutQuestion,
                          ::testing::Values(NoQuestionCase{"empty_sheet", [](Game&) {}},
                                            NoQuestionCase{"computer_not_yet_played",
                                                           [](Game& g) {
-                                                            g.setTwoPlayers(true);
+                                                            g.SetTwoPlayers(true);
                                                             g.lblIntersection_Click(At(8, 8));
-                                                            g.setTwoPlayers(false);
+                                                            g.SetTwoPlayers(false);
                                                           }},
                                            NoQuestionCase{"running_game_out_of_sight", [](Game& g) {
                                                             g.lblIntersection_Click(At(20, 27));
@@ -102,7 +102,7 @@ TEST_F(Menus, ChangeOfLevelAsksEvenWhenTheGameIsOutOfSight) {
   view.answers = {true};
   EXPECT_TRUE(game.mnuChanger_Click());
   EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{kAskLevel}));
-  EXPECT_EQ(game.scoreBoard().ComputerGames, 1);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
   EXPECT_EQ(Points(), 0);
 }
 
@@ -116,23 +116,23 @@ TEST_F(Menus, ChangeOfLevelAnsweredNoChangesNothingAndShowsNoDialog) {
 TEST_F(Menus, ChangeOfLevelBeforeTheComputersFirstPointCostsNothing) {
   EXPECT_TRUE(game.mnuChanger_Click());
   EXPECT_TRUE(view.Only("ask").empty());
-  EXPECT_EQ(game.scoreBoard().ComputerGames, 0);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 0);
 }
 
 TEST_F(Menus, GivingUpTheMatchsLastGameLeavesTheComputerItsNextReply) {
   // Red has won two sets and four games: giving up this game ends the match.
   view.answers = {};
   for (int k = 0; k < 14; ++k) {
-    game.editState().WinColourNumber = kColourNumberBrightRed;
+    game.EditState().WinColourNumber = kColourNumberBrightRed;
     game.RecordGameResult();
     game.ResetGameState();
   }
   GameUnderWay();
   view.answers = {true, true};  // give up, then play again
   game.mnuNouvelle_Click();
-  EXPECT_EQ(game.scoreBoard().ComputerSets, 0);
+  EXPECT_EQ(game.MatchScores().ComputerSets, 0);
   EXPECT_EQ(Points(), 0);
-  EXPECT_FALSE(game.state().ComputerHasPlayed);
+  EXPECT_FALSE(game.State().ComputerHasPlayed);
   game.lblIntersection_Click(At(8, 8));
   EXPECT_EQ(Points(), 2);
 }

@@ -25,7 +25,7 @@ bool EmptyAndPlayable(const Sheet& sheet, int index) {
 // The human completes a five of its own when it can, and otherwise plays near the running
 // game's points (so that lines form), or anywhere when the game has none yet.
 int HumansChoice(const Game& game, std::mt19937& random) {
-  const Sheet& sheet = game.sheet();
+  const Sheet& sheet = game.CurrentSheet();
   Sheet trial = sheet;
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!EmptyAndPlayable(sheet, index)) continue;
@@ -47,11 +47,11 @@ struct Outcome {
 // Checks one click against the sheet before it.
 void CheckClick(const Game& game, const Sheet& before, std::size_t drawingsBefore, bool newSheet,
                 int clicked, Outcome& outcome) {
-  const Sheet& after = game.sheet();
+  const Sheet& after = game.CurrentSheet();
   SCOPED_TRACE("click on (" + std::to_string(RowOf(clicked)) + ", " +
                std::to_string(ColumnOf(clicked)) + ")");
   EXPECT_EQ(game.TurnColour(), HumanColour);
-  EXPECT_FALSE(game.state().GameOver);
+  EXPECT_FALSE(game.State().GameOver);
 
   if (newSheet) {
     // A game ended and the computer found no free area for the next: a new sheet. When the
@@ -59,7 +59,7 @@ void CheckClick(const Game& game, const Sheet& before, std::size_t drawingsBefor
     // that was its point of the turn, and the human opens the new match.
     ++outcome.newSheets;
     ++outcome.games;
-    EXPECT_TRUE(game.drawings().empty());
+    EXPECT_TRUE(game.Drawings().empty());
     int points = 0;
     int closed = 0;
     for (int index = 0; index <= kLastPointRecord; ++index) {
@@ -101,7 +101,7 @@ void CheckClick(const Game& game, const Sheet& before, std::size_t drawingsBefor
   EXPECT_FALSE(FindFiveInRow(after, clicked));
   for (const int point : computerPoints) EXPECT_FALSE(FindFiveInRow(after, point));
 
-  const std::vector<SheetDrawing>& drawings = game.drawings();
+  const std::vector<SheetDrawing>& drawings = game.Drawings();
   const std::size_t added = drawings.size() - drawingsBefore;
   if (added == 0) {
     EXPECT_EQ(closedNow, 0);
@@ -121,14 +121,14 @@ void CheckClick(const Game& game, const Sheet& before, std::size_t drawingsBefor
     EXPECT_TRUE(after.Closed(clicked));
     ASSERT_EQ(computerPoints.size(), 1u);
     EXPECT_FALSE(after.Closed(computerPoints.front()));
-    EXPECT_EQ(game.state().ComputerMoves.Count(), 1);
-    EXPECT_EQ(game.state().HumanMoves.Count(), 0);
+    EXPECT_EQ(game.State().ComputerMoves.Count(), 1);
+    EXPECT_EQ(game.State().HumanMoves.Count(), 0);
   } else {
     ++outcome.computerWins;
     EXPECT_EQ(frame.colourNumber, kColourNumberBrightRed);
     ASSERT_EQ(computerPoints.size(), 1u);
     EXPECT_TRUE(after.Closed(computerPoints.front()));
-    EXPECT_EQ(game.state().ComputerMoves.Count(), 0);
+    EXPECT_EQ(game.State().ComputerMoves.Count(), 0);
   }
 }
 
@@ -137,8 +137,8 @@ Outcome PlayRandomGames(int level, unsigned seed, int clicks) {
   view.answerWhenEmpty = true;  // another match, whenever one ends
   SeededDie die(seed);
   Game game(view, die);
-  game.setLevel(level);
-  game.setSoundOn(false);
+  game.SetLevel(level);
+  game.SetSoundOn(false);
   // Half of the runs on the design size, which grows to the largest sheet on the first
   // change of game area; half on the largest sheet.
   if (seed % 2 == 0) game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
@@ -148,8 +148,8 @@ Outcome PlayRandomGames(int level, unsigned seed, int clicks) {
   for (int click = 0; click < clicks; ++click) {
     const int index = HumansChoice(game, random);
     if (index == 0) break;
-    const Sheet before = game.sheet();
-    const std::size_t drawingsBefore = game.drawings().size();
+    const Sheet before = game.CurrentSheet();
+    const std::size_t drawingsBefore = game.Drawings().size();
     const std::size_t eventsBefore = view.events.size();
     game.lblIntersection_Click(index);
     bool newSheet = false;
@@ -160,7 +160,7 @@ Outcome PlayRandomGames(int level, unsigned seed, int clicks) {
     CheckClick(game, before, drawingsBefore, newSheet, index, outcome);
     if (::testing::Test::HasFailure()) {
       ADD_FAILURE() << "level " << level << ", seed " << seed << ", click " << click << "\n"
-                    << Show(game.sheet(), 2, 2, 20, 28);
+                    << Show(game.CurrentSheet(), 2, 2, 20, 28);
       break;
     }
   }

@@ -18,15 +18,15 @@ constexpr bool kRed = true;
 class Scoring : public testing::GameFixture {
  protected:
   Scoring() {
-    game.setScoreStore(&store);
+    game.SetScoreStore(&store);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   }
 
   // Records `count` games won by one side at a level, as the end of a game does.
   void Win(bool red, int count, int level = 1) {
-    game.setLevel(level);
+    game.SetLevel(level);
     for (int k = 0; k < count; ++k) {
-      game.editState().WinColourNumber = red ? kColourNumberBrightRed : kColourNumberDarkGreen;
+      game.EditState().WinColourNumber = red ? kColourNumberBrightRed : kColourNumberDarkGreen;
       game.RecordGameResult();
       game.ResetGameState();
     }
@@ -49,7 +49,7 @@ class Scoring : public testing::GameFixture {
     return points;
   }
 
-  const ScoreBoard& board() const { return game.scoreBoard(); }
+  const ScoreBoard& board() const { return game.MatchScores(); }
 
   testing::MemoryScoreStore store;
 };
@@ -76,9 +76,9 @@ TEST_F(Scoring, AMatchWhollyAtLevel2WonFifteenToSevenGives460) {
   Win(kRed, 4, 2);
   Win(kGreen, 5, 2);
   Win(kGreen, 5, 2);
-  EXPECT_EQ(game.statistics().MatchPoints, 460);
-  EXPECT_EQ(game.statistics().HumanWinsAtLevel[2], 15);
-  EXPECT_EQ(game.statistics().ComputerWinsAtLevel[2], 7);
+  EXPECT_EQ(game.Statistics().MatchPoints, 460);
+  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[2], 15);
+  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[2], 7);
   EXPECT_EQ(view.Only("message"),
             (std::vector<std::string>{"message Quintara: Joueur 1 remporte le match. Bravo!"}));
   EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{"ask Quintara: Voulez vous rejouer"}));
@@ -107,7 +107,7 @@ TEST_F(Scoring, ALostMatchStillScoresItsGamesAndTheBonusOfLevelsWon) {
   Win(kRed, 10, 1);  // two more sets to red
   EXPECT_EQ(board().ComputerSets, 3);
   // 3 games at level 4 (120) and a bonus of (3 - 1) x 40.
-  EXPECT_EQ(game.statistics().MatchPoints, 200);
+  EXPECT_EQ(game.Statistics().MatchPoints, 200);
   EXPECT_EQ(view.Only("message"),
             (std::vector<std::string>{
                 "message Quintara: Ordinateur remporte le match. La revenche quand vous voulez"}));
@@ -117,11 +117,11 @@ TEST_F(Scoring, ALostMatchStillScoresItsGamesAndTheBonusOfLevelsWon) {
 TEST_F(Scoring, TheStatisticsStartAgainAtTheFirstGameOfAMatch) {
   view.answers = {true};
   Win(kGreen, 15, 3);
-  EXPECT_EQ(game.statistics().MatchPoints, 15 * 30 + 15 * 30);
+  EXPECT_EQ(game.Statistics().MatchPoints, 15 * 30 + 15 * 30);
   Win(kRed, 1, 1);
-  EXPECT_EQ(game.statistics().HumanWinsAtLevel[3], 0);
-  EXPECT_EQ(game.statistics().ComputerWinsAtLevel[1], 1);
-  EXPECT_EQ(game.statistics().MatchPoints, 0);
+  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[3], 0);
+  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[1], 1);
+  EXPECT_EQ(game.Statistics().MatchPoints, 0);
 }
 
 TEST_F(Scoring, ANewSheetOrLevelDoesNotResetTheMatch) {
@@ -129,7 +129,7 @@ TEST_F(Scoring, ANewSheetOrLevelDoesNotResetTheMatch) {
   game.NewSheet();
   Win(kGreen, 1, 4);
   EXPECT_EQ(board().HumanGames, 3);
-  EXPECT_EQ(game.statistics().MatchPoints, 10 + 10 + 40);
+  EXPECT_EQ(game.Statistics().MatchPoints, 10 + 10 + 40);
 }
 
 struct PlaceCase {
@@ -183,7 +183,7 @@ TEST_F(Scoring, AMatchThatBeatsOnlyPlace7LeavesTheFileAsItWas) {
   Fill({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}, {"f", 400}, {"g", 10}});
   const std::string before = *store.file;
   Win(kGreen, 15, 1);  // 150 + 150 = 300
-  EXPECT_EQ(game.statistics().MatchPoints, 300);
+  EXPECT_EQ(game.Statistics().MatchPoints, 300);
   EXPECT_EQ(*store.file, before);
 }
 
@@ -194,13 +194,13 @@ TEST_F(Scoring, TheFirstRunWithoutAFileShowsAnEmptyListAndCreatesTheFile) {
   const std::string heading =
       "             JOUEURS                                                       SCORES\r\n";
   const std::string blank = "  " + std::string(74, ' ') + "\r\n";
-  EXPECT_EQ(BestScoresText(game.bestScores()), heading + "\r\n" + blank + blank + blank);
+  EXPECT_EQ(BestScoresText(game.BestScoreTable()), heading + "\r\n" + blank + blank + blank);
 }
 
 TEST_F(Scoring, TheListShowsPlaces1To3WithTheirNamesAndPoints) {
   Fill({{"Éloïse", 460}, {"Bob", 90}, {"Zoé", 80}, {"Dan", 70}});
   game.ShowStatistics();
-  const std::string text = BestScoresText(game.bestScores());
+  const std::string text = BestScoresText(game.BestScoreTable());
   EXPECT_NE(text.find("\r\n  Éloïse" + std::string(74, ' ') + "460\r\n"), std::string::npos);
   EXPECT_NE(text.find("  Zoé" + std::string(74, ' ') + "80\r\n"), std::string::npos);
   EXPECT_EQ(text.find("Dan"), std::string::npos);
@@ -211,9 +211,9 @@ TEST_F(Scoring, ReopeningTheStatisticsKeepsTheMatchCounts) {
   Win(kRed, 1, 4);
   game.ShowStatistics();
   game.ShowStatistics();
-  EXPECT_EQ(game.statistics().HumanWinsAtLevel[3], 2);
-  EXPECT_EQ(game.statistics().ComputerWinsAtLevel[4], 1);
-  EXPECT_EQ(game.statistics().MatchPoints, 60);
+  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[3], 2);
+  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[4], 1);
+  EXPECT_EQ(game.Statistics().MatchPoints, 60);
 }
 
 TEST_F(Scoring, YesAtTheEndOfAMatchStartsANewOneOpenedByTheComputer) {
@@ -222,26 +222,26 @@ TEST_F(Scoring, YesAtTheEndOfAMatchStartsANewOneOpenedByTheComputer) {
   EXPECT_EQ(board().HumanSets, 0);
   EXPECT_EQ(board().ComputerSets, 0);
   EXPECT_TRUE(board().SetsShown);
-  EXPECT_EQ(game.sheet().ColourAt(652), ComputerColour);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
   EXPECT_TRUE(view.Only("quit").empty());
 }
 
 TEST_F(Scoring, WhenTheComputersOwnPointWinsTheMatchTheHumanOpensTheNext) {
   view.answers = {true};
   Win(kRed, 14, 1);
-  game.editState().ComputerHasPlayed = true;  // the winning point was this turn's
+  game.EditState().ComputerHasPlayed = true;  // the winning point was this turn's
   Win(kRed, 1, 1);
   EXPECT_EQ(board().ComputerSets, 0);
-  EXPECT_FALSE(game.sheet().HasPoint(652));
+  EXPECT_FALSE(game.CurrentSheet().HasPoint(652));
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 
 TEST_F(Scoring, BetweenTwoPlayersANewMatchOpensNoComputerPoint) {
   view.answers = {true};
-  game.setTwoPlayers(true);
+  game.SetTwoPlayers(true);
   Win(kGreen, 15, 1);
   for (int index = 0; index <= kLastPointRecord; ++index)
-    ASSERT_FALSE(game.sheet().HasPoint(index));
+    ASSERT_FALSE(game.CurrentSheet().HasPoint(index));
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 
@@ -252,10 +252,10 @@ TEST_F(Scoring, TheHumansMatchWinningPointLeavesTheNewMatchsOpeningPointInItsBox
   game.lblIntersection_Click(At(15, 19));
   ASSERT_EQ(board().HumanSets, 0);
   // The computer opened the new match; its point starts the new game's box and is framed with it.
-  EXPECT_EQ(game.state().ComputerMoves[1], 652);
-  EXPECT_EQ(game.state().Box.BoxTopIndex, 652);
-  EXPECT_EQ(game.state().Box.BoxLeft, HitAreaLeft(652));
-  EXPECT_EQ(game.state().Box.BoxRightIndex, 652);
+  EXPECT_EQ(game.State().ComputerMoves[1], 652);
+  EXPECT_EQ(game.State().Box.BoxTopIndex, 652);
+  EXPECT_EQ(game.State().Box.BoxLeft, HitAreaLeft(652));
+  EXPECT_EQ(game.State().Box.BoxRightIndex, 652);
 }
 
 TEST_F(Scoring, AnUnreadableFileIsNeverSavedOverAndThePlayerIsToldOnce) {
@@ -274,10 +274,10 @@ TEST_F(Scoring, AFailedSaveKeepsTheNewPointsInTheListAndIsToldOnce) {
   store.unwritable = true;
   view.answers = {true, true};
   Win(kGreen, 15, 1);
-  EXPECT_EQ(game.bestScores()[0].Points(), 300);
+  EXPECT_EQ(game.BestScoreTable()[0].Points(), 300);
   Win(kGreen, 15, 2);
-  EXPECT_EQ(game.bestScores()[0].Points(), 600);
-  EXPECT_EQ(game.bestScores()[1].Points(), 300);
+  EXPECT_EQ(game.BestScoreTable()[0].Points(), 600);
+  EXPECT_EQ(game.BestScoreTable()[1].Points(), 300);
   EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores").size(), 1u);
 }
 

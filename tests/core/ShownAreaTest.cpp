@@ -58,7 +58,7 @@ class ShownAreaOfTheGame : public testing::GameFixture {
  protected:
   // Playable exactly inside rows 2..RowMax and columns 2..ColMax, outside closed zones.
   void ExpectPlayableOnlyInsideShownArea(const std::string& when) {
-    const Sheet& sheet = game.sheet();
+    const Sheet& sheet = game.CurrentSheet();
     for (int index = -50; index <= kLastPointRecord + 50; ++index) {
       const bool inside = index >= kFirstGridIndex && index <= kLastIntersection &&
                           RowOf(index) >= 2 && RowOf(index) <= sheet.RowMax() &&
@@ -70,8 +70,8 @@ class ShownAreaOfTheGame : public testing::GameFixture {
 };
 
 TEST_F(ShownAreaOfTheGame, DesignSizeShowsRowsTo15AndColumnsTo20) {
-  EXPECT_EQ(game.sheet().RowMax(), 15);
-  EXPECT_EQ(game.sheet().ColMax(), 20);
+  EXPECT_EQ(game.CurrentSheet().RowMax(), 15);
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
   ExpectPlayableOnlyInsideShownArea("design size");
 }
 
@@ -88,37 +88,37 @@ TEST_F(ShownAreaOfTheGame, NoIntersectionOutsideTheShownAreaIsPlayableAtAnySize)
 
 TEST_F(ShownAreaOfTheGame, WideningAtTheDesignHeightOpensNoRowBelowTheStatusBar) {
   game.Form_Resize(11955, 6555);
-  EXPECT_EQ(game.sheet().ColMax(), 29);
-  EXPECT_EQ(game.sheet().RowMax(), 15);
-  EXPECT_FALSE(game.sheet().Playable(At(16, 25)));
-  EXPECT_FALSE(game.sheet().Playable(At(21, 2)));
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
+  EXPECT_EQ(game.CurrentSheet().RowMax(), 15);
+  EXPECT_FALSE(game.CurrentSheet().Playable(At(16, 25)));
+  EXPECT_FALSE(game.CurrentSheet().Playable(At(21, 2)));
 }
 
 TEST_F(ShownAreaOfTheGame, AGapOrANarrowWidthKeepsTheColumnsItHad) {
   game.Form_Resize(9500, 8700);
-  ASSERT_EQ(game.sheet().ColMax(), 22);
+  ASSERT_EQ(game.CurrentSheet().ColMax(), 22);
   game.Form_Resize(9800, 8700);  // gap
-  EXPECT_EQ(game.sheet().ColMax(), 22);
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 22);
   game.Form_Resize(8000, 8700);  // below the first band
-  EXPECT_EQ(game.sheet().ColMax(), 22);
-  EXPECT_FALSE(game.sheet().Playable(At(21, 23)));
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 22);
+  EXPECT_FALSE(game.CurrentSheet().Playable(At(21, 23)));
 }
 
 TEST_F(ShownAreaOfTheGame, MaximisingIsCappedToTheLargestSheet) {
   game.Form_Resize(20000, 15000);
-  EXPECT_EQ(game.outerWidth(), kLargestOuterWidth);
-  EXPECT_EQ(game.outerHeight(), kLargestOuterHeight);
-  EXPECT_EQ(game.sheet().RowMax(), 21);
-  EXPECT_EQ(game.sheet().ColMax(), 29);
+  EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
+  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
+  EXPECT_EQ(game.CurrentSheet().RowMax(), 21);
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
 }
 
 TEST_F(ShownAreaOfTheGame, ResizingNeverReopensAClosedZone) {
-  testing::Draw(game.editSheet(), Picture{3, 18, {"# # # # #", "# x o x #"}});
+  testing::Draw(game.EditSheet(), Picture{3, 18, {"# # # # #", "# x o x #"}});
   for (int width = 8730; width <= 12120; width += 90) {
     game.Form_Resize(width, 8700 - (width - 8730) / 2);
     for (int column = 18; column <= 22; ++column) {
-      ASSERT_FALSE(game.sheet().Playable(At(3, column))) << width;
-      ASSERT_TRUE(game.sheet().Closed(At(4, column))) << width;
+      ASSERT_FALSE(game.CurrentSheet().Playable(At(3, column))) << width;
+      ASSERT_TRUE(game.CurrentSheet().Closed(At(4, column))) << width;
     }
   }
   ExpectPlayableOnlyInsideShownArea("after resizing across a closed zone");
@@ -126,10 +126,10 @@ TEST_F(ShownAreaOfTheGame, ResizingNeverReopensAClosedZone) {
 
 TEST_F(ShownAreaOfTheGame, ANewSheetKeepsTheShownArea) {
   game.Form_Resize(9000, 6555);
-  testing::Draw(game.editSheet(), Picture{5, 5, {"# X O #"}});
+  testing::Draw(game.EditSheet(), Picture{5, 5, {"# X O #"}});
   game.NewSheet();
-  EXPECT_EQ(game.sheet().ColMax(), 20);
-  EXPECT_FALSE(game.sheet().HasPoint(At(5, 6)));
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
+  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(5, 6)));
   ExpectPlayableOnlyInsideShownArea("after a new sheet");
 }
 

@@ -26,31 +26,31 @@ class TurnCycle : public testing::GameFixture {
 TEST_F(TurnCycle, StartsWithTheHumanToMove) {
   EXPECT_EQ(game.TurnColour(), HumanColour);
   EXPECT_EQ(game.StatusText(), kTurn1);
-  EXPECT_FALSE(game.state().ComputerHasPlayed);
-  EXPECT_TRUE(game.state().ComputerNotYetPlayed);
+  EXPECT_FALSE(game.State().ComputerHasPlayed);
+  EXPECT_TRUE(game.State().ComputerNotYetPlayed);
 }
 
 TEST_F(TurnCycle, AClickPlacesAGreenPointAndTheComputerAnswersWithAGrowingRedPoint) {
   game.lblIntersection_Click(At(8, 8));
-  EXPECT_EQ(game.sheet().ColourAt(At(8, 8)), HumanColour);
-  EXPECT_EQ(game.state().HumanMoves[1], At(8, 8));
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(8, 8)), HumanColour);
+  EXPECT_EQ(game.State().HumanMoves[1], At(8, 8));
   // With nothing else on the sheet the neighbour fallback answers at the right.
-  EXPECT_EQ(game.sheet().ColourAt(At(8, 9)), ComputerColour);
-  EXPECT_EQ(game.state().ComputerMoves[1], At(8, 9));
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(8, 9)), ComputerColour);
+  EXPECT_EQ(game.State().ComputerMoves[1], At(8, 9));
   EXPECT_EQ(view.Only("point"),
             (std::vector<std::string>{"point " + std::to_string(At(8, 8)) + " 65280",
                                       "point " + std::to_string(At(8, 9)) + " 255 grows"}));
   EXPECT_EQ(view.Only("turn"),
             (std::vector<std::string>{"turn 255 " + kTurn2, "turn 65280 " + kTurn1}));
-  EXPECT_FALSE(game.state().ComputerHasPlayed);
-  EXPECT_FALSE(game.state().ComputerNotYetPlayed);
+  EXPECT_FALSE(game.State().ComputerHasPlayed);
+  EXPECT_FALSE(game.State().ComputerNotYetPlayed);
 }
 
 TEST_F(TurnCycle, TheChimeStartsAndStopsOnlyForComputerPointsWhileSoundIsOn) {
   game.lblIntersection_Click(At(8, 8));
   EXPECT_EQ(view.Only("sound"), (std::vector<std::string>{"sound play", "sound stop"}));
   view.events.clear();
-  game.setSoundOn(false);
+  game.SetSoundOn(false);
   game.lblIntersection_Click(At(12, 12));
   // Stop is sent whether or not a chime was started.
   EXPECT_EQ(view.Only("sound"), (std::vector<std::string>{"sound stop"}));
@@ -91,44 +91,44 @@ TEST_F(TurnCycle, TheHumansFiveEndsTheGameAndTheComputerOpensTheNextInAFreeArea)
   Lay(Picture{15, 20, {"X X X X . O", "O O O . . ."}});
   game.lblIntersection_Click(At(15, 24));
   // Framed and closed: the box of the game runs over rows 15..16, columns 20..25.
-  EXPECT_EQ(game.drawings().size(), 2u);
-  EXPECT_EQ(game.drawings()[1].colourNumber, kColourNumberDarkGreen);
-  EXPECT_TRUE(game.sheet().Closed(At(16, 25)));
-  EXPECT_TRUE(game.sheet().Closed(At(15, 20)));
-  EXPECT_FALSE(game.sheet().Closed(At(17, 20)));
+  EXPECT_EQ(game.Drawings().size(), 2u);
+  EXPECT_EQ(game.Drawings()[1].colourNumber, kColourNumberDarkGreen);
+  EXPECT_TRUE(game.CurrentSheet().Closed(At(16, 25)));
+  EXPECT_TRUE(game.CurrentSheet().Closed(At(15, 20)));
+  EXPECT_FALSE(game.CurrentSheet().Closed(At(17, 20)));
   // The computer opened the next game 5 rows down and 5 columns right of the first free square.
-  EXPECT_EQ(game.state().ComputerMoves[1], 652);
-  EXPECT_EQ(game.state().ComputerMoveCount, 1);
-  EXPECT_FALSE(game.state().HumanMoves.Filled(1));
-  EXPECT_EQ(game.state().Box.BoxTopIndex, 652);
+  EXPECT_EQ(game.State().ComputerMoves[1], 652);
+  EXPECT_EQ(game.State().ComputerMoveCount, 1);
+  EXPECT_FALSE(game.State().HumanMoves.Filled(1));
+  EXPECT_EQ(game.State().Box.BoxTopIndex, 652);
   EXPECT_EQ(game.TurnColour(), HumanColour);
-  EXPECT_FALSE(game.state().GameOver);
-  EXPECT_FALSE(game.state().ComputerHasPlayed);
+  EXPECT_FALSE(game.State().GameOver);
+  EXPECT_FALSE(game.State().ComputerHasPlayed);
 }
 
 TEST_F(TurnCycle, TheComputersFiveEndsTheGameAndTheHumanOpensTheNext) {
   // The computer's four, closed by the human at the left, is completed at (10, 9).
   Lay(Picture{10, 4, {"X O O O O . . X"}});
   game.lblIntersection_Click(At(10, 10));
-  EXPECT_EQ(game.sheet().ColourAt(At(10, 9)), ComputerColour);
-  ASSERT_EQ(game.drawings().size(), 2u);
-  EXPECT_EQ(game.drawings()[1].colourNumber, kColourNumberBrightRed);
-  EXPECT_TRUE(game.sheet().Closed(At(10, 11)));
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(10, 9)), ComputerColour);
+  ASSERT_EQ(game.Drawings().size(), 2u);
+  EXPECT_EQ(game.Drawings()[1].colourNumber, kColourNumberBrightRed);
+  EXPECT_TRUE(game.CurrentSheet().Closed(At(10, 11)));
   EXPECT_EQ(game.TurnColour(), HumanColour);
   EXPECT_EQ(game.StatusText(), kTurn1);
-  EXPECT_FALSE(game.state().GameOver);
-  EXPECT_FALSE(game.state().ComputerMoves.Filled(1));
-  EXPECT_TRUE(game.state().ComputerNotYetPlayed);
+  EXPECT_FALSE(game.State().GameOver);
+  EXPECT_FALSE(game.State().ComputerMoves.Filled(1));
+  EXPECT_TRUE(game.State().ComputerNotYetPlayed);
 
   game.lblIntersection_Click(At(18, 18));
-  EXPECT_EQ(game.state().HumanMoves[1], At(18, 18));
+  EXPECT_EQ(game.State().HumanMoves[1], At(18, 18));
 }
 
 TEST_F(TurnCycle, TheWinningLineAndFrameStandWhereTheGameWasPlayed) {
   Lay(Picture{6, 6, {"X . . . .", ". X . . .", ". . X . .", ". . . X .", "O O . O ."}});
   game.lblIntersection_Click(At(10, 10));
-  ASSERT_EQ(game.drawings().size(), 2u);
-  const SheetDrawing& line = game.drawings()[0];
+  ASSERT_EQ(game.Drawings().size(), 2u);
+  const SheetDrawing& line = game.Drawings()[0];
   EXPECT_EQ(line.kind, SheetDrawing::Kind::kWinningLine);
   // From 20 twips left of and above the crossing of (6, 6) to that of (10, 10).
   EXPECT_EQ(line.x1, 360 * 6 - 20);
@@ -136,7 +136,7 @@ TEST_F(TurnCycle, TheWinningLineAndFrameStandWhereTheGameWasPlayed) {
   EXPECT_EQ(line.x2, 360 * 10 - 20);
   EXPECT_EQ(line.y2, 360 * 10 - 20);
   EXPECT_EQ(line.colourNumber, kColourNumberBlack);
-  const SheetDrawing& frame = game.drawings()[1];
+  const SheetDrawing& frame = game.Drawings()[1];
   EXPECT_EQ(frame.kind, SheetDrawing::Kind::kFrame);
   // 110 before the first and 140 past the last crossing of the box.
   EXPECT_EQ(frame.x1, 360 * 6 - 110);
@@ -146,11 +146,11 @@ TEST_F(TurnCycle, TheWinningLineAndFrameStandWhereTheGameWasPlayed) {
   EXPECT_EQ(frame.width, 2);
   for (int row = 6; row <= 10; ++row) {
     for (int column = 6; column <= 10; ++column) {
-      EXPECT_TRUE(game.sheet().Closed(At(row, column))) << row << "," << column;
+      EXPECT_TRUE(game.CurrentSheet().Closed(At(row, column))) << row << "," << column;
     }
   }
-  EXPECT_FALSE(game.sheet().Closed(At(5, 6)));
-  EXPECT_FALSE(game.sheet().Closed(At(6, 11)));
+  EXPECT_FALSE(game.CurrentSheet().Closed(At(5, 6)));
+  EXPECT_FALSE(game.CurrentSheet().Closed(At(6, 11)));
 }
 
 TEST_F(TurnCycle, APointThatCompletesTwoFivesEndsTheGameOnce) {
@@ -159,74 +159,74 @@ TEST_F(TurnCycle, APointThatCompletesTwoFivesEndsTheGameOnce) {
       6,
       {"X X X X .", ". . . . X", ". . . . X", ". . . . X", ". . . . X", "O O O O . O O O O"}});
   game.lblIntersection_Click(At(6, 10));
-  EXPECT_EQ(game.drawings().size(), 2u);
+  EXPECT_EQ(game.Drawings().size(), 2u);
 }
 
 TEST_F(TurnCycle, OnAnEmptySheetTheComputerOpensAt652) {
   game.OpenNewGame();
-  EXPECT_EQ(game.sheet().ColourAt(652), ComputerColour);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
   EXPECT_EQ(view.Only("maximise").size(), 0u);
 }
 
 TEST_F(TurnCycle, PastTheFirstRowTheWindowIsMaximisedBeforeTheSearchGoesOn) {
   game.Form_Resize(9000, 6555);
   // A closed zone across row 2 leaves no free square with its corner there.
-  testing::Draw(game.editSheet(), Picture{2, 2, {"# # # # # # # # # # # # # # # # # # #"}});
+  testing::Draw(game.EditSheet(), Picture{2, 2, {"# # # # # # # # # # # # # # # # # # #"}});
   game.OpenNewGame();
   EXPECT_EQ(view.Only("maximise").size(), 1u);
-  EXPECT_EQ(game.outerWidth(), kLargestOuterWidth);
-  EXPECT_EQ(game.sheet().ColMax(), 29);
-  EXPECT_EQ(game.sheet().ColourAt(At(3, 2) + 180), ComputerColour);
+  EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
+  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(3, 2) + 180), ComputerColour);
 }
 
 TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
   // A point in every sixth row and column leaves no free 12 x 12 square.
   for (int row = 2; row <= 21; row += 6) {
     for (int column = 2; column <= 29; column += 6)
-      game.editSheet().PutPoint(At(row, column), HumanColour);
+      game.EditSheet().PutPoint(At(row, column), HumanColour);
   }
-  testing::Draw(game.editSheet(), Picture{9, 9, {"#"}});
+  testing::Draw(game.EditSheet(), Picture{9, 9, {"#"}});
   game.OpenNewGame();
   EXPECT_EQ(view.Only("message"), (std::vector<std::string>{kSheetTooSmall}));
   EXPECT_EQ(view.Only("cleared").size(), 1u);
   for (int index = 0; index <= kLastPointRecord; ++index) {
-    ASSERT_EQ(game.sheet().HasPoint(index), index == 652) << index;
-    ASSERT_FALSE(game.sheet().Closed(index));
+    ASSERT_EQ(game.CurrentSheet().HasPoint(index), index == 652) << index;
+    ASSERT_FALSE(game.CurrentSheet().Closed(index));
   }
-  EXPECT_EQ(game.state().ComputerMoves[1], 652);
+  EXPECT_EQ(game.State().ComputerMoves[1], 652);
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 
 TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
   game.PlaceComputerPoint(At(5, 5));
   game.PlaceComputerPoint(At(5, 6));
-  EXPECT_TRUE(game.sheet().HasPoint(At(5, 5)));
-  EXPECT_FALSE(game.sheet().HasPoint(At(5, 6)));
-  EXPECT_EQ(game.state().ComputerMoveCount, 1);
+  EXPECT_TRUE(game.CurrentSheet().HasPoint(At(5, 5)));
+  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(5, 6)));
+  EXPECT_EQ(game.State().ComputerMoveCount, 1);
 }
 
 TEST_F(TurnCycle, TheComputerNeverPlacesOnATakenOrUnplayableIntersection) {
   Lay(Picture{5, 5, {"X #"}});
   for (const int index : {At(5, 5), At(5, 6), At(22, 5), At(5, 30), 100, -1, 5000}) {
     game.PlaceComputerPoint(index);
-    EXPECT_FALSE(game.state().ComputerHasPlayed) << index;
+    EXPECT_FALSE(game.State().ComputerHasPlayed) << index;
   }
   EXPECT_EQ(view.Only("point").size(), 0u);
 }
 
 class TwoPlayers : public TurnCycle {
  protected:
-  TwoPlayers() { game.setTwoPlayers(true); }
+  TwoPlayers() { game.SetTwoPlayers(true); }
 };
 
 TEST_F(TwoPlayers, ColoursAlternateAndTheStatusLineNamesThePlayerToMove) {
   const std::vector<int> clicks = {At(5, 5), At(5, 6), At(6, 5), At(9, 9), At(7, 5)};
   for (std::size_t k = 0; k < clicks.size(); ++k) {
     game.lblIntersection_Click(clicks[k]);
-    EXPECT_EQ(game.sheet().ColourAt(clicks[k]), k % 2 == 0 ? HumanColour : ComputerColour);
+    EXPECT_EQ(game.CurrentSheet().ColourAt(clicks[k]), k % 2 == 0 ? HumanColour : ComputerColour);
     EXPECT_EQ(game.StatusText(), k % 2 == 0 ? kTurn2 : kTurn1);
   }
-  EXPECT_FALSE(game.state().HumanMoves.Filled(1));
+  EXPECT_FALSE(game.State().HumanMoves.Filled(1));
   EXPECT_EQ(view.Only("sound").size(), 0u);
   for (const std::string& point : view.Only("point")) {
     EXPECT_EQ(point.find("grows"), std::string::npos) << point;
@@ -236,17 +236,17 @@ TEST_F(TwoPlayers, ColoursAlternateAndTheStatusLineNamesThePlayerToMove) {
 TEST_F(TwoPlayers, AWonGameLeavesAFreshGameAndThePlayersGoOnAlternating) {
   Lay(Picture{5, 5, {"O O O O .", "X X X X ."}});
   game.lblIntersection_Click(At(6, 9));  // green completes five
-  EXPECT_EQ(game.drawings().size(), 2u);
-  EXPECT_FALSE(game.state().GameOver);
-  EXPECT_EQ(game.state().Box.BoxTopIndex, 9000);
+  EXPECT_EQ(game.Drawings().size(), 2u);
+  EXPECT_FALSE(game.State().GameOver);
+  EXPECT_EQ(game.State().Box.BoxTopIndex, 9000);
   EXPECT_EQ(game.TurnColour(), ComputerColour);
 
   // Switching to the computer with red to move: the click only lets the computer move, and it
   // has no point of the fresh game to play from.
-  game.setTwoPlayers(false);
+  game.SetTwoPlayers(false);
   game.lblIntersection_Click(At(12, 12));
   EXPECT_EQ(view.Only("point").size(), 1u);
-  EXPECT_EQ(game.sheet().ColourAt(At(12, 12)), kNoPoint);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(12, 12)), kNoPoint);
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 

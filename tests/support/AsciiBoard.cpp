@@ -60,7 +60,7 @@ std::string Show(const Sheet& sheet, int row, int column, int rows, int columns)
   for (int r = row; r < row + rows; ++r) {
     for (int c = column; c < column + columns; ++c) {
       const int index = IndexOf(r, c);
-      const Intersection& cell = sheet.at(index);
+      const Intersection& cell = sheet.At(index);
       char letter = cell.Closed ? '#' : (cell.Playable ? '.' : '-');
       if (cell.colour == ComputerColour) letter = cell.Closed ? 'o' : 'O';
       if (cell.colour == HumanColour) letter = cell.Closed ? 'x' : 'X';

@@ -12,8 +12,8 @@ namespace quintara::testing {
 class GameFixture : public ::testing::Test {
  protected:
   // Lays a position on the game's sheet, its O and X points as the running game's.
-  void Lay(const Picture& picture) { testing::SetUp(game.editSheet(), game.editState(), picture); }
-  int Points() const { return CountPoints(game.sheet()); }
+  void Lay(const Picture& picture) { testing::SetUp(game.EditSheet(), game.EditState(), picture); }
+  int Points() const { return CountPoints(game.CurrentSheet()); }
 
   RecordingView view;
   FixedDie die{{6}};

@@ -13,7 +13,7 @@ namespace quintara::testing {
 // running game's points, so that lines form; anywhere free when the game has no point yet; 0 when
 // no intersection is free and playable.
 inline int NearbyPlay(const Game& game, std::mt19937& random) {
-  const GameState& state = game.state();
+  const GameState& state = game.State();
   std::vector<int> points;
   for (const MoveList* moves : {&state.HumanMoves, &state.ComputerMoves}) {
     for (int slot = 1; moves->Filled(slot); ++slot) points.push_back((*moves)[slot]);
@@ -21,7 +21,7 @@ inline int NearbyPlay(const Game& game, std::mt19937& random) {
   std::vector<int> near;
   std::vector<int> anywhere;
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
-    if (!game.sheet().Playable(index) || game.sheet().HasPoint(index)) continue;
+    if (!game.CurrentSheet().Playable(index) || game.CurrentSheet().HasPoint(index)) continue;
     anywhere.push_back(index);
     for (const int point : points) {
       if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&

@@ -2,20 +2,20 @@
 
 namespace quintara::testing {
 
-void RecordingView::pointPlaced(int index, int colour, bool growing) {
+void RecordingView::PointPlaced(int index, int colour, bool growing) {
   events.push_back("point " + std::to_string(index) + " " + std::to_string(colour) +
                    (growing ? " grows" : ""));
 }
 
-void RecordingView::turnChanged(int colour, const std::string& statusText) {
+void RecordingView::TurnChanged(int colour, const std::string& statusText) {
   events.push_back("turn " + std::to_string(colour) + " " + statusText);
 }
 
-void RecordingView::showMessage(const std::string& text, const std::string& caption) {
+void RecordingView::ShowMessage(const std::string& text, const std::string& caption) {
   events.push_back("message " + caption + ": " + text);
 }
 
-bool RecordingView::askYesNo(const std::string& text, const std::string& caption) {
+bool RecordingView::AskYesNo(const std::string& text, const std::string& caption) {
   events.push_back("ask " + caption + ": " + text);
   if (answers.empty()) return answerWhenEmpty;
   const bool answer = answers.front();

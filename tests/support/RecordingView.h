@@ -13,18 +13,18 @@ namespace quintara::testing {
 // yes/no questions from a queue (then `answerWhenEmpty`, No unless set).
 class RecordingView : public GameView {
  public:
-  void pointPlaced(int index, int colour, bool growing) override;
-  void sheetDrawn() override { events.push_back("drawn"); }
-  void sheetCleared() override { events.push_back("cleared"); }
-  void turnChanged(int colour, const std::string& statusText) override;
-  void scoresChanged() override { events.push_back("scores"); }
-  void showMessage(const std::string& text, const std::string& caption) override;
-  bool askYesNo(const std::string& text, const std::string& caption) override;
-  void maximise() override { events.push_back("maximise"); }
-  void showStatistics() override { events.push_back("statistics"); }
-  void quit() override { events.push_back("quit"); }
+  void PointPlaced(int index, int colour, bool growing) override;
+  void SheetDrawn() override { events.push_back("drawn"); }
+  void SheetCleared() override { events.push_back("cleared"); }
+  void TurnChanged(int colour, const std::string& statusText) override;
+  void ScoresChanged() override { events.push_back("scores"); }
+  void ShowMessage(const std::string& text, const std::string& caption) override;
+  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  void Maximise() override { events.push_back("maximise"); }
+  void ShowStatistics() override { events.push_back("statistics"); }
+  void Quit() override { events.push_back("quit"); }
   void PlayPointSound() override { events.push_back("sound play"); }
-  void stopPointSound() override { events.push_back("sound stop"); }
+  void StopPointSound() override { events.push_back("sound stop"); }
 
   // The events whose line starts with the prefix.
   std::vector<std::string> Only(const std::string& prefix) const;

@@ -77,7 +77,7 @@ class MenusTest : public QObject {
     WindowHarness harness;
     for (const int index : {IndexOf(5, 5), IndexOf(9, 12), IndexOf(12, 3)}) harness.ClickAt(index);
     QCOMPARE(harness.sounds.count("play"), 3);
-    harness.game().setTwoPlayers(true);
+    harness.game().SetTwoPlayers(true);
     harness.sounds.clear();
     harness.ClickAt(IndexOf(14, 14));
     harness.ClickAt(IndexOf(14, 16));
@@ -91,11 +91,11 @@ class MenusTest : public QObject {
     harness.answers = {false};
     harness.window().mnuNouvelle()->trigger();
     QCOMPARE(harness.boxes, QStringList{kAskSheet});
-    QCOMPARE(CountPoints(harness.game().sheet()), 2);
+    QCOMPARE(CountPoints(harness.game().CurrentSheet()), 2);
 
     harness.answers = {true};
     harness.window().mnuNouvelle()->trigger();
-    QCOMPARE(CountPoints(harness.game().sheet()), 0);
+    QCOMPARE(CountPoints(harness.game().CurrentSheet()), 0);
     // Giving up counts the game for red.
     QCOMPARE(harness.window().client().rightPanel().scoreBoard().redGames().text(), QString("1"));
     QVERIFY(harness.PixelAt(WindowHarness::Crossing(IndexOf(5, 5))) != kPureGreen);
@@ -109,7 +109,7 @@ class MenusTest : public QObject {
     harness.answers = {false};
     harness.window().mnuChanger()->trigger();
     QCOMPARE(harness.boxes, QStringList{kAskLevel});
-    QCOMPARE(CountPoints(harness.game().sheet()), 2);
+    QCOMPARE(CountPoints(harness.game().CurrentSheet()), 2);
 
     harness.answers = {true};
     QString caption;
@@ -122,9 +122,9 @@ class MenusTest : public QObject {
     });
     harness.window().mnuChanger()->trigger();
     QCOMPARE(caption, QString("Quintara version 2"));
-    QCOMPARE(CountPoints(harness.game().sheet()), 0);
+    QCOMPARE(CountPoints(harness.game().CurrentSheet()), 0);
     // Chosen in the dialog, kept after "Annuler".
-    QCOMPARE(harness.game().level(), 3);
+    QCOMPARE(harness.game().Level(), 3);
     QCOMPARE(harness.client().topBar().levelText().text(), QString("Niveau 3"));
     QVERIFY(!harness.window().choix().isVisible());
   }
@@ -137,7 +137,7 @@ class MenusTest : public QObject {
     QCOMPARE(dialog.txtAdversaires(1)->text(), QString("Joueur 2"));
     QVERIFY(!dialog.txtAdversaires(1)->isReadOnly());
     QVERIFY(!dialog.fraNiveaux()->isVisible());
-    QVERIFY(harness.game().twoPlayers());
+    QVERIFY(harness.game().TwoPlayers());
 
     dialog.txtAdversaires(1)->setText("Paulette");
     QCOMPARE(dialog.optJoueur2(1)->text(), QString("Paulette"));
@@ -151,7 +151,7 @@ class MenusTest : public QObject {
     QCOMPARE(dialog.txtAdversaires(1)->text(), QString("Ordinateur"));
     QVERIFY(dialog.txtAdversaires(1)->isReadOnly());
     QVERIFY(dialog.fraNiveaux()->isVisible());
-    QVERIFY(!harness.game().twoPlayers());
+    QVERIFY(!harness.game().TwoPlayers());
     dialog.reject();
     // Hidden, not destroyed: the same dialog with the same names.
     QCOMPARE(&harness.window().choix(), &dialog);
@@ -178,7 +178,7 @@ class MenusTest : public QObject {
     QCOMPARE(harness.game().CrossHairIndex(), IndexOf(4, 14));
     QTest::keyClick(&sheet, Qt::Key_Return);
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(IndexOf(4, 14))), kPureGreen);
-    QCOMPARE(harness.game().sheet().ColourAt(IndexOf(4, 15)), ComputerColour);
+    QCOMPARE(harness.game().CurrentSheet().ColourAt(IndexOf(4, 15)), ComputerColour);
     for (int k = 0; k < 30; ++k) QTest::keyClick(&sheet, Qt::Key_Right);
     QCOMPARE(harness.game().CrossHairIndex(), IndexOf(4, 20));
     for (int k = 0; k < 30; ++k) QTest::keyClick(&sheet, Qt::Key_Up);
@@ -189,7 +189,7 @@ class MenusTest : public QObject {
     WindowHarness harness;
     harness.ScriptBoxes();
     ui::SheetWidget& sheet = harness.client().sheet();
-    Draw(harness.game().editSheet(), Picture{3, 16, {"# x"}});
+    Draw(harness.game().EditSheet(), Picture{3, 16, {"# x"}});
     QTest::keyClick(&sheet, Qt::Key_Right);
     QTest::keyClick(&sheet, Qt::Key_Right);
     QTest::keyClick(&sheet, Qt::Key_Enter);
@@ -201,7 +201,7 @@ class MenusTest : public QObject {
     harness.ResizeClient(QSize(592, 390));
     QTest::keyClick(&sheet, Qt::Key_Return);
     QCOMPARE(harness.boxes, (QStringList{kRefusal, kRefusal}));
-    QVERIFY(!harness.game().sheet().HasPoint(IndexOf(3, 29)));
+    QVERIFY(!harness.game().CurrentSheet().HasPoint(IndexOf(3, 29)));
   }
 
   void aClickOnABarHandsTheFocusBackToTheSheet() {

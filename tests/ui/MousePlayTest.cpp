@@ -17,7 +17,7 @@ namespace {
 const QString kHoverMessage = "      Vous survolez une zone non jouable";
 
 int FirstComputerPoint(const Game& game) {
-  return game.state().ComputerMoves[1];
+  return game.State().ComputerMoves[1];
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ class MousePlayTest : public QObject {
     const int clicked = IndexOf(5, 8);
     harness.ClickAt(clicked);
 
-    QCOMPARE(harness.game().sheet().ColourAt(clicked), HumanColour);
+    QCOMPARE(harness.game().CurrentSheet().ColourAt(clicked), HumanColour);
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(clicked)), kPureGreen);
     const int reply = FirstComputerPoint(harness.game());
     QVERIFY(reply != 0);
@@ -74,7 +74,7 @@ class MousePlayTest : public QObject {
     const int clicked = IndexOf(6, 6);
     harness.ClickAt(clicked);
     const int reply = FirstComputerPoint(harness.game());
-    const int pointsBefore = harness.game().state().HumanMoves.Count();
+    const int pointsBefore = harness.game().State().HumanMoves.Count();
 
     for (const int occupied : {clicked, reply}) {
       MessageBoxAnswerer answerer;
@@ -83,8 +83,8 @@ class MousePlayTest : public QObject {
       QCOMPARE(answerer.caption, QString("ATTENTION !!!"));
       QCOMPARE(answerer.text, QString("Vous ne pouvez plus jouer ici"));
     }
-    QCOMPARE(harness.game().state().HumanMoves.Count(), pointsBefore);
-    QCOMPARE(harness.game().state().ComputerMoveCount, 1);
+    QCOMPARE(harness.game().State().HumanMoves.Count(), pointsBefore);
+    QCOMPARE(harness.game().State().ComputerMoveCount, 1);
   }
 
   void clicksOffThePlayableAreaDoNothing_data() {
@@ -102,8 +102,8 @@ class MousePlayTest : public QObject {
     harness.Click(where);
     QTest::qWait(30);
     QCOMPARE(answerer.count, 0);
-    QCOMPARE(harness.game().state().HumanMoves.Count(), 0);
-    QCOMPARE(harness.game().state().ComputerMoveCount, 0);
+    QCOMPARE(harness.game().State().HumanMoves.Count(), 0);
+    QCOMPARE(harness.game().State().ComputerMoveCount, 0);
   }
 
   void hoverMovesTheMarkerAndClearsTheMessage() {
@@ -169,7 +169,7 @@ class MousePlayTest : public QObject {
     WindowHarness harness(10s);
     harness.ClickAt(IndexOf(5, 8));
     harness.ClickAt(IndexOf(9, 12));
-    QCOMPARE(harness.game().state().ComputerMoveCount, 2);
+    QCOMPARE(harness.game().State().ComputerMoveCount, 2);
     QVERIFY(harness.client().sheet().growing());
 
     harness.game().NewSheet();

@@ -46,16 +46,16 @@ class ReadableWindowTest : public QObject {
     const QString toggle = QAccessibleActionInterface::toggleAction();
 
     DoAccessibleAction(dialog.optNiveau(2), toggle);
-    QCOMPARE(harness.game().level(), 3);
+    QCOMPARE(harness.game().Level(), 3);
     QCOMPARE(harness.client().topBar().levelText().text(), QString("Niveau 3"));
 
     DoAccessibleAction(dialog.optJoueur2(1), toggle);
-    QVERIFY(harness.game().twoPlayers());
+    QVERIFY(harness.game().TwoPlayers());
     QCOMPARE(dialog.txtAdversaires(1)->text(), QString("Joueur 2"));
     QVERIFY(!dialog.fraNiveaux()->isVisible());
 
     DoAccessibleAction(dialog.optJoueur2(0), toggle);
-    QVERIFY(!harness.game().twoPlayers());
+    QVERIFY(!harness.game().TwoPlayers());
     QCOMPARE(dialog.txtAdversaires(1)->text(), QString("Ordinateur"));
     dialog.reject();
   }
@@ -63,7 +63,7 @@ class ReadableWindowTest : public QObject {
   void theScoreCountsAreReadWithTheirNumbers() {
     WindowHarness harness;
     harness.ScriptBoxes();
-    const ui::ScoreBoard& board = harness.client().rightPanel().scoreBoard();
+    const ui::ScoreBoardPanel& board = harness.client().rightPanel().scoreBoard();
     QCOMPARE(Description(board.greenGames()), QString("0"));
     QCOMPARE(Description(board.redGames()), QString("0"));
 

@@ -21,7 +21,7 @@ namespace {
 // Records games as their end does, without playing them out.
 void Win(Game& game, bool red, int count) {
   for (int k = 0; k < count; ++k) {
-    game.editState().WinColourNumber = red ? kColourNumberBrightRed : kColourNumberDarkGreen;
+    game.EditState().WinColourNumber = red ? kColourNumberBrightRed : kColourNumberDarkGreen;
     game.RecordGameResult();
     game.ResetGameState();
   }
@@ -47,7 +47,7 @@ class ScoringWindowTest : public QObject {
  private slots:
   void theBoardCountsGamesAndShowsTheSetsFromTheFirstSetWon() {
     WindowHarness harness;
-    const ui::ScoreBoard& board = harness.client().rightPanel().scoreBoard();
+    const ui::ScoreBoardPanel& board = harness.client().rightPanel().scoreBoard();
     Win(harness.game(), false, 3);
     Win(harness.game(), true, 1);
     QCOMPARE(board.greenGames().text(), QString("3"));
@@ -61,9 +61,9 @@ class ScoringWindowTest : public QObject {
 
   void theStatisticsWindowShowsTheMatchAndKeepsItOnReopening() {
     WindowHarness harness;
-    harness.game().setLevel(2);
+    harness.game().SetLevel(2);
     Win(harness.game(), false, 2);
-    harness.game().setLevel(4);
+    harness.game().SetLevel(4);
     Win(harness.game(), true, 1);
     for (int time = 0; time < 2; ++time) {
       QStringList labels;
@@ -89,7 +89,7 @@ class ScoringWindowTest : public QObject {
     WindowHarness harness;
     harness.ScriptBoxes();
     Win(harness.game(), false, 14);
-    SetUp(harness.game().editSheet(), harness.game().editState(),
+    SetUp(harness.game().EditSheet(), harness.game().EditState(),
           Picture{15, 15, {"X X X X .", "O O O . ."}});
     int statisticsShown = 0;
     WhenModal<ui::frmStatistique>([&](ui::frmStatistique* window) {
@@ -105,14 +105,14 @@ class ScoringWindowTest : public QObject {
     QCOMPARE(harness.client().rightPanel().scoreBoard().greenGames().text(), QString("0"));
     // The computer opens the new match.
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(652)), kPureRed);
-    QCOMPARE(harness.game().bestScores()[0].points, std::optional<std::string>("300"));
+    QCOMPARE(harness.game().BestScoreTable()[0].points, std::optional<std::string>("300"));
   }
 
   void aMatchPlayedToItsEndAsksToPlayAgainNoAndQuits() {
     WindowHarness harness;
     harness.ScriptBoxes();
     Win(harness.game(), true, 14);
-    SetUp(harness.game().editSheet(), harness.game().editState(),
+    SetUp(harness.game().EditSheet(), harness.game().EditState(),
           Picture{10, 4, {"X O O O O . . X"}});
     WhenModal<ui::frmStatistique>([](ui::frmStatistique* window) { window->accept(); });
     harness.answers = {false};

@@ -30,7 +30,7 @@ std::optional<QString> Broken(const QString& rule, int index = -1) {
 // Every intersection on its own, and the shown area.
 std::optional<QString> BrokenOnSheet(const ui::frmJeuxDePoints& window) {
   const Game& game = window.game();
-  const Sheet& sheet = game.sheet();
+  const Sheet& sheet = game.CurrentSheet();
   if (sheet.RowMax() < kFirstPlayableRow || sheet.RowMax() > kLastPlayableRow ||
       sheet.ColMax() < kFirstPlayableColumn || sheet.ColMax() > kLastPlayableColumn) {
     return Broken(QStringLiteral("shown area %1 rows, %2 columns out of the sheet")
@@ -43,15 +43,15 @@ std::optional<QString> BrokenOnSheet(const ui::frmJeuxDePoints& window) {
   if (outer.width() > kLargestOuterWidth || outer.height() > kLargestOuterHeight) {
     outer = QSize(kLargestOuterWidth, kLargestOuterHeight);
   }
-  if (outer != QSize(game.outerWidth(), game.outerHeight())) {
+  if (outer != QSize(game.OuterWidth(), game.OuterHeight())) {
     return Broken(QStringLiteral("the game takes the window for %1 x %2 twips, it is %3 x %4")
-                      .arg(game.outerWidth())
-                      .arg(game.outerHeight())
+                      .arg(game.OuterWidth())
+                      .arg(game.OuterHeight())
                       .arg(outer.width())
                       .arg(outer.height()));
   }
   for (int index = 0; index <= kLastPointRecord; ++index) {
-    const Intersection& at = sheet.at(index);
+    const Intersection& at = sheet.At(index);
     if (at.colour != kNoPoint && at.colour != HumanColour && at.colour != ComputerColour) {
       return Broken(QStringLiteral("colour %1 is neither side's").arg(at.colour), index);
     }
@@ -130,9 +130,9 @@ std::optional<QString> BrokenByEvent(const SheetSnapshot& before, const SheetSna
 // The right-hand panel shows what the game counts.
 std::optional<QString> BrokenOnPanel(const ui::frmJeuxDePoints& window) {
   const Game& game = window.game();
-  const ScoreBoard& scores = game.scoreBoard();
+  const ScoreBoard& scores = game.MatchScores();
   const ui::RightPanel& panel = window.client().rightPanel();
-  const ui::ScoreBoard& board = panel.scoreBoard();
+  const ui::ScoreBoardPanel& board = panel.scoreBoard();
   if (!ShowsCount(&board.greenGames(), scores.HumanGames) ||
       !ShowsCount(&board.redGames(), scores.ComputerGames) ||
       !ShowsCount(board.findChild<QLabel*>(QStringLiteral("Manches Joueur 1")), scores.HumanSets) ||
@@ -158,7 +158,7 @@ std::optional<QString> BrokenOnPanel(const ui::frmJeuxDePoints& window) {
     return Broken(QStringLiteral("the turn shown is not the game's"));
   }
   if (window.client().topBar().levelText().text() !=
-      QStringLiteral("Niveau %1").arg(game.level())) {
+      QStringLiteral("Niveau %1").arg(game.Level())) {
     return Broken(QStringLiteral("the level shown is not the game's"));
   }
   return std::nullopt;
@@ -168,27 +168,27 @@ std::optional<QString> BrokenOnPanel(const ui::frmJeuxDePoints& window) {
 
 SheetSnapshot SheetSnapshot::Of(const Game& game) {
   SheetSnapshot snapshot;
-  const Sheet& sheet = game.sheet();
+  const Sheet& sheet = game.CurrentSheet();
   for (int index = 0; index <= kLastPointRecord; ++index) {
     const auto slot = static_cast<std::size_t>(index);
-    const Intersection& at = sheet.at(index);
+    const Intersection& at = sheet.At(index);
     snapshot.colour[slot] = at.colour;
     snapshot.closed[slot] = at.Closed;
     snapshot.red += at.colour == ComputerColour ? 1 : 0;
     snapshot.green += at.colour == HumanColour ? 1 : 0;
     snapshot.closedCount += at.Closed ? 1 : 0;
   }
-  snapshot.drawings = game.drawings().size();
+  snapshot.drawings = game.Drawings().size();
   return snapshot;
 }
 
 std::optional<QString> BrokenRule(const ui::frmJeuxDePoints& window, const SheetSnapshot& before,
                                   const SheetSnapshot& after, EventReach reach) {
   const Game& game = window.game();
-  if (game.state().GameOver) return Broken(QStringLiteral("GameOver left set"));
-  if (game.state().ComputerHasPlayed) return Broken(QStringLiteral("ComputerHasPlayed left set"));
+  if (game.State().GameOver) return Broken(QStringLiteral("GameOver left set"));
+  if (game.State().ComputerHasPlayed) return Broken(QStringLiteral("ComputerHasPlayed left set"));
   if (auto broken = BrokenOnSheet(window)) return broken;
-  if (auto broken = BrokenByEvent(before, after, game.sheet(), reach)) return broken;
+  if (auto broken = BrokenByEvent(before, after, game.CurrentSheet(), reach)) return broken;
   return BrokenOnPanel(window);
 }
 

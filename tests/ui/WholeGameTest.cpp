@@ -40,16 +40,16 @@ class WholeGameTest : public QObject {
  private slots:
   void twoPlayersPlayToTheFrameAndTheClosedZone() {
     WindowHarness harness;
-    harness.game().setTwoPlayers(true);
+    harness.game().SetTwoPlayers(true);
     // Green along row 5, red along row 8; green's fifth point wins.
     for (int column = 5; column <= 8; ++column) {
       harness.ClickAt(IndexOf(5, column));
       harness.ClickAt(IndexOf(8, column));
     }
-    QVERIFY(harness.game().drawings().empty());
+    QVERIFY(harness.game().Drawings().empty());
     harness.ClickAt(IndexOf(5, 9));
 
-    QCOMPARE(harness.game().drawings().size(), std::size_t{2});
+    QCOMPARE(harness.game().Drawings().size(), std::size_t{2});
     QCOMPARE(harness.PixelAt(OnHorizontalLine(5, 6)), kBlack);
     QVERIFY(harness.Find(kDarkGreen, AroundLeftEdge(6, 5)).x() >= 0);
     QVERIFY(harness.Find(kDarkGreen, AroundRightEdge(6, 9)).x() >= 0);
@@ -62,7 +62,7 @@ class WholeGameTest : public QObject {
 
     // The game's rectangle is closed: no reaction to the mouse, only the hover message.
     const int inside = IndexOf(6, 7);
-    QVERIFY(harness.game().sheet().Closed(inside));
+    QVERIFY(harness.game().CurrentSheet().Closed(inside));
     harness.MoveTo(WindowHarness::Crossing(IndexOf(3, 3)));
     harness.MoveTo(WindowHarness::Crossing(inside));
     QCOMPARE(harness.client().statusBar().message().text(), kHoverMessage);
@@ -70,7 +70,7 @@ class WholeGameTest : public QObject {
     harness.ClickAt(inside);
     QTest::qWait(30);
     QCOMPARE(answerer.count, 0);
-    QVERIFY(!harness.game().sheet().HasPoint(inside));
+    QVERIFY(!harness.game().CurrentSheet().HasPoint(inside));
 
     // Red, the side to move, plays on in the space left.
     const int next = IndexOf(12, 12);
@@ -80,7 +80,7 @@ class WholeGameTest : public QObject {
 
   void theHumansFiveEndsTheGameAndTheComputerOpensTheNext() {
     WindowHarness harness;
-    SetUp(harness.game().editSheet(), harness.game().editState(),
+    SetUp(harness.game().EditSheet(), harness.game().EditState(),
           Picture{14,
                   14,
                   {"O O O . .",  //
@@ -90,24 +90,24 @@ class WholeGameTest : public QObject {
     QCOMPARE(harness.PixelAt(OnHorizontalLine(15, 15)), kBlack);
     QVERIFY(harness.Find(kDarkGreen, AroundLeftEdge(15, 14)).x() >= 0);
     QVERIFY(harness.Find(kDarkGreen, AroundRightEdge(15, 18)).x() >= 0);
-    QVERIFY(harness.game().sheet().Closed(IndexOf(14, 18)));
+    QVERIFY(harness.game().CurrentSheet().Closed(IndexOf(14, 18)));
 
     // The computer opens the next game 5 rows and 5 columns into the first free 12 x 12 area.
     const int opening = IndexOf(7, 7);
-    QCOMPARE(harness.game().state().ComputerMoves[1], opening);
+    QCOMPARE(harness.game().State().ComputerMoves[1], opening);
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(opening)), kPureRed);
     QCOMPARE(harness.game().TurnColour(), HumanColour);
   }
 
   void withNoRoomInTheFirstRowTheWindowTakesItsLargestSize() {
     WindowHarness harness;
-    SetUp(harness.game().editSheet(), harness.game().editState(),
+    SetUp(harness.game().EditSheet(), harness.game().EditState(),
           Picture{2, 2, {std::string(28, '#')}});
     harness.game().OpenNewGame();
     QTRY_COMPARE(harness.client().size(), QSize(800, 533));
     QVERIFY(!(harness.window().windowState() & Qt::WindowMaximized));
     const int opening = IndexOf(3 + 5, 2 + 5);
-    QCOMPARE(harness.game().state().ComputerMoves[1], opening);
+    QCOMPARE(harness.game().State().ComputerMoves[1], opening);
     QCOMPARE(harness.PixelAt(WindowHarness::Crossing(opening)), kPureRed);
   }
 
@@ -118,7 +118,7 @@ class WholeGameTest : public QObject {
     harness.ResizeClient(QSize(800, 533));
     std::vector<std::string> closed(20, std::string(28, '#'));
     closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
-    SetUp(harness.game().editSheet(), harness.game().editState(), Picture{2, 2, closed});
+    SetUp(harness.game().EditSheet(), harness.game().EditState(), Picture{2, 2, closed});
 
     MessageBoxAnswerer answerer;
     QColor winningPointOnScreen;
@@ -140,7 +140,7 @@ class WholeGameTest : public QObject {
     QCOMPARE(winningPointOnScreen, kPureGreen);
 
     QCOMPARE(harness.client().size(), QSize(800, 533));
-    QVERIFY(harness.game().drawings().empty());
+    QVERIFY(harness.game().Drawings().empty());
     const QRect wholeSheet(45, 45, 800 - 45 - 93, 533 - 45 - 28);
     for (const QColor& gone : {kPureGreen, kDarkGreen}) {
       QCOMPARE(harness.Find(gone, wholeSheet), QPoint(-1, -1));

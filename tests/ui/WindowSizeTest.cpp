@@ -15,10 +15,10 @@ class WindowSizeTest : public QObject {
   void opensAtTheDesignSize() {
     WindowHarness harness;
     QCOMPARE(harness.client().size(), QSize(592, 390));  // 8880 x 5850 twips
-    QCOMPARE(harness.game().outerWidth(), 9000);
-    QCOMPARE(harness.game().outerHeight(), 6555);
-    QCOMPARE(harness.game().sheet().RowMax(), 15);
-    QCOMPARE(harness.game().sheet().ColMax(), 20);
+    QCOMPARE(harness.game().OuterWidth(), 9000);
+    QCOMPARE(harness.game().OuterHeight(), 6555);
+    QCOMPARE(harness.game().CurrentSheet().RowMax(), 15);
+    QCOMPARE(harness.game().CurrentSheet().ColMax(), 20);
   }
 
   void showsRowsAndColumnsByBand_data() {
@@ -47,29 +47,29 @@ class WindowSizeTest : public QObject {
     harness.ResizeClient(QSize(598, 413));
     harness.ResizeClient(client);
     QCOMPARE(harness.client().size(), client);
-    QCOMPARE(harness.game().outerWidth(), outerWidth);
-    QCOMPARE(harness.game().outerHeight(), outerHeight);
-    QCOMPARE(harness.game().sheet().RowMax(), rowMax);
-    QCOMPARE(harness.game().sheet().ColMax(), colMax);
+    QCOMPARE(harness.game().OuterWidth(), outerWidth);
+    QCOMPARE(harness.game().OuterHeight(), outerHeight);
+    QCOMPARE(harness.game().CurrentSheet().RowMax(), rowMax);
+    QCOMPARE(harness.game().CurrentSheet().ColMax(), colMax);
     // What is shown can be played.
-    QVERIFY(harness.game().sheet().Playable(IndexOf(rowMax, colMax)));
-    QVERIFY(!harness.game().sheet().Playable(IndexOf(rowMax, colMax + 1)));
+    QVERIFY(harness.game().CurrentSheet().Playable(IndexOf(rowMax, colMax)));
+    QVERIFY(!harness.game().CurrentSheet().Playable(IndexOf(rowMax, colMax + 1)));
   }
 
   void neverGrowsBeyondTheLargestSize() {
     WindowHarness harness;
     harness.ResizeClient(QSize(1000, 700));
     QTRY_COMPARE(harness.client().size(), QSize(800, 533));
-    QCOMPARE(harness.game().outerWidth(), 12120);
-    QCOMPARE(harness.game().outerHeight(), 8700);
+    QCOMPARE(harness.game().OuterWidth(), 12120);
+    QCOMPARE(harness.game().OuterHeight(), 8700);
   }
 
   void neverShrinksBelowTheSmallestSize() {
     WindowHarness harness;
     harness.ResizeClient(QSize(300, 200));
     QCOMPARE(harness.client().size(), QSize(574, 389));
-    QCOMPARE(harness.game().outerWidth(), 8730);
-    QCOMPARE(harness.game().outerHeight(), 6540);
+    QCOMPARE(harness.game().OuterWidth(), 8730);
+    QCOMPARE(harness.game().OuterHeight(), 6540);
   }
 
   void aMaximisedWindowBecomesTheLargestNormalWindow() {
@@ -77,10 +77,10 @@ class WindowSizeTest : public QObject {
     harness.window().showMaximized();
     QTRY_COMPARE(harness.client().size(), QSize(800, 533));
     QTRY_VERIFY(!(harness.window().windowState() & Qt::WindowMaximized));
-    QCOMPARE(harness.game().outerWidth(), 12120);
-    QCOMPARE(harness.game().outerHeight(), 8700);
-    QCOMPARE(harness.game().sheet().RowMax(), 21);
-    QCOMPARE(harness.game().sheet().ColMax(), 29);
+    QCOMPARE(harness.game().OuterWidth(), 12120);
+    QCOMPARE(harness.game().OuterHeight(), 8700);
+    QCOMPARE(harness.game().CurrentSheet().RowMax(), 21);
+    QCOMPARE(harness.game().CurrentSheet().ColMax(), 29);
   }
 
   void widerSheetIsPaintedAndPlayable() {
