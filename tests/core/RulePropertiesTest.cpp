@@ -148,8 +148,8 @@ TEST(ExtendOwnLineProperties, APointMakesTheComputerFourInAWindowFromAnEarlierPo
     // Anchors run from the human's count less one: the computer's newest point may not be one.
     bool fromAnAnchor = false;
     for (int slot = 1; slot < turn.HumanMoveNumber; ++slot) {
-      fromAnAnchor |= LineThrough(before, f.state.ComputerMoves[slot], f.Placed(), ComputerColour,
-                                  3) != 0;
+      fromAnAnchor |=
+          LineThrough(before, f.state.ComputerMoves[slot], f.Placed(), ComputerColour, 3) != 0;
     }
     ASSERT_TRUE(fromAnAnchor) << Where(f, before);
   }
@@ -200,8 +200,7 @@ TEST(ComputerTurnProperties, TakesAFiveOrElseBlocksTheHumansFive) {
           << Where(f, before);
     } else if (!computerColourFive && humanFive) {
       ++blocks;
-      ASSERT_NE(LineThrough(before, f.Placed(), f.Placed(), HumanColour, 4), 0)
-          << Where(f, before);
+      ASSERT_NE(LineThrough(before, f.Placed(), f.Placed(), HumanColour, 4), 0) << Where(f, before);
     }
   }
   EXPECT_GT(wins, 100);

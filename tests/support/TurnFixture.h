@@ -28,7 +28,17 @@ class TurnFixture : public PointPlacer {
     return largest;
   }
 
-  void SetUp(const Picture& picture) { testing::SetUp(sheet, state, picture); }
+  // As Game::LayPoint: the running game's points enter the moves and the box.
+  int LayPoint(int index, int colour, bool closed = false) {
+    if (colour != kNoPoint) sheet.PutPoint(index, colour);
+    if (closed) {
+      sheet.CloseRectangle(RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index));
+      return 0;
+    }
+    state.Box.ExtendGameBox(index);
+    return (colour == HumanColour ? state.HumanMoves : state.ComputerMoves).Record(index);
+  }
+  void SetUp(const Picture& picture) { Lay(*this, picture); }
 
   Turn MakeTurn(int level, int humanMoveNumber = -1) {
     if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
