@@ -14,6 +14,10 @@
 
 namespace quintara {
 
+namespace testing {
+struct GameSteps;
+}
+
 // The whole game behind the main window: the sheet, the running game, the turn cycle and the
 // computer's turn. It is driven by the window's events and answers through a GameView.
 inline constexpr int kKeyEnter = 13;
@@ -78,6 +82,8 @@ class Game : private PointPlacer {
   int LayPoint(int index, int colour, bool closed = false);
 
  private:
+  friend struct testing::GameSteps;  // the window tests' one way to these steps
+
   // The steps of the turn cycle, run by the events above.
   void PlaceComputerPoint(int index) override;
   void PlacePlayerPoint(int index);

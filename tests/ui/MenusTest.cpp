@@ -189,7 +189,7 @@ class MenusTest : public QObject {
     WindowHarness harness;
     harness.ScriptBoxes();
     ui::SheetWidget& sheet = harness.client().sheet();
-    Draw(harness.game().EditSheet(), Picture{3, 16, {"# x"}});
+    Lay(harness.game(), Picture{3, 16, {"# x"}});
     QTest::keyClick(&sheet, Qt::Key_Right);
     QTest::keyClick(&sheet, Qt::Key_Right);
     QTest::keyClick(&sheet, Qt::Key_Enter);

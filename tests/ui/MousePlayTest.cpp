@@ -4,6 +4,7 @@
 
 #include "WindowHarness.h"
 #include "game/Game.h"
+#include "support/GameSteps.h"
 #include "ui/Bars.h"
 #include "ui/RightPanel.h"
 #include "ui/SheetWidget.h"
@@ -172,7 +173,7 @@ class MousePlayTest : public QObject {
     QCOMPARE(harness.game().State().ComputerMoveCount, 2);
     QVERIFY(harness.client().sheet().growing());
 
-    harness.game().NewSheet();
+    GameSteps::NewSheet(harness.game());
     QVERIFY(!harness.client().sheet().growing());
     QCOMPARE(harness.sounds.count("stop"), 1);
     QCOMPARE(harness.Find(kPureRed, QRect(45, 45, 450, 310)), QPoint(-1, -1));

@@ -9,6 +9,7 @@
 #include "game/Game.h"
 #include "game/ScoreFile.h"
 #include "support/AsciiBoard.h"
+#include "support/GameSteps.h"
 #include "ui/FileScoreStore.h"
 #include "ui/RightPanel.h"
 #include "ui/frmStatistique.h"
@@ -21,9 +22,7 @@ namespace {
 // Records games as their end does, without playing them out.
 void Win(Game& game, bool red, int count) {
   for (int k = 0; k < count; ++k) {
-    game.EditState().WinColourNumber = red ? kColourNumberBrightRed : kColourNumberDarkGreen;
-    game.RecordGameResult();
-    game.ResetGameState();
+    GameSteps::RecordGame(game, red);
   }
 }
 
@@ -89,8 +88,7 @@ class ScoringWindowTest : public QObject {
     WindowHarness harness;
     harness.ScriptBoxes();
     Win(harness.game(), false, 14);
-    SetUp(harness.game().EditSheet(), harness.game().EditState(),
-          Picture{15, 15, {"X X X X .", "O O O . ."}});
+    Lay(harness.game(), Picture{15, 15, {"X X X X .", "O O O . ."}});
     int statisticsShown = 0;
     WhenModal<ui::frmStatistique>([&](ui::frmStatistique* window) {
       ++statisticsShown;
@@ -112,8 +110,7 @@ class ScoringWindowTest : public QObject {
     WindowHarness harness;
     harness.ScriptBoxes();
     Win(harness.game(), true, 14);
-    SetUp(harness.game().EditSheet(), harness.game().EditState(),
-          Picture{10, 4, {"X O O O O . . X"}});
+    Lay(harness.game(), Picture{10, 4, {"X O O O O . . X"}});
     WhenModal<ui::frmStatistique>([](ui::frmStatistique* window) { window->accept(); });
     harness.answers = {false};
     harness.ClickAt(IndexOf(10, 10));

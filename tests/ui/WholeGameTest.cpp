@@ -4,6 +4,7 @@
 #include "WindowHarness.h"
 #include "game/Game.h"
 #include "support/AsciiBoard.h"
+#include "support/GameSteps.h"
 #include "ui/Bars.h"
 
 using namespace quintara;
@@ -80,11 +81,10 @@ class WholeGameTest : public QObject {
 
   void theHumansFiveEndsTheGameAndTheComputerOpensTheNext() {
     WindowHarness harness;
-    SetUp(harness.game().EditSheet(), harness.game().EditState(),
-          Picture{14,
-                  14,
-                  {"O O O . .",  //
-                   "X X X X ."}});
+    Lay(harness.game(), Picture{14,
+                                14,
+                                {"O O O . .",  //
+                                 "X X X X ."}});
     harness.ClickAt(IndexOf(15, 18));
 
     QCOMPARE(harness.PixelAt(OnHorizontalLine(15, 15)), kBlack);
@@ -101,9 +101,8 @@ class WholeGameTest : public QObject {
 
   void withNoRoomInTheFirstRowTheWindowTakesItsLargestSize() {
     WindowHarness harness;
-    SetUp(harness.game().EditSheet(), harness.game().EditState(),
-          Picture{2, 2, {std::string(28, '#')}});
-    harness.game().OpenNewGame();
+    Lay(harness.game(), Picture{2, 2, {std::string(28, '#')}});
+    GameSteps::OpenNewGame(harness.game());
     QTRY_COMPARE(harness.client().size(), QSize(800, 533));
     QVERIFY(!(harness.window().windowState() & Qt::WindowMaximized));
     const int opening = IndexOf(3 + 5, 2 + 5);
@@ -118,7 +117,7 @@ class WholeGameTest : public QObject {
     harness.ResizeClient(QSize(800, 533));
     std::vector<std::string> closed(20, std::string(28, '#'));
     closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
-    SetUp(harness.game().EditSheet(), harness.game().EditState(), Picture{2, 2, closed});
+    Lay(harness.game(), Picture{2, 2, closed});
 
     MessageBoxAnswerer answerer;
     QColor winningPointOnScreen;
