@@ -29,10 +29,10 @@ inline constexpr int kPointOffset =
     80;  // a point's bounding square starts this far left of and above its crossing
 
 // Line directions as index steps, in the order most procedures read them.
-inline constexpr int kVertical = 35;
+inline constexpr int kVertical = kColumns;
 inline constexpr int kHorizontal = 1;
-inline constexpr int kDownRight = 36;
-inline constexpr int kDownLeft = 34;
+inline constexpr int kDownRight = kColumns + 1;
+inline constexpr int kDownLeft = kColumns - 1;
 inline constexpr std::array<int, 4> kLineDirections = {kVertical, kHorizontal, kDownRight,
                                                        kDownLeft};
 

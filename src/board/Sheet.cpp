@@ -21,9 +21,9 @@ void Sheet::PutPoint(int index, int colour) {
   ReadLinesThrough(index);
 }
 
-void Sheet::CloseRectangle(int topRow, int leftColumn, int bottomRow, int rightColumn) {
-  for (int row = topRow; row <= bottomRow; ++row) {
-    for (int column = leftColumn; column <= rightColumn; ++column) {
+void Sheet::CloseRectangle(const GridRectangle& rectangle) {
+  for (int row = rectangle.topRow; row <= rectangle.bottomRow; ++row) {
+    for (int column = rectangle.leftColumn; column <= rectangle.rightColumn; ++column) {
       const int index = IndexOf(row, column);
       if (!OnGrid(index)) continue;
       Intersection& cell = records_[static_cast<std::size_t>(index)];
@@ -42,9 +42,9 @@ void Sheet::Clear() {
   RefreshPlayable();
 }
 
-void Sheet::SetShownArea(int outerWidth, int outerHeight) {
-  rowMax_ = RowMaxForHeight(outerHeight);
-  if (const auto colMax = ColMaxForWidth(outerWidth)) colMax_ = *colMax;
+void Sheet::SetShownArea(OuterSize outer) {
+  rowMax_ = RowMaxForHeight(outer.height);
+  if (const auto colMax = ColMaxForWidth(outer.width)) colMax_ = *colMax;
   RefreshPlayable();
 }
 

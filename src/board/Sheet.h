@@ -4,6 +4,7 @@
 
 #include "board/Geometry.h"
 #include "board/LineBits.h"
+#include "board/ShownArea.h"
 
 namespace quintara {
 
@@ -15,6 +16,14 @@ struct Intersection {
   bool HasPoint() const { return colour != kNoPoint; }
 };
 
+// Rows topRow..bottomRow and columns leftColumn..rightColumn.
+struct GridRectangle {
+  int topRow;
+  int leftColumn;
+  int bottomRow;
+  int rightColumn;
+};
+
 // The sheet of squared paper: every intersection's point, `Playable` and `Closed`, and the
 // shown area that the window size allows.
 class Sheet {
@@ -22,8 +31,7 @@ class Sheet {
   Sheet();
 
   // Bounds-safe read: any index outside the point records reads as an empty intersection
-  // that is neither playable nor closed. Inline: the computer's rules read thousands of cells
-  // a turn.
+  // that is neither playable nor closed. Inline: re-reading the packed lines reads every place.
   const Intersection& At(int index) const {
     static constexpr Intersection kOutside{};
     if (index < 0 || index > kLastPointRecord) return kOutside;
@@ -48,14 +56,14 @@ class Sheet {
   // Puts a point on an intersection of the grid; indices off the grid are ignored.
   void PutPoint(int index, int colour);
 
-  // Closes every intersection of rows top..bottom and columns left..right.
-  void CloseRectangle(int topRow, int leftColumn, int bottomRow, int rightColumn);
+  // Closes every intersection of the rectangle, edges included.
+  void CloseRectangle(const GridRectangle& rectangle);
 
   // Every point removed, nothing closed; the shown area stays as it is.
   void Clear();
 
   // Recomputes the shown area for the window's outer size (twips, already capped).
-  void SetShownArea(int outerWidth, int outerHeight);
+  void SetShownArea(OuterSize outer);
   int RowMax() const { return rowMax_; }
   int ColMax() const { return colMax_; }
 

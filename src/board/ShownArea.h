@@ -11,6 +11,12 @@ inline constexpr int kLargestOuterHeight = 8700;
 inline constexpr int kDesignOuterWidth = 9000;
 inline constexpr int kDesignOuterHeight = 6555;
 
+// The window's outer size (twips).
+struct OuterSize {
+  int width;
+  int height;
+};
+
 // The last shown row for an outer window height.
 int RowMaxForHeight(int outerHeight);
 

@@ -15,8 +15,9 @@ constexpr int kLineSetting = 2;  // the sheet's line width for winning lines and
 constexpr int kLineInset = 120;  // a winning line runs 120 twips inside the hit areas' corners
 constexpr int kFrameBefore = 30;
 constexpr int kFrameAfter = 280;
-constexpr int kOpeningOffset = 180;    // 5 rows down and 5 columns right of a free area's corner
-constexpr int kNewSheetOpening = 652;  // row 7, column 7
+// The computer opens a game 5 rows down and 5 columns right of a free area's corner.
+constexpr int kOpeningOffset = IndexOf(5, 5) - IndexOf(0, 0);
+constexpr int kNewSheetOpening = IndexOf(7, 7);
 
 }  // namespace
 
@@ -30,7 +31,7 @@ Game::Game(GameView& view, DieSource& die)
       statusText_(TurnTextPlayer1_),
       outerWidth_(kDesignOuterWidth),
       outerHeight_(kDesignOuterHeight) {
-  sheet_.SetShownArea(outerWidth_, outerHeight_);
+  sheet_.SetShownArea({.width = outerWidth_, .height = outerHeight_});
 }
 
 void Game::lblIntersection_Click(int index) {
@@ -70,7 +71,7 @@ void Game::Form_Resize(int outerWidth, int outerHeight) {
   }
   outerWidth_ = outerWidth;
   outerHeight_ = outerHeight;
-  sheet_.SetShownArea(outerWidth, outerHeight);
+  sheet_.SetShownArea({.width = outerWidth, .height = outerHeight});
 }
 
 void Game::NewSheet() {
@@ -107,8 +108,7 @@ void Game::PlaceComputerPoint(int index) {
   state_.ComputerNotYetPlayed = false;
   state_.ComputerMoves.Record(index);
   ++state_.ComputerMoveCount;
-  state_.LastPlacedIndex = index;
-  ExtendGameBox(state_.LastPlacedIndex);
+  ExtendGameBox(index);
   CheckFiveInRow(index);
 }
 
@@ -150,8 +150,10 @@ void Game::CloseGameZone() {
 
   // Every intersection of the box, edges included.
   const auto line = [](int position) { return (position + kHitAreaOffset) / kGridSpacing; };
-  sheet_.CloseRectangle(RowOf(box.BoxTopIndex), line(box.BoxLeft), line(box.BoxBottom),
-                        line(box.BoxRight));
+  sheet_.CloseRectangle({.topRow = RowOf(box.BoxTopIndex),
+                         .leftColumn = line(box.BoxLeft),
+                         .bottomRow = line(box.BoxBottom),
+                         .rightColumn = line(box.BoxRight)});
 
   // The box is reset before the result is recorded: recording may open the next game, whose
   // first point must start the next box.
@@ -200,7 +202,7 @@ void Game::ResetGameState() {
 int Game::LayPoint(int index, int colour, bool closed) {
   if (colour != kNoPoint) sheet_.PutPoint(index, colour);
   if (closed) {
-    sheet_.CloseRectangle(RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index));
+    sheet_.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
     return 0;
   }
   state_.Box.ExtendGameBox(index);

@@ -18,14 +18,15 @@ namespace testing {
 struct GameSteps;
 }
 
-// The whole game behind the main window: the sheet, the running game, the turn cycle and the
-// computer's turn. It is driven by the window's events and answers through a GameView.
+// The keys that move the cross-hair and play where it stands.
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyLeft = 37;
 inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 
+// The whole game behind the main window: the sheet, the running game, the turn cycle and the
+// computer's turn. It is driven by the window's events and answers through a GameView.
 class Game : private PointPlacer {
  public:
   Game(GameView& view, DieSource& die);
@@ -120,7 +121,7 @@ class Game : private PointPlacer {
   std::string TurnTextPlayer1_;
   std::string TurnTextPlayer2_;
   int turnColour_ = HumanColour;
-  int CrossHairIndex_ = 520;  // row 3, column 15
+  int CrossHairIndex_ = IndexOf(3, 15);
   std::string statusText_;
   int outerWidth_;
   int outerHeight_;

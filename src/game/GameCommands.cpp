@@ -9,10 +9,10 @@ void Game::txtPion_KeyDown(int KeyCode) {
   int step = 0;
   switch (KeyCode) {
     case kKeyEnter: lblIntersection_Click(CrossHairIndex_); return;
-    case kKeyLeft: step = -1; break;
-    case kKeyRight: step = 1; break;
-    case kKeyUp: step = -kColumns; break;
-    case kKeyDown: step = kColumns; break;
+    case kKeyLeft: step = -kHorizontal; break;
+    case kKeyRight: step = kHorizontal; break;
+    case kKeyUp: step = -kVertical; break;
+    case kKeyDown: step = kVertical; break;
     default: return;
   }
   // The cross-hair stays on the shown area, finished games' zones included, so it never wraps

@@ -15,7 +15,6 @@ struct GameState {
   bool GameOver = false;
   GameBox Box;
   int WinColourNumber = 0;  // colour number of the side whose point was tested last
-  int LastPlacedIndex = 0;
 };
 
 }  // namespace quintara

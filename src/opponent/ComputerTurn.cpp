@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "board/Geometry.h"
 #include "opponent/DoubleThreatRules.h"
 #include "opponent/ExtendOwnLineRules.h"
 #include "opponent/LineRules.h"
@@ -116,7 +117,8 @@ void NeighbourFallback(Turn& turn) {
   const int last = turn.HumanMoves[turn.HumanMoveNumber];
   if (last == 0) return;
   // Right, left, above, below, above-left, below-right, below-left, above-right.
-  constexpr std::array<int, 8> kNeighbours = {+1, -1, -35, +35, -36, +36, +34, -34};
+  constexpr std::array<int, 8> kNeighbours = {+kHorizontal, -kHorizontal, -kVertical, +kVertical,
+                                              -kDownRight,  +kDownRight,  +kDownLeft, -kDownLeft};
   for (const int offset : kNeighbours) {
     if (PlayableAndEmpty(turn, last + offset)) {
       turn.PlaceComputerPoint(last + offset);
@@ -130,14 +132,14 @@ void BoxFallback(Turn& turn) {
   // holds ends the turn whether or not the point is accepted.
   const GameBox& box = turn.box;
   const Sheet& sheet = turn.sheet;
-  if (PlayableAndEmpty(turn, box.BoxRightIndex + 1)) {
-    turn.PlaceComputerPoint(box.BoxRightIndex + 1);
-  } else if (!sheet.HasPoint(box.BoxLeftIndex - 1)) {
-    turn.PlaceComputerPoint(box.BoxLeftIndex - 1);
-  } else if (!sheet.HasPoint(box.BoxBottomIndex + 35)) {
-    turn.PlaceComputerPoint(box.BoxBottomIndex + 35);
-  } else if (!sheet.HasPoint(box.BoxTopIndex - 35)) {
-    turn.PlaceComputerPoint(box.BoxTopIndex - 35);
+  if (PlayableAndEmpty(turn, box.BoxRightIndex + kHorizontal)) {
+    turn.PlaceComputerPoint(box.BoxRightIndex + kHorizontal);
+  } else if (!sheet.HasPoint(box.BoxLeftIndex - kHorizontal)) {
+    turn.PlaceComputerPoint(box.BoxLeftIndex - kHorizontal);
+  } else if (!sheet.HasPoint(box.BoxBottomIndex + kVertical)) {
+    turn.PlaceComputerPoint(box.BoxBottomIndex + kVertical);
+  } else if (!sheet.HasPoint(box.BoxTopIndex - kVertical)) {
+    turn.PlaceComputerPoint(box.BoxTopIndex - kVertical);
   }
 }
 

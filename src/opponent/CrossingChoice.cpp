@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdlib>
-#include <string_view>
 
 #include "board/Geometry.h"
 #include "opponent/Pattern.h"
@@ -15,7 +14,6 @@ namespace {
 enum class Cell { kX, kO, kNoO, kNoX, kNoPoint, kNotTested };
 
 struct Group {
-  std::string_view name;
   std::array<Cell, 3> cells;  // E+h, E+2h, E+3h
   int level;                  // the group is tried from this level on
   int cellsPlayable;          // before placing at E, this many cells from E+h on must be playable
@@ -30,15 +28,15 @@ constexpr Cell NotTested = Cell::kNotTested;
 
 // In priority order; the first (group, end, half-direction) that matches decides, placed or not.
 constexpr std::array<Group, 8> kGroups = {{
-    //       E+h       E+2h       E+3h       level  playable before placing at E
-    {"G1", {X, X, NoO}, 3, 3},
-    {"G2", {O, O, NoX}, 4, 0},
-    {"G3", {X, NoO, NotTested}, 4, 0},
-    {"G4", {O, NoX, NotTested}, 4, 0},
-    {"G5", {X, NotTested, NotTested}, 4, 0},
-    {"G6", {O, NotTested, NotTested}, 4, 0},
-    {"G7", {NoPoint, X, NotTested}, 4, 2},
-    {"G8", {NoPoint, O, NotTested}, 4, 2},
+    // {E+h, E+2h, E+3h}, level, cells playable before placing at E
+    /* G1 */ {{X, X, NoO}, 3, 3},
+    /* G2 */ {{O, O, NoX}, 4, 0},
+    /* G3 */ {{X, NoO, NotTested}, 4, 0},
+    /* G4 */ {{O, NoX, NotTested}, 4, 0},
+    /* G5 */ {{X, NotTested, NotTested}, 4, 0},
+    /* G6 */ {{O, NotTested, NotTested}, 4, 0},
+    /* G7 */ {{NoPoint, X, NotTested}, 4, 2},
+    /* G8 */ {{NoPoint, O, NotTested}, 4, 2},
 }};
 
 // Towards lower indices first, then higher; each time diagonal down-left, vertical, diagonal
@@ -74,17 +72,11 @@ bool FirstCellsPlayable(const LineReader& across, int count) {
 
 }  // namespace
 
-void CrossingChoice(Turn& turn, int FirstEnd, int SecondEnd, bool SkipDownLeft, bool SkipVertical,
-                    bool SkipDownRight, bool SkipHorizontal) {
+void CrossingChoice(Turn& turn, int FirstEnd, int SecondEnd, std::optional<int> skippedDirection) {
   if (turn.level != 3 && turn.level != 4) return;
 
   const auto skipped = [&](int halfDirection) {
-    switch (std::abs(halfDirection)) {
-      case kDownLeft: return SkipDownLeft;
-      case kVertical: return SkipVertical;
-      case kDownRight: return SkipDownRight;
-      default: return SkipHorizontal;
-    }
+    return skippedDirection && std::abs(halfDirection) == *skippedDirection;
   };
 
   for (const Group& group : kGroups) {

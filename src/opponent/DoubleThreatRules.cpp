@@ -30,7 +30,7 @@ constexpr std::array<Trigger, 2> kMode3Triggers = {{
     {CompilePattern("-.[O]OO?"), +3, -1, -2},
 }};
 
-// Read with the computer as own side: X is always the human's colour 65280.
+// Read with the computer as own side: X is always the human's point.
 constexpr std::array<Trigger, 1> kMode21Triggers = {{
     {CompilePattern(".[X]X.."), {}, -1, +2},
 }};
@@ -62,13 +62,15 @@ constexpr std::array<Family, 9> kThreeFamilies = {{
 
 // clang-format off
 constexpr std::array<CandidateRule, 36> kThreeRules = {{
-    {'A', 34}, {'B', 34}, {'A', 35}, {'B', 35}, {'A', 36}, {'B', 36}, {'A', 1}, {'B', 1},
-    {'C', 34}, {'D', 34}, {'C', 35}, {'D', 35}, {'C', 36}, {'D', 36}, {'C', 1}, {'D', 1},
-    {'E', 34}, {'E', 35}, {'E', 36}, {'E', 1},
-    {'F', 34}, {'F', 35}, {'F', 36}, {'F', 1},
-    {'G', 35}, {'G', 34}, {'G', 36}, {'G', 1},
-    {'H', 34}, {'H', 35}, {'H', 36}, {'H', 1},
-    {'I', 34}, {'I', 35}, {'I', 36}, {'I', 1},
+    {'A', kDownLeft}, {'B', kDownLeft}, {'A', kVertical}, {'B', kVertical},
+    {'A', kDownRight}, {'B', kDownRight}, {'A', kHorizontal}, {'B', kHorizontal},
+    {'C', kDownLeft}, {'D', kDownLeft}, {'C', kVertical}, {'D', kVertical},
+    {'C', kDownRight}, {'D', kDownRight}, {'C', kHorizontal}, {'D', kHorizontal},
+    {'E', kDownLeft}, {'E', kVertical}, {'E', kDownRight}, {'E', kHorizontal},
+    {'F', kDownLeft}, {'F', kVertical}, {'F', kDownRight}, {'F', kHorizontal},
+    {'G', kVertical}, {'G', kDownLeft}, {'G', kDownRight}, {'G', kHorizontal},
+    {'H', kDownLeft}, {'H', kVertical}, {'H', kDownRight}, {'H', kHorizontal},
+    {'I', kDownLeft}, {'I', kVertical}, {'I', kDownRight}, {'I', kHorizontal},
 }};
 // clang-format on
 
@@ -84,11 +86,11 @@ constexpr std::array<Family, 5> kTwoFamilies = {{
 
 // clang-format off
 constexpr std::array<CandidateRule, 20> kTwoRules = {{
-    {'J', 34}, {'J', 35}, {'J', 36}, {'J', 1},
-    {'K', 34}, {'K', 35}, {'K', 36}, {'K', 1},
-    {'L', 34}, {'L', 35}, {'L', 36}, {'L', 1},
-    {'M', 34}, {'M', 35}, {'M', 36}, {'M', 1},
-    {'N', 35}, {'N', 34}, {'N', 36}, {'N', 1},
+    {'J', kDownLeft}, {'J', kVertical}, {'J', kDownRight}, {'J', kHorizontal},
+    {'K', kDownLeft}, {'K', kVertical}, {'K', kDownRight}, {'K', kHorizontal},
+    {'L', kDownLeft}, {'L', kVertical}, {'L', kDownRight}, {'L', kHorizontal},
+    {'M', kDownLeft}, {'M', kVertical}, {'M', kDownRight}, {'M', kHorizontal},
+    {'N', kVertical}, {'N', kDownLeft}, {'N', kDownRight}, {'N', kHorizontal},
 }};
 // clang-format on
 
@@ -127,37 +129,42 @@ consteval std::array<IndexedRule, N> Indexed(char firstFamily,
 constexpr auto kThreeRulesIndexed = Indexed('A', kThreeRules);
 constexpr auto kTwoRulesIndexed = Indexed('J', kTwoRules);
 
-// The candidate's four lines, in the order of kLineDirections.
+// The candidate's four lines, read for the trigger's side, in the order of kLineDirections.
 struct CandidateLines {
   std::array<LineReader, 4> lines;
-  int triggerDirection;  // never read: the rules of that line are passed over
+  int triggerDirection;  // the trigger's own line: its rules are passed over
 
-  CandidateLines(const Sheet& sheet, int candidate, int triggerStep, int ownColour)
-      : lines{LineReader(sheet, candidate, kLineDirections[0], ownColour),
-              LineReader(sheet, candidate, kLineDirections[1], ownColour),
-              LineReader(sheet, candidate, kLineDirections[2], ownColour),
-              LineReader(sheet, candidate, kLineDirections[3], ownColour)},
-        triggerDirection(DirectionIndex(triggerStep)) {}
+  CandidateLines(const LineReader& trigger, int k)
+      : lines{trigger.Across(k, kLineDirections[0]), trigger.Across(k, kLineDirections[1]),
+              trigger.Across(k, kLineDirections[2]), trigger.Across(k, kLineDirections[3])},
+        triggerDirection(DirectionIndex(trigger.Step())) {}
 };
 
 // Goes through one list for a candidate: the first rule whose pattern holds decides alone.
 template <std::size_t F, std::size_t N>
 void TryList(Turn& turn, int candidate, const CandidateLines& candidateLines,
              const std::array<Family, F>& families, const std::array<IndexedRule, N>& rules) {
-  for (const IndexedRule& rule : rules) {
-    if (rule.direction == candidateLines.triggerDirection) continue;
-    const LineReader& line = candidateLines.lines[static_cast<std::size_t>(rule.direction)];
-    const Family& family = families[rule.family];
-    if (!line.Holds(family.pattern, TargetTest::kNotTested)) continue;
-    if (!family.playabilityTest || line.TestedPlacesPlayable(family.pattern)) {
-      turn.PlaceComputerPoint(candidate);
-    }
-    return;
-  }
+  const auto lineOf = [&](const IndexedRule& rule) -> const LineReader& {
+    return candidateLines.lines[static_cast<std::size_t>(rule.direction)];
+  };
+  RunChain(
+      rules,
+      [&](const IndexedRule& rule) {
+        return rule.direction != candidateLines.triggerDirection &&
+               lineOf(rule).Holds(families[rule.family].pattern, TargetTest::kNotTested);
+      },
+      [&](const IndexedRule& rule) {
+        const Family& family = families[rule.family];
+        if (!family.playabilityTest || lineOf(rule).TestedPlacesPlayable(family.pattern)) {
+          turn.PlaceComputerPoint(candidate);
+        }
+      });
 }
 
-void CandidateCheck(Turn& turn, int candidate, int triggerStep, int ownColour, bool twoRules) {
-  const CandidateLines lines(turn.sheet, candidate, triggerStep, ownColour);
+// The candidate k steps from the anchor along the trigger's line.
+void CandidateCheck(Turn& turn, const LineReader& trigger, int k, bool twoRules) {
+  const CandidateLines lines(trigger, k);
+  const int candidate = trigger.At(k);
   TryList(turn, candidate, lines, kThreeFamilies, kThreeRulesIndexed);
   if (twoRules && turn.level == 4 && !turn.ComputerHasPlayed()) {
     TryList(turn, candidate, lines, kTwoFamilies, kTwoRulesIndexed);
@@ -166,34 +173,37 @@ void CandidateCheck(Turn& turn, int candidate, int triggerStep, int ownColour, b
 
 // The first trigger whose pattern holds is the only one used in this direction.
 template <std::size_t N>
-void TriggerStep(Turn& turn, int Anchor, int step, int ownColour,
-                 const std::array<Trigger, N>& triggers, bool twoRules) {
-  const LineReader line(turn.sheet, Anchor, step, ownColour);
-  for (const Trigger& trigger : triggers) {
-    if (!line.Holds(trigger.pattern)) continue;
-    if (trigger.closedEnd) {
-      const int end = *trigger.closedEnd;
-      if (!line.Other(end) && !line.NotPlayable(end)) return;
-    }
-    CandidateCheck(turn, line.At(trigger.C1), step, ownColour, twoRules);
-    if (trigger.C2 && !turn.ComputerHasPlayed()) {
-      CandidateCheck(turn, line.At(*trigger.C2), step, ownColour, twoRules);
-    }
-    return;
-  }
+void TriggerStep(Turn& turn, const LineReader& line, const std::array<Trigger, N>& triggers,
+                 bool twoRules) {
+  RunChain(
+      triggers, [&](const Trigger& trigger) { return line.Holds(trigger.pattern); },
+      [&](const Trigger& trigger) {
+        if (trigger.closedEnd) {
+          const int end = *trigger.closedEnd;
+          if (!line.Other(end) && !line.NotPlayable(end)) return;
+        }
+        CandidateCheck(turn, line, trigger.C1, twoRules);
+        if (trigger.C2 && !turn.ComputerHasPlayed()) {
+          CandidateCheck(turn, line, *trigger.C2, twoRules);
+        }
+      });
 }
 
 }  // namespace
 
+// The game's own argument order; the cascade passes each from its table by name.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 void DoubleThreatRules(Turn& turn, int Anchor, int Mode, int Colour) {
   if (Mode != 2 && Mode != 3 && Mode != 21) return;
   if (Mode == 3 && turn.level == 1) return;
+  // Mode 21 always works for the computer against the human, whatever side it was given.
+  const int ownColour = Mode == 21 ? ComputerColour : Colour;
   for (const int step : kLineDirections) {
+    const LineReader line(turn.sheet, Anchor, step, ownColour);
     switch (Mode) {
-      case 2: TriggerStep(turn, Anchor, step, Colour, kMode2Triggers, false); break;
-      case 3: TriggerStep(turn, Anchor, step, Colour, kMode3Triggers, false); break;
-      // Mode 21 always works for the computer against the human, whatever side it was given.
-      case 21: TriggerStep(turn, Anchor, step, ComputerColour, kMode21Triggers, true); break;
+      case 2: TriggerStep(turn, line, kMode2Triggers, false); break;
+      case 3: TriggerStep(turn, line, kMode3Triggers, false); break;
+      case 21: TriggerStep(turn, line, kMode21Triggers, true); break;
     }
     if (turn.ComputerHasPlayed()) return;
   }

@@ -1,6 +1,7 @@
 #include "opponent/ExtendOwnLineRules.h"
 
 #include <array>
+#include <span>
 
 #include "opponent/Pattern.h"
 
@@ -66,7 +67,6 @@ constexpr Pattern kShape7 = CompilePattern("XOO[O]*.");
 constexpr Pattern kShape8 = CompilePattern("*OO[O]X");
 
 struct ExtendRule {
-  int rule = 0;  // its number among the eight shapes
   int step = 0;
   Pattern trigger;
   bool level4Only = false;  // part of the trigger: at other levels the rule is skipped
@@ -80,51 +80,52 @@ constexpr bool kLevel4 = true;
 // clang-format off
 constexpr std::array<ExtendRule, 32> kExtendRules = {{
     // Horizontal
-    {1, kHorizontal, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {2, kHorizontal, kShape2, kAllLevels, kNone, kNone},
-    {3, kHorizontal, kShape3, kAllLevels, kNone, kNone},
-    {4, kHorizontal, kShape4, kAllLevels, kNone, kNone},
-    {5, kHorizontal, kShape5, kAllLevels, kNone, kNone},
-    {6, kHorizontal, kShape6, kAllLevels, All(Playable(+4)), kNone},
-    {7, kHorizontal, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
-    {8, kHorizontal, kShape8, kAllLevels, All(Playable(-4)),
+    {kHorizontal, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {kHorizontal, kShape2, kAllLevels, kNone, kNone},
+    {kHorizontal, kShape3, kAllLevels, kNone, kNone},
+    {kHorizontal, kShape4, kAllLevels, kNone, kNone},
+    {kHorizontal, kShape5, kAllLevels, kNone, kNone},
+    {kHorizontal, kShape6, kAllLevels, All(Playable(+4)), kNone},
+    {kHorizontal, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kHorizontal, kShape8, kAllLevels, All(Playable(-4)),
      All(Playable(-3), Playable(-2), Playable(-1), Playable(0), NotX(-4))},
     // Vertical
-    {1, kVertical, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {2, kVertical, kShape2, kAllLevels, kNone, kNone},
-    {3, kVertical, kShape3, kLevel4, kNone, kNone},
-    {4, kVertical, kShape4, kAllLevels, kNone, kNone},
-    {5, kVertical, kShape5, kAllLevels, kNone, kNone},
-    {6, kVertical, kShape6, kAllLevels, All(Playable(+4)),
+    {kVertical, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {kVertical, kShape2, kAllLevels, kNone, kNone},
+    {kVertical, kShape3, kLevel4, kNone, kNone},
+    {kVertical, kShape4, kAllLevels, kNone, kNone},
+    {kVertical, kShape5, kAllLevels, kNone, kNone},
+    {kVertical, kShape6, kAllLevels, All(Playable(+4)),
      All(Playable(-1), Playable(0), Playable(+1), Playable(+2), Playable(+3), NotX(+4))},
-    {7, kVertical, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
-    {8, kVertical, kShape8, kAllLevels, All(Playable(-4)),
+    {kVertical, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kVertical, kShape8, kAllLevels, All(Playable(-4)),
      All(Playable(-3), Playable(-2), Playable(-1), Playable(0), NotX(-4))},
     // Diagonal down-right
-    {1, kDownRight, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {2, kDownRight, kShape2, kAllLevels, kNone, kNone},
-    {3, kDownRight, kShape3, kLevel4, kNone, kNone},
-    {4, kDownRight, kShape4, kAllLevels, kNone, kNone},
-    {5, kDownRight, kShape5, kAllLevels, kNone, kNone},
-    {6, kDownRight, kShape6, kAllLevels, kNone, All(Playable(+4), NotX(+4))},
-    {7, kDownRight, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
-    {8, kDownRight, kShape8, kAllLevels, kNone, All(Playable(-4), NotX(-4))},
+    {kDownRight, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {kDownRight, kShape2, kAllLevels, kNone, kNone},
+    {kDownRight, kShape3, kLevel4, kNone, kNone},
+    {kDownRight, kShape4, kAllLevels, kNone, kNone},
+    {kDownRight, kShape5, kAllLevels, kNone, kNone},
+    {kDownRight, kShape6, kAllLevels, kNone, All(Playable(+4), NotX(+4))},
+    {kDownRight, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kDownRight, kShape8, kAllLevels, kNone, All(Playable(-4), NotX(-4))},
     // Diagonal down-left
-    {1, kDownLeft, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {2, kDownLeft, kShape2, kAllLevels, kNone, kNone},
-    {3, kDownLeft, kShape3, kLevel4, kNone, kNone},
-    {4, kDownLeft, kShape4, kAllLevels, kNone, kNone},
-    {5, kDownLeft, kShape5, kLevel4, kNone, kNone},
-    {6, kDownLeft, kShape6, kAllLevels, All(NoPoint(+4)), All(Playable(+4), NotX(+4))},
-    {7, kDownLeft, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
-    {8, kDownLeft, kShape8, kAllLevels, All(NoPoint(-4)), All(Playable(-4), NotX(-4))},
+    {kDownLeft, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
+    {kDownLeft, kShape2, kAllLevels, kNone, kNone},
+    {kDownLeft, kShape3, kLevel4, kNone, kNone},
+    {kDownLeft, kShape4, kAllLevels, kNone, kNone},
+    {kDownLeft, kShape5, kLevel4, kNone, kNone},
+    {kDownLeft, kShape6, kAllLevels, All(NoPoint(+4)), All(Playable(+4), NotX(+4))},
+    {kDownLeft, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kDownLeft, kShape8, kAllLevels, All(NoPoint(-4)), All(Playable(-4), NotX(-4))},
 }};
 // clang-format on
 
 // The table holds the rules of one direction together, eight by eight.
+constexpr std::size_t kRulesPerDirection = 8;
 consteval bool GroupedByDirection() {
   for (std::size_t i = 0; i < kExtendRules.size(); ++i) {
-    if (kExtendRules[i].step != kExtendRules[i - i % 8].step) return false;
+    if (kExtendRules[i].step != kExtendRules[i - i % kRulesPerDirection].step) return false;
   }
   return true;
 }
@@ -135,16 +136,19 @@ bool TriggerHolds(const ExtendRule& rule, const LineReader& line, int level) {
   return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
 }
 
-// The chain of the 32 rules for one anchor, each direction's line read once.
+// The chain of the 32 rules for one anchor, each direction's line read once: the first rule
+// whose trigger holds ends the whole chain.
 void RunChainFor(Turn& turn, int anchor) {
-  for (std::size_t first = 0; first < kExtendRules.size(); first += 8) {
-    const LineReader line(turn.sheet, anchor, kExtendRules[first].step, ComputerColour);
-    for (std::size_t i = first; i < first + 8; ++i) {
-      const ExtendRule& rule = kExtendRules[i];
-      if (!TriggerHolds(rule, line, turn.level)) continue;
-      if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
-      return;  // the first rule whose trigger holds ends the chain
-    }
+  const std::span<const ExtendRule> rules(kExtendRules);
+  for (std::size_t first = 0; first < rules.size(); first += kRulesPerDirection) {
+    const LineReader line(turn.sheet, anchor, rules[first].step, ComputerColour);
+    const bool ended = RunChain(
+        rules.subspan(first, kRulesPerDirection),
+        [&](const ExtendRule& rule) { return TriggerHolds(rule, line, turn.level); },
+        [&](const ExtendRule& rule) {
+          if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
+        });
+    if (ended) return;
   }
 }
 

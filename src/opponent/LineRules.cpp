@@ -1,6 +1,7 @@
 #include "opponent/LineRules.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -107,68 +108,69 @@ consteval LineAction CrossingOnly(Ends ends, Ends past) {
 }
 
 struct LineRule {
-  std::string_view name;
   Pattern pattern;
   FurtherTest further;
   LineAction action;
 };
 
-consteval LineRule Rule(std::string_view name, std::string_view pattern, FurtherTest further,
-                        LineAction action) {
+consteval LineRule Rule(std::string_view pattern, FurtherTest further, LineAction action) {
   const Pattern compiled = CompilePattern(pattern);
   // A rule that places at a single target names the pattern's `*`.
   if (action.kind == ActionKind::kPlaceAt && (!compiled.hasTarget || compiled.target != action.t1))
     pattern_detail::BadPattern();
-  return {name, compiled, further, action};
+  return {compiled, further, action};
 }
 
 // clang-format off
 constexpr std::array kLinesOfFour = {
-  //   rule     pattern      further tests       action
-  Rule("L4.1",  ".[O]OOO.",  kNone,              OpenFour(IfPlayable(-1, +1, +2, +3, +4),
-                                                          ByDie(+4, -1))),
-  Rule("L4.2",  ".OOO[O].",  kNone,              OpenFour(IfPlayable(+1, -1, -2, -3, -4),
-                                                          ByDie(-4, +1))),
-  Rule("L4.3",  "X[O]OOO*",  kNone,              PlaceAt(+4, IfPlayable(+1, +2, +3, +4))),
-  Rule("L4.4",  "*[O]OOOX",  kNone,              PlaceAt(-1, IfPlayable(-1, +1, +2, +3))),
-  Rule("L4.5",  "?OOO[O]*",  NotPlayable(-4),    PlaceAt(+1)),
-  Rule("L4.6",  "XOOO[O]*",  kNone,              PlaceAt(+1)),
-  Rule("L4.7",  "*OOO[O]?",  NotPlayable(+1),    PlaceAt(-4)),
-  Rule("L4.8",  "*OOO[O]?",  XOrNotPlayable(+1), PlaceAt(-4)),
-  Rule("L4.9",  "[O]OO*O",   kNone,              PlaceAt(+3)),
-  Rule("L4.10", "O*OO[O]",   kNone,              PlaceAt(-3)),
-  Rule("L4.11", "OOO*[O]",   kNone,              PlaceAt(-1)),
-  Rule("L4.12", "[O]O*OO",   kNone,              PlaceAt(+2)),
+  //          pattern      further tests       action
+  /* L4.1  */ Rule(".[O]OOO.",  kNone,              OpenFour(IfPlayable(-1, +1, +2, +3, +4),
+                                                             ByDie(+4, -1))),
+  /* L4.2  */ Rule(".OOO[O].",  kNone,              OpenFour(IfPlayable(+1, -1, -2, -3, -4),
+                                                             ByDie(-4, +1))),
+  /* L4.3  */ Rule("X[O]OOO*",  kNone,              PlaceAt(+4, IfPlayable(+1, +2, +3, +4))),
+  /* L4.4  */ Rule("*[O]OOOX",  kNone,              PlaceAt(-1, IfPlayable(-1, +1, +2, +3))),
+  /* L4.5  */ Rule("?OOO[O]*",  NotPlayable(-4),    PlaceAt(+1)),
+  /* L4.6  */ Rule("XOOO[O]*",  kNone,              PlaceAt(+1)),
+  /* L4.7  */ Rule("*OOO[O]?",  NotPlayable(+1),    PlaceAt(-4)),
+  /* L4.8  */ Rule("*OOO[O]?",  XOrNotPlayable(+1), PlaceAt(-4)),
+  /* L4.9  */ Rule("[O]OO*O",   kNone,              PlaceAt(+3)),
+  /* L4.10 */ Rule("O*OO[O]",   kNone,              PlaceAt(-3)),
+  /* L4.11 */ Rule("OOO*[O]",   kNone,              PlaceAt(-1)),
+  /* L4.12 */ Rule("[O]O*OO",   kNone,              PlaceAt(+2)),
 };
 
 constexpr std::array kLinesOfThree = {
-  Rule("L3.1",  "..[O]OO..", kNone,              OpenThree(ByDie(+3, -1), PastEnds(+4, -2))),
-  Rule("L3.2",  "..OO[O]..", kNone,              CrossingThenDie(ByDie(-3, +1),
-                                                                 IfPlayable(-3, -2, -1, +1))),
-  Rule("L3.3",  ".*[O]OO.X", kNone,              PlaceAt(-1, IfPlayable(-1, +3, +4))),
-  Rule("L3.4",  "X.[O]OO*.", kNone,              PlaceAt(+3, IfPlayable(-2, -1, +1, +2, +3, +4))),
-  Rule("L3.5",  ".*OO[O].X", kNone,              PlaceAt(-3, IfPlayable(-4, -3, -2, -1, +1, +2))),
-  Rule("L3.6",  "X.OO[O]*.", kNone,              PlaceAt(+1, IfPlayable(-4, -3, -2, -1, +1, +2))),
-  Rule("L3.7",  ".[O]O*O.",  kNone,              PlaceAt(+2, IfPlayable(-1, +1, +2, +3, +4))),
-  Rule("L3.8",  ".O*O[O].",  kNone,              PlaceAt(-2, IfPlayable(-4, -3, -2, -1, +1))),
-  Rule("L3.9",  ".OO*[O].",  kNone,              PlaceAt(-1, IfPlayable(-4, -3, -2, -1, +1))),
-  Rule("L3.10", ".[O]*OO.",  kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3, +4))),
-  Rule("L3.11", "X.[O]OO.X", kNone,              CrossingThenDie(ByDie(+3, -1),
-                                                                 IfPlayable(-1, +3))),
+  /* L3.1  */ Rule("..[O]OO..", kNone,              OpenThree(ByDie(+3, -1), PastEnds(+4, -2))),
+  /* L3.2  */ Rule("..OO[O]..", kNone,              CrossingThenDie(ByDie(-3, +1),
+                                                                    IfPlayable(-3, -2, -1, +1))),
+  /* L3.3  */ Rule(".*[O]OO.X", kNone,              PlaceAt(-1, IfPlayable(-1, +3, +4))),
+  /* L3.4  */ Rule("X.[O]OO*.", kNone,              PlaceAt(+3,
+                                                            IfPlayable(-2, -1, +1, +2, +3, +4))),
+  /* L3.5  */ Rule(".*OO[O].X", kNone,              PlaceAt(-3,
+                                                            IfPlayable(-4, -3, -2, -1, +1, +2))),
+  /* L3.6  */ Rule("X.OO[O]*.", kNone,              PlaceAt(+1,
+                                                            IfPlayable(-4, -3, -2, -1, +1, +2))),
+  /* L3.7  */ Rule(".[O]O*O.",  kNone,              PlaceAt(+2, IfPlayable(-1, +1, +2, +3, +4))),
+  /* L3.8  */ Rule(".O*O[O].",  kNone,              PlaceAt(-2, IfPlayable(-4, -3, -2, -1, +1))),
+  /* L3.9  */ Rule(".OO*[O].",  kNone,              PlaceAt(-1, IfPlayable(-4, -3, -2, -1, +1))),
+  /* L3.10 */ Rule(".[O]*OO.",  kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3, +4))),
+  /* L3.11 */ Rule("X.[O]OO.X", kNone,              CrossingThenDie(ByDie(+3, -1),
+                                                                    IfPlayable(-1, +3))),
 };
 
 constexpr std::array kLinesOfTwo = {
-  Rule("L2.1",  ".[O]*O.",   kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3))),
-  Rule("L2.2",  ".[O]O.",    kNone,              OpenTwo(ByDie(+2, -1),
-                                                         PastEnds(+3, -2), IfPlayable(+1))),
-  Rule("L2.3",  ".O[O].",    kNone,              CrossingOnly(CrossingOn(-2, +1),
-                                                              PastEnds(-3, +2))),
+  /* L2.1  */ Rule(".[O]*O.",   kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3))),
+  /* L2.2  */ Rule(".[O]O.",    kNone,              OpenTwo(ByDie(+2, -1),
+                                                            PastEnds(+3, -2), IfPlayable(+1))),
+  /* L2.3  */ Rule(".O[O].",    kNone,              CrossingOnly(CrossingOn(-2, +1),
+                                                                 PastEnds(-3, +2))),
 };
 
 constexpr std::array kSinglePoints = {
-  Rule("L1.1",  "..[O]..",   kNone,              CrossingThenDie(ByDie(+1, -1))),
-  Rule("L1.2",  "..*[O].X",  kNone,              PlaceAt(-1)),
-  Rule("L1.3",  "X.[O]*..",  kNone,              PlaceAt(+1)),
+  /* L1.1  */ Rule("..[O]..",   kNone,              CrossingThenDie(ByDie(+1, -1))),
+  /* L1.2  */ Rule("..*[O].X",  kNone,              PlaceAt(-1)),
+  /* L1.3  */ Rule("X.[O]*..",  kNone,              PlaceAt(+1)),
 };
 // clang-format on
 
@@ -203,10 +205,8 @@ struct LineContext {
   void ByDie(int t1, int t2) const { PlaceAt(DieRoll >= 4 ? t1 : t2); }
   void CrossingChoiceAtLevel4(int firstEnd, int secondEnd) const {
     if (turn.level != 4) return;
-    const bool skip = skipThisDirection;
-    CrossingChoice(turn, line.At(firstEnd), line.At(secondEnd), skip && step == kDownLeft,
-                   skip && step == kVertical, skip && step == kDownRight,
-                   skip && step == kHorizontal);
+    CrossingChoice(turn, line.At(firstEnd), line.At(secondEnd),
+                   skipThisDirection ? std::optional(step) : std::nullopt);
   }
 };
 
@@ -274,6 +274,8 @@ void Act(const LineContext& at, const LineAction& action) {
 
 }  // namespace
 
+// The game's own argument order; the cascade passes each from its table by name.
+// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 void LineRules(Turn& turn, int Anchor, int PointCount, int Colour) {
   // The die is thrown on every call, whether or not a rule uses it.
   const int DieRoll = turn.die.Roll();

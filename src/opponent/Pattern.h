@@ -12,8 +12,7 @@
 // Whether the target must hold no point depends on the family: see TargetTest.
 // Patterns are compiled when the program is compiled; nothing is parsed during a turn.
 
-#include <array>
-#include <cstdint>
+#include <algorithm>
 #include <string_view>
 
 #include "board/Sheet.h"
@@ -28,15 +27,7 @@ inline constexpr line_bits::Bits kOwn = line_bits::kComputer;
 inline constexpr line_bits::Bits kOther = line_bits::kHuman;
 }  // namespace own_bits
 
-struct PatternPlace {
-  int offset;
-  char letter;  // one of O X . - ?  (the target is kept apart)
-};
-
 struct Pattern {
-  static constexpr int kMaxPlaces = 10;
-  std::array<PatternPlace, kMaxPlaces> places{};
-  int count = 0;
   bool hasTarget = false;
   int target = 0;  // offset of `*`
 
@@ -51,24 +42,31 @@ namespace pattern_detail {
 // Never defined: reaching it while compiling a pattern makes a malformed pattern a compile error.
 void BadPattern();
 
-consteval void AddLetter(Pattern& pattern, int offset, char letter) {
+// What a letter tests at its place, as the bits of that place.
+struct LetterTest {
+  line_bits::Bits mask;
+  line_bits::Bits value;
+  bool playable;  // the place counts among the places that must be playable
+};
+
+consteval LetterTest TestOf(char letter) {
   using namespace line_bits;
   using namespace own_bits;
-  if (!InReach(offset) || pattern.count == Pattern::kMaxPlaces) BadPattern();
-  pattern.places[static_cast<std::size_t>(pattern.count++)] = {offset, letter};
   switch (letter) {
-    case 'O':
-      pattern.mask |= At(offset, kOwn);
-      pattern.value |= At(offset, kOwn);
-      break;
-    case 'X':
-      pattern.mask |= At(offset, kOther);
-      pattern.value |= At(offset, kOther);
-      break;
-    case '.': pattern.mask |= At(offset, kPoint); break;
-    case '-': pattern.mask |= At(offset, kOther); break;
+    case 'O': return {kOwn, kOwn, true};
+    case 'X': return {kOther, kOther, false};
+    case '.': return {kPoint, 0, true};
+    case '-': return {kOther, 0, true};
+    default: BadPattern(); return {};
   }
-  if (letter != 'X') pattern.placesPlayable |= At(offset, kPlayable);
+}
+
+consteval void AddPlace(Pattern& pattern, int offset, LetterTest test) {
+  using namespace line_bits;
+  if (!InReach(offset)) BadPattern();
+  pattern.mask |= At(offset, test.mask);
+  pattern.value |= At(offset, test.value);
+  if (test.playable) pattern.placesPlayable |= At(offset, kPlayable);
 }
 }  // namespace pattern_detail
 
@@ -106,7 +104,7 @@ consteval Pattern CompilePattern(std::string_view text) {
       case 'O':
       case 'X':
       case '.':
-      case '-': pattern_detail::AddLetter(pattern, offset, c); break;
+      case '-': pattern_detail::AddPlace(pattern, offset, pattern_detail::TestOf(c)); break;
       case '?': break;
       default: pattern_detail::BadPattern();
     }
@@ -121,6 +119,9 @@ enum class TargetTest { kMustBeEmpty, kNotTested };
 // once, when the reader is made: a rule reads a line only while the sheet stays as it is.
 class LineReader {
  public:
+  // An index, a step and a colour: every caller passes them by name (an anchor or an end, a
+  // direction constant, a colour constant or the rule's Colour).
+  // NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
   LineReader(const Sheet& sheet, int reference, int step, int ownColour)
       : sheet_(sheet),
         reference_(reference),
@@ -129,6 +130,11 @@ class LineReader {
         bits_(Read(reference)) {}
 
   int At(int k) const { return reference_ + k * step_; }
+  int Step() const { return step_; }
+  // The line through the place k steps along, in another direction, read for the same side.
+  LineReader Across(int k, int step) const {
+    return {sheet_, At(k), step, forHuman_ ? HumanColour : ComputerColour};
+  }
   bool Own(int k) const { return Has(k, own_bits::kOwn); }
   bool Other(int k) const { return Has(k, own_bits::kOther); }
   bool Empty(int k) const { return !Has(k, line_bits::kPoint); }
@@ -167,14 +173,13 @@ class LineReader {
 
 // A rule chain: rules are tried in table order and the first whose trigger holds ends the
 // chain, whatever its action then does (its extra tests fail, or its placement is refused).
+// Returns whether a trigger held.
 template <typename Rules, typename Trigger, typename Action>
-void RunChain(const Rules& rules, Trigger triggerHolds, Action act) {
-  for (const auto& rule : rules) {
-    if (triggerHolds(rule)) {
-      act(rule);
-      return;
-    }
-  }
+bool RunChain(const Rules& rules, Trigger triggerHolds, Action act) {
+  const auto first = std::ranges::find_if(rules, triggerHolds);
+  if (first == std::ranges::end(rules)) return false;
+  act(*first);
+  return true;
 }
 
 }  // namespace quintara

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <random>
 
 #include "board/FiveInRow.h"
@@ -210,8 +211,8 @@ TEST(ComputerTurnProperties, TakesAFiveOrElseBlocksTheHumansFive) {
 // CrossingChoice with one direction left unread, or none (0).
 int Choose(TurnFixture& f, int level, int firstEnd, int secondEnd, int skipped) {
   Turn turn = f.MakeTurn(level);
-  CrossingChoice(turn, firstEnd, secondEnd, skipped == kDownLeft, skipped == kVertical,
-                 skipped == kDownRight, skipped == kHorizontal);
+  CrossingChoice(turn, firstEnd, secondEnd,
+                 skipped == 0 ? std::nullopt : std::optional<int>(skipped));
   return f.asked.empty() ? 0 : f.asked.front();
 }
 

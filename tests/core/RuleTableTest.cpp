@@ -192,6 +192,11 @@ const std::vector<Row> kRows = {
      1,
      {{10, 5, {". . X X . ."}}, {18, 3, {"X . X . X . X . X . X *"}}}},
     {"turn: ... nor with 2", kTurn, 4, 1, {{10, 5, {". . X X * ."}}}},
+    {"turn: level 2 blocks where two pairs of the human would cross",
+     kTurn,
+     2,
+     6,
+     {{8, 6, {". X . .", ". X . .", ". * X X"}}}},
     {"fallback: left of the human's last point", kTurn, 1, 6, {{10, 9, {"* X #"}}}},
     {"fallback: above-right last", kTurn, 1, 6, {{9, 9, {"o o *", "o X o", "# o #"}}}},
     {"fallback: right of the game's box", kTurn, 1, 6, {kBox, {9, 13, {"*"}}}},
@@ -222,12 +227,15 @@ TEST(RuleTable, EachRowsReply) {
     const int colour = f.sheet.ColourAt(anchor);
     switch (row.call) {
       case kTurn: ComputerTurn(turn); break;
-      case kCrossing: CrossingChoice(turn, ends[0], ends[1], false, false, false, false); break;
+      case kCrossing: CrossingChoice(turn, ends[0], ends[1]); break;
       case kExtend: ExtendOwnLineRules(turn); break;
       default: LineRules(turn, anchor, row.call, colour);
     }
     const std::string where = "reply at (" + std::to_string(RowOf(f.Placed())) + ", " +
                               std::to_string(ColumnOf(f.Placed())) + "): " + row.what;
+    if (row.level < 4) {
+      EXPECT_EQ(f.asked.size(), f.refusedBeforePlaying + f.placed.size()) << where;
+    }
     if (row.elsewhere) {
       EXPECT_NE(f.Placed(), expected) << where;
       EXPECT_NE(f.Placed(), 0) << where;

@@ -78,7 +78,8 @@ TEST(Windows1252, RoundTripsEveryDefinedByte) {
 TEST(Windows1252, BrokenUtf8AndUndefinedBytesBecomeQuestionMarks) {
   EXPECT_EQ(ToWindows1252("a\xC3"), "a?");
   EXPECT_EQ(ToWindows1252("\xE9t\xE9"), "?t?");
-  EXPECT_EQ(FromWindows1252("\x81\x8D"), "??");
+  EXPECT_EQ(ToWindows1252("\xF8\xA9\xFF"), "???");  // no lead byte
+  EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D"), "?????");
 }
 
 // Damaged files: what is whole is read, the rest is empty, nothing is read past the end.

@@ -194,6 +194,15 @@ TEST_F(Scoring, TheFirstRunWithoutAFileShowsAnEmptyListAndCreatesTheFile) {
   EXPECT_EQ(BestScoresText(game.BestScoreTable()), heading + "\r\n" + blank + blank + blank);
 }
 
+TEST_F(Scoring, AFileGoneSinceTheLastShowingShowsAnEmptyList) {
+  Fill({{"Ann", 90}});
+  game.ShowStatistics();
+  ASSERT_EQ(game.BestScoreTable()[0].name, "Ann");
+  store.file.reset();
+  game.ShowStatistics();
+  EXPECT_EQ(game.BestScoreTable()[0], BestScore{});
+}
+
 TEST_F(Scoring, TheListShowsPlaces1To3WithTheirNamesAndPoints) {
   Fill({{"Éloïse", 460}, {"Bob", 90}, {"Zoé", 80}, {"Dan", 70}});
   game.ShowStatistics();

@@ -59,16 +59,16 @@ std::string FirstStaleLine(const Sheet& sheet) {
 TEST(SheetLines, FollowEveryChangeOfTheSheet) {
   Sheet sheet;
   EXPECT_EQ(FirstStaleLine(sheet), "") << "a new sheet";
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   EXPECT_EQ(FirstStaleLine(sheet), "") << "the largest shown area";
   testing::Draw(sheet, Picture{2, 2, {"O X . O", ". X O .", "X . . O"}});
   testing::Draw(sheet, Picture{20, 26, {"X O O O", "O X X X"}});
   EXPECT_EQ(FirstStaleLine(sheet), "") << "points in two corners";
-  sheet.CloseRectangle(2, 2, 5, 7);
+  sheet.CloseRectangle({2, 2, 5, 7});
   EXPECT_EQ(FirstStaleLine(sheet), "") << "a closed game";
   sheet.PutPoint(At(20, 29), kNoPoint);
   EXPECT_EQ(FirstStaleLine(sheet), "") << "a point taken away";
-  sheet.SetShownArea(kDesignOuterWidth, kDesignOuterHeight);
+  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
   EXPECT_EQ(FirstStaleLine(sheet), "") << "the design size";
   sheet.Clear();
   EXPECT_EQ(FirstStaleLine(sheet), "") << "a new sheet after play";
@@ -80,7 +80,7 @@ TEST(SheetLines, FollowRandomPlay) {
   std::uniform_int_distribution<int> column(0, kColumns - 1);
   std::uniform_int_distribution<int> action(0, 99);
   Sheet sheet;
-  sheet.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   for (int round = 0; round < 20; ++round) {
     for (int change = 0; change < 25; ++change) {
       const int what = action(random);
@@ -94,7 +94,7 @@ TEST(SheetLines, FollowRandomPlay) {
       } else {
         const int top = row(random);
         const int left = column(random);
-        sheet.CloseRectangle(top, left, top + 4, left + 6);
+        sheet.CloseRectangle({top, left, top + 4, left + 6});
       }
     }
     ASSERT_EQ(FirstStaleLine(sheet), "") << "round " << round;

@@ -22,7 +22,7 @@ class TurnFixture : public PointPlacer {
   static const Sheet& LargestSheet() {
     static const Sheet largest = [] {
       Sheet s;
-      s.SetShownArea(kLargestOuterWidth, kLargestOuterHeight);
+      s.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
       return s;
     }();
     return largest;
@@ -32,7 +32,7 @@ class TurnFixture : public PointPlacer {
   int LayPoint(int index, int colour, bool closed = false) {
     if (colour != kNoPoint) sheet.PutPoint(index, colour);
     if (closed) {
-      sheet.CloseRectangle(RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index));
+      sheet.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
       return 0;
     }
     state.Box.ExtendGameBox(index);
