@@ -30,7 +30,6 @@ StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new Q
   message_->setObjectName("hoverMessage");
   message_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   message_->setTextFormat(Qt::PlainText);
-  showHover(false);
 }
 
 void StatusBar::showHover(bool overPlayable) {

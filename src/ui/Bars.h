@@ -40,7 +40,8 @@ class StatusBar : public Bar {
 
  public:
   explicit StatusBar(QWidget* parent);
-  // Over a playable intersection the bar is blank; anywhere else on the sheet it says so.
+  // Blank until the mouse moves over the sheet. Over a playable intersection the bar is blank;
+  // anywhere else on the sheet it says so.
   void showHover(bool overPlayable);
   const QLabel& message() const { return *message_; }
 

@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kTopBarHeight = 680;
 constexpr int kLeftBarWidth = 680;
-constexpr int kRightPanelWidth = 1400;
 constexpr int kStatusBarHeight = 430;
 
 }  // namespace

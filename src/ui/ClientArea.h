@@ -24,7 +24,6 @@ class ClientArea : public QWidget {
 
   SheetWidget& sheet() const { return *sheet_; }
   TopBar& topBar() const { return *topBar_; }
-  LeftBar& leftBar() const { return *leftBar_; }
   RightPanel& rightPanel() const { return *rightPanel_; }
   StatusBar& statusBar() const { return *statusBar_; }
 

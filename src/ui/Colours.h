@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include "board/Geometry.h"
+
 namespace quintara::ui {
 
 // The window's light grey, taken by the sheet and the four bars.
@@ -16,8 +18,8 @@ inline QColor FromRgbNumber(int rgb) {
 // QuickBASIC colour numbers as Visual Basic shows them: 0 black, 2 dark green, 12 bright red.
 inline QColor FromColourNumber(int colourNumber) {
   switch (colourNumber) {
-    case 2: return QColor(0x00, 0x80, 0x00);
-    case 12: return QColor(0xFF, 0x00, 0x00);
+    case kColourNumberDarkGreen: return QColor(0x00, 0x80, 0x00);
+    case kColourNumberBrightRed: return QColor(0xFF, 0x00, 0x00);
     default: return QColor(0x00, 0x00, 0x00);
   }
 }

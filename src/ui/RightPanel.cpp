@@ -11,7 +11,6 @@
 namespace quintara::ui {
 namespace {
 
-constexpr int kPanelWidth = 1400;
 constexpr int kIndicatorDiameter = 855;
 // The score board keeps the panel's own positions, from this height down.
 constexpr int kScoreBoardTop = 2200;
@@ -55,7 +54,7 @@ void TurnIndicator::paintEvent(QPaintEvent*) {
 
 ScoreBoardPanel::ScoreBoardPanel(QWidget* parent) : QWidget(parent) {
   setObjectName("scoreBoard");
-  setGeometry(PixelRect(0, kScoreBoardTop, kPanelWidth, kScoreBoardHeight));
+  setGeometry(PixelRect(0, kScoreBoardTop, kRightPanelWidth, kScoreBoardHeight));
   const Row games = addRow("Parties", 255, 2210, 2520, 2640);
   greenGames_ = games.greenCount;
   redGames_ = games.redCount;
@@ -109,8 +108,8 @@ RightPanel::RightPanel(QWidget* parent)
   statusLine_->setObjectName("statusLine");
   statusLine_->setWordWrap(true);
   statusLine_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // Three lines of a small font, so that a long turn text stays whole above the indicator.
-  statusLine_->setGeometry(PixelRect(120, 120, 1215, 690));
+  // Two lines of a small font hold the longest turn text.
+  statusLine_->setGeometry(PixelRect(120, 120, 1215, 495));
   QFont font = statusLine_->font();
   font.setPixelSize(11);
   statusLine_->setFont(font);

@@ -7,6 +7,9 @@
 
 namespace quintara::ui {
 
+// The panel's width (twips); it is glued to the right edge of the client area.
+inline constexpr int kRightPanelWidth = 1400;
+
 // The round marker whose colour is the colour of the side to move.
 class TurnIndicator : public QWidget {
   Q_OBJECT

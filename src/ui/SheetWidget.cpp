@@ -21,12 +21,37 @@ constexpr int kHoverMarkerDiameter = 140;
 constexpr int kHoverMarkerOffset = 80;  // from the hit area's top-left corner
 constexpr int kLargestGrowth = 450;
 constexpr int kCrossHairDiameter = 255;
+// The ring's box as the game places it: wider than the ring, from beside the hit area.
+constexpr int kCrossHairBoxWidth = 375;
+constexpr int kCrossHairBoxHeight = 255;
+constexpr int kCrossHairBoxLeft = -40;  // from the hit area's top-left corner
+constexpr int kCrossHairBoxTop = 20;
 constexpr std::chrono::milliseconds kAnimationTick{15};
+
+// Where the shapes lie, in twips.
+QRectF PointBounds(int index, int size) {
+  return QRectF(CrossingX(index) - kPointOffset, CrossingY(index) - kPointOffset, size, size);
+}
+QRectF HoverMarkerBounds(int index) {
+  return QRectF(HitAreaLeft(index) + kHoverMarkerOffset, HitAreaTop(index) + kHoverMarkerOffset,
+                kHoverMarkerDiameter, kHoverMarkerDiameter);
+}
+QRectF CrossHairBounds(int index) {
+  const double radius = kCrossHairDiameter / 2.0;
+  return QRectF(CrossingX(index) - radius, CrossingY(index) - radius, kCrossHairDiameter,
+                kCrossHairDiameter);
+}
+
+// The whole pixels a shape's bounds (twips) may touch: its pen reaches half a pixel beyond its
+// bounds and smoothing one more.
+QRect Covering(const QRectF& twips) {
+  const QRectF pixels(twips.topLeft() / kTwipsPerPixel, twips.size() / kTwipsPerPixel);
+  return pixels.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
 
 }  // namespace
 
-SheetWidget::SheetWidget(const Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), hoverIndex_(IndexOf(kFirstPlayableRow, kFirstPlayableColumn)) {
+SheetWidget::SheetWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
   setObjectName("txtPion");
   setAccessibleName("Feuille");
   setFocusPolicy(Qt::StrongFocus);
@@ -49,10 +74,18 @@ int SheetWidget::IntersectionAt(QPointF position) {
 }
 
 QRect SheetWidget::PointArea(int index) {
-  const int left = CrossingX(index) - kPointOffset;
-  const int top = CrossingY(index) - kPointOffset;
-  return QRect(ToPixels(left) - 2, ToPixels(top) - 2, ToPixels(kLargestGrowth) + 4,
-               ToPixels(kLargestGrowth) + 4);
+  return Covering(PointBounds(index, kLargestGrowth)).united(Covering(HoverMarkerBounds(index)));
+}
+
+QRect SheetWidget::CrossHairArea(int index) {
+  const QRectF box(HitAreaLeft(index) + kCrossHairBoxLeft, HitAreaTop(index) + kCrossHairBoxTop,
+                   kCrossHairBoxWidth, kCrossHairBoxHeight);
+  return Covering(CrossHairBounds(index)).united(Covering(box));
+}
+
+void SheetWidget::moveCrossHair(int from, int to) {
+  update(CrossHairArea(from));
+  update(CrossHairArea(to));
 }
 
 void SheetWidget::startGrowth(int index) {
@@ -100,8 +133,17 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), kWindowBackground);
   painter.setRenderHint(QPainter::Antialiasing);
+  drawGrid(painter);
+  painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+  drawLinesAndFrames(painter);
+  // The hover marker lies beneath the points, so a point is never hidden by it.
+  drawHoverMarker(painter);
+  drawCrossHair(painter);
+  drawPoints(painter);
+}
 
-  // Grid lines in the window text colour, on pixel centres so that they stay crisp.
+void SheetWidget::drawGrid(QPainter& painter) const {
+  // In the window text colour, on pixel centres so that the lines stay crisp.
   painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
   const auto pixels = [](int twips) { return twips / double(kTwipsPerPixel) + 0.5; };
   for (int k = 0; k < kVerticalGridLines; ++k) {
@@ -112,11 +154,10 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
     const double y = pixels(k * kGridSpacing);
     painter.drawLine(QPointF(pixels(0), y), QPointF(pixels(kGridLineLength), y));
   }
+}
 
-  // From here on in twips.
-  painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-
-  // Winning lines and frames, in the sheet's line setting (pixels).
+void SheetWidget::drawLinesAndFrames(QPainter& painter) const {
+  // Their widths are the sheet's line setting, in pixels.
   painter.setBrush(Qt::NoBrush);
   for (const SheetDrawing& drawing : game_.Drawings()) {
     QPen pen(FromColourNumber(drawing.colourNumber), drawing.width);
@@ -130,31 +171,31 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
       painter.drawLine(from, to);
     }
   }
+}
 
-  // The hover marker lies beneath the points, so a point is never hidden by it.
+void SheetWidget::drawHoverMarker(QPainter& painter) const {
+  if (hoverIndex_ < 0) return;
   painter.setPen(Qt::NoPen);
   painter.setBrush(kHoverMarkerColour);
-  painter.drawEllipse(QRectF(HitAreaLeft(hoverIndex_) + kHoverMarkerOffset,
-                             HitAreaTop(hoverIndex_) + kHoverMarkerOffset, kHoverMarkerDiameter,
-                             kHoverMarkerDiameter));
+  painter.drawEllipse(HoverMarkerBounds(hoverIndex_));
+}
 
-  // The cross-hair `shpViseur`: a ring in the window text colour round its crossing.
+void SheetWidget::drawCrossHair(QPainter& painter) const {
+  // `shpViseur`: a ring in the window text colour round its crossing.
   QPen ring(palette().color(QPalette::WindowText), 1);
   ring.setCosmetic(true);
   painter.setPen(ring);
   painter.setBrush(Qt::NoBrush);
-  const int crossHair = game_.CrossHairIndex();
-  painter.drawEllipse(QPointF(CrossingX(crossHair), CrossingY(crossHair)), kCrossHairDiameter / 2.0,
-                      kCrossHairDiameter / 2.0);
-  painter.setPen(Qt::NoPen);
+  painter.drawEllipse(CrossHairBounds(game_.CrossHairIndex()));
+}
 
+void SheetWidget::drawPoints(QPainter& painter) const {
+  painter.setPen(Qt::NoPen);
   const Sheet& sheet = game_.CurrentSheet();
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!sheet.HasPoint(index)) continue;
-    const int size = PointSize(index);
     painter.setBrush(FromRgbNumber(sheet.ColourAt(index)));
-    painter.drawEllipse(
-        QRectF(CrossingX(index) - kPointOffset, CrossingY(index) - kPointOffset, size, size));
+    painter.drawEllipse(PointBounds(index, PointSize(index)));
   }
 }
 
@@ -166,7 +207,7 @@ int SheetWidget::PlayableAt(QPointF position) const {
 void SheetWidget::mouseMoveEvent(QMouseEvent* event) {
   const int index = PlayableAt(event->position());
   if (index >= 0 && index != hoverIndex_) {
-    update(PointArea(hoverIndex_));
+    if (hoverIndex_ >= 0) update(PointArea(hoverIndex_));
     hoverIndex_ = index;
     update(PointArea(hoverIndex_));
   }

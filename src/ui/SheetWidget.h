@@ -8,6 +8,8 @@
 
 #include "ui/PointGrowth.h"
 
+class QPainter;
+
 namespace quintara {
 class Game;
 }
@@ -34,11 +36,17 @@ class SheetWidget : public QWidget {
   bool growing() const { return !growths_.empty(); }
   void setGrowthDuration(std::chrono::milliseconds duration) { growthDuration_ = duration; }
 
-  // The intersection the hover marker stands on.
+  // The intersection the hover marker stands on; -1 (no marker) until the mouse has passed
+  // over a playable intersection.
   int hoverIndex() const { return hoverIndex_; }
 
   // The area (pixels) a point or the marker may cover at an intersection.
   static QRect PointArea(int index);
+  // The area (pixels) the cross-hair's ring may cover at an intersection.
+  static QRect CrossHairArea(int index);
+
+  // The cross-hair has moved: its ring is painted afresh at both places.
+  void moveCrossHair(int from, int to);
 
  signals:
   // A playable intersection was clicked.
@@ -65,10 +73,16 @@ class SheetWidget : public QWidget {
 
   int PlayableAt(QPointF position) const;
   int PointSize(int index) const;
+  // What the sheet shows, bottom to top. The grid is drawn in pixels, the rest in twips.
+  void drawGrid(QPainter& painter) const;
+  void drawLinesAndFrames(QPainter& painter) const;
+  void drawHoverMarker(QPainter& painter) const;
+  void drawCrossHair(QPainter& painter) const;
+  void drawPoints(QPainter& painter) const;
   void advanceGrowths();
 
   const Game& game_;
-  int hoverIndex_;
+  int hoverIndex_ = -1;
   int pressedIndex_ = -1;
   std::vector<Growth> growths_;
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;

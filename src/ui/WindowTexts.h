@@ -6,5 +6,7 @@ namespace quintara::ui::texts {
 // game/Texts.h.
 inline constexpr const char* kNotPlayableHere = "      Vous survolez une zone non jouable";
 inline constexpr const char* kLevelPrefix = "Niveau ";  // followed by 1..4
+inline constexpr const char* kSecondPlayerName =
+    "Joueur 2";  // the second player's, until typed over
 
 }  // namespace quintara::ui::texts

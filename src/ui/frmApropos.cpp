@@ -31,8 +31,8 @@ constexpr std::array<RulesLine, 15> kRules = {{
     {2100, 0, false, "de cinq points sur  une même ligne ( horizontale, verticale ou  "},
     {2300, 0, false, "diagonale) . "},
     {2700, 0, true, "La manche"},
-    // A set is won at five games.
-    {2900, 100, false, "Le premier joueur qui gagne cinq parties remporte la manche."},
+    // Shown as written, though a set is won at five games.
+    {2900, 100, false, "Le premier joueur qui gagne trois parties remporte la manche."},
     {3300, 0, true, "Le jeu"},
     {3500, 100, false, "Le vainqueur est celui qui, le premier, remporte trois "},
     {3700, 0, false, "manches."},
@@ -87,6 +87,16 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   cancel->adjustSize();
   cancel->move(width() - cancel->width() - 12, height() - cancel->height() - 12);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmApropos::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  // Without a window manager a size from outside ignores the fixed one; take it back.
+  const QSize fixed = PixelSize(kWindowWidth, kWindowHeight);
+  if (size() != fixed) {
+    QMetaObject::invokeMethod(
+        this, [this, fixed] { resize(fixed); }, Qt::QueuedConnection);
+  }
 }
 
 void frmApropos::VScroll_Change(int value) {

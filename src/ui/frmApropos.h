@@ -18,6 +18,9 @@ class frmApropos : public QDialog {
   QScrollBar* scrollBar() const { return scrollBar_; }
   QWidget* textPanel() const { return panel_; }
 
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void VScroll_Change(int value);
 

@@ -15,6 +15,8 @@
 #include "game/Texts.h"
 #include "ui/ColourBar.h"
 #include "ui/Colours.h"
+#include "ui/ElidedLabel.h"
+#include "ui/WindowTexts.h"
 
 namespace quintara::ui {
 
@@ -29,61 +31,44 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Quintara version 2"));
   setModal(true);
 
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(CreateOpponentsFrame());
+  layout->addWidget(CreateLevelsFrame());
+  layout->addLayout(CreateButtons());
+  // Laid out once: no name, long or short, changes the dialog's width or its fields'.
+  setFixedWidth(sizeHint().width());
+}
+
+QGroupBox* frmChoix::CreateOpponentsFrame() {
   auto* opponents = new QGroupBox(QStringLiteral("Adversaires"), this);
   opponents->setObjectName(QStringLiteral("fraAdversaires"));
-  auto* opponentsLayout = new QGridLayout(opponents);
-  optJoueur2_[0] = new QRadioButton(QStringLiteral("Ordinateur"), opponents);
+  auto* grid = new QGridLayout(opponents);
+  optJoueur2_[0] =
+      new QRadioButton(QString::fromUtf8(quintara::texts::kDefaultPlayerName2), opponents);
   optJoueur2_[1] = new QRadioButton(QStringLiteral("Autres"), opponents);
   optJoueur2_[0]->setChecked(true);
-  opponentsLayout->addWidget(optJoueur2_[0], 0, 0);
-  opponentsLayout->addWidget(optJoueur2_[1], 0, 1);
+  grid->addWidget(optJoueur2_[0], 0, 0);
+  // Its caption becomes the second name: it takes the room over "contre" and the second field
+  // and never widens them.
+  optJoueur2_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  grid->addWidget(optJoueur2_[1], 0, 1, 1, 2);
 
-  txtAdversaires_[0] = new QLineEdit(QString::fromUtf8(texts::kDefaultPlayerName1));
-  txtAdversaires_[1] = new QLineEdit(QString::fromUtf8(texts::kDefaultPlayerName2));
+  txtAdversaires_[0] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName1));
+  txtAdversaires_[1] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName2));
   txtAdversaires_[0]->setAccessibleName(QStringLiteral("Joueur vert"));
   txtAdversaires_[1]->setAccessibleName(QStringLiteral("Joueur rouge"));
   txtAdversaires_[1]->setReadOnly(true);
-  opponentsLayout->addWidget(
+  grid->addWidget(
       NewColourBar(QStringLiteral("Joueur vert"), FromRgbNumber(HumanColour), opponents), 1, 0);
-  opponentsLayout->addWidget(txtAdversaires_[0], 2, 0);
-  opponentsLayout->addWidget(new QLabel(QStringLiteral("contre")), 2, 1, Qt::AlignCenter);
-  opponentsLayout->addWidget(
+  grid->addWidget(txtAdversaires_[0], 2, 0);
+  grid->addWidget(new QLabel(QStringLiteral("contre")), 2, 1, Qt::AlignCenter);
+  grid->addWidget(
       NewColourBar(QStringLiteral("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1, 2);
-  opponentsLayout->addWidget(txtAdversaires_[1], 2, 2);
-  lblJoueur1_ = new QLabel(txtAdversaires_[0]->text());
+  grid->addWidget(txtAdversaires_[1], 2, 2);
+  lblJoueur1_ = new ElidedLabel;
   lblJoueur1_->setObjectName(QStringLiteral("lblJoueur1"));
-  opponentsLayout->addWidget(lblJoueur1_, 3, 0);
-
-  fraNiveaux_ = new QGroupBox(QStringLiteral("Niveaux"), this);
-  fraNiveaux_->setObjectName(QStringLiteral("fraNiveaux"));
-  auto* levelsLayout = new QHBoxLayout(fraNiveaux_);
-  for (int k = 0; k < 4; ++k) {
-    auto* button = new QRadioButton(QStringLiteral("Niveau %1").arg(k + 1), fraNiveaux_);
-    optNiveau_[static_cast<std::size_t>(k)] = button;
-    levelsLayout->addWidget(button);
-  }
-  optNiveau_[0]->setChecked(true);
-  // A button acts when it becomes the chosen one, by a click, an arrow key or a screen
-  // reader's toggle (which checks it without clicking).
-  for (int k = 0; k < 4; ++k) {
-    connect(optNiveau_[static_cast<std::size_t>(k)], &QRadioButton::toggled, this,
-            [this, k](bool chosen) {
-              if (chosen) optNiveau_Click(k);
-            });
-  }
-
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-  ok->setDefault(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(opponents);
-  layout->addWidget(fraNiveaux_);
-  layout->addLayout(buttons);
+  lblJoueur1_->setFullText(txtAdversaires_[0]->text());
+  grid->addWidget(lblJoueur1_, 3, 0);
 
   for (int k = 0; k < 2; ++k) {
     connect(optJoueur2_[static_cast<std::size_t>(k)], &QRadioButton::toggled, this,
@@ -94,8 +79,38 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
             [this, k] { txtAdversaires_Change(k); });
     txtAdversaires_[static_cast<std::size_t>(k)]->installEventFilter(this);
   }
+  return opponents;
+}
+
+QGroupBox* frmChoix::CreateLevelsFrame() {
+  fraNiveaux_ = new QGroupBox(QStringLiteral("Niveaux"), this);
+  fraNiveaux_->setObjectName(QStringLiteral("fraNiveaux"));
+  auto* row = new QHBoxLayout(fraNiveaux_);
+  for (int k = 0; k < 4; ++k) {
+    auto* button = new QRadioButton(QStringLiteral("Niveau %1").arg(k + 1), fraNiveaux_);
+    optNiveau_[static_cast<std::size_t>(k)] = button;
+    row->addWidget(button);
+    // A button acts when it becomes the chosen one, by a click, an arrow key or a screen
+    // reader's toggle (which checks it without clicking).
+    connect(button, &QRadioButton::toggled, this, [this, k](bool chosen) {
+      if (chosen) optNiveau_Click(k);
+    });
+  }
+  optNiveau_[0]->setChecked(true);
+  return fraNiveaux_;
+}
+
+QLayout* frmChoix::CreateButtons() {
+  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &frmChoix::cmdOk_Click);
   connect(cancel, &QPushButton::clicked, this, &frmChoix::cmdAnnuler_Click);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ok);
+  buttons->addWidget(cancel);
+  return buttons;
 }
 
 QString frmChoix::PlayerName1() const {
@@ -111,9 +126,10 @@ bool frmChoix::againstComputer() const {
 void frmChoix::optJoueur2_Click(int index) {
   const bool computer = index == 0;
   txtAdversaires_[1]->setReadOnly(computer);
-  txtAdversaires_[1]->setText(computer ? QStringLiteral("Ordinateur") : QStringLiteral("Joueur 2"));
+  txtAdversaires_[1]->setText(QString::fromUtf8(computer ? quintara::texts::kDefaultPlayerName2
+                                                         : ui::texts::kSecondPlayerName));
   fraNiveaux_->setVisible(computer);
-  adjustSize();
+  adjustSize();  // the height, to the frames shown
   emit opponentChosen(computer);
 }
 
@@ -124,10 +140,11 @@ void frmChoix::optNiveau_Click(int index) {
 
 void frmChoix::txtAdversaires_Change(int index) {
   if (index == 0) {
-    lblJoueur1_->setText(PlayerName1());
+    lblJoueur1_->setFullText(PlayerName1());
   } else {
     const QString name = PlayerName2();
-    if (name != QStringLiteral("Ordinateur") && name.size() <= kLongestOpponentCaption) {
+    if (name != QString::fromUtf8(quintara::texts::kDefaultPlayerName2) &&
+        name.size() <= kLongestOpponentCaption) {
       optJoueur2_[1]->setText(name);
     }
   }

@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <array>
 
+#include "ui/ElidedLabel.h"
+
 class QGroupBox;
-class QLabel;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -31,7 +33,7 @@ class frmChoix : public QDialog {
     return txtAdversaires_[static_cast<std::size_t>(index)];
   }
   QGroupBox* fraNiveaux() const { return fraNiveaux_; }
-  QLabel* lblJoueur1() const { return lblJoueur1_; }
+  ElidedLabel* lblJoueur1() const { return lblJoueur1_; }
 
  signals:
   void levelChosen(int level);  // 1..4
@@ -42,6 +44,9 @@ class frmChoix : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  QGroupBox* CreateOpponentsFrame();
+  QGroupBox* CreateLevelsFrame();
+  QLayout* CreateButtons();
   void optJoueur2_Click(int index);
   void optNiveau_Click(int index);
   void txtAdversaires_Change(int index);
@@ -52,7 +57,7 @@ class frmChoix : public QDialog {
   std::array<QRadioButton*, 4> optNiveau_{};
   std::array<QLineEdit*, 2> txtAdversaires_{};
   QGroupBox* fraNiveaux_;
-  QLabel* lblJoueur1_;
+  ElidedLabel* lblJoueur1_;
   int level_ = 1;
 };
 

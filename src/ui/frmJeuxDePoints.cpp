@@ -196,9 +196,7 @@ void frmJeuxDePoints::lblIntersection_Click(int index) {
 void frmJeuxDePoints::txtPion_KeyDown(int keyCode) {
   const int before = game_.CrossHairIndex();
   game_.txtPion_KeyDown(keyCode);
-  SheetWidget& sheet = client_->sheet();
-  sheet.update(SheetWidget::PointArea(before));
-  sheet.update(SheetWidget::PointArea(game_.CrossHairIndex()));
+  client_->sheet().moveCrossHair(before, game_.CrossHairIndex());
   refreshBars();
 }
 

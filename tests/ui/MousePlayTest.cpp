@@ -39,7 +39,6 @@ class MousePlayTest : public QObject {
     QCOMPARE(client.rightPanel().scoreBoard().greenGames().text(), QString("0"));
     QCOMPARE(client.rightPanel().scoreBoard().redGames().text(), QString("0"));
     QVERIFY(!client.rightPanel().scoreBoard().setsShown());
-    QCOMPARE(client.statusBar().message().text(), kHoverMessage);
 
     // What is not a plain label carries a name for screen readers.
     const QWidget* indicator = &client.rightPanel().turnIndicator();

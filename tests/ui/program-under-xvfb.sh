@@ -3,6 +3,8 @@
 # screen with ImageMagick:
 #   - a mouse click against the computer: pure green on the crossing, the computer's pure red
 #     reply on another crossing;
+#   - after a refused click's box, a growing reply, the cross-hair's run and hover moves, the
+#     client area equals what a whole repaint (one pixel wider and back) paints;
 #   - "&Changer de niveau" from the keyboard, the question answered Yes, "Autres" in the dialog:
 #     two players at the same computer;
 #   - a game with the mouse and a game with the keyboard (arrows and Enter, with the refused
@@ -213,6 +215,46 @@ for _ in $(seq 50); do
 done
 [ "$reds" = 1 ] || fail "the computer's reply: $reds red crossings, wanted 1"
 echo "passed: green on the clicked crossing, the computer's red reply on a crossing"
+
+# --- Partial repaints leave what a whole repaint paints ------------------------------------
+
+# A refusal's box, closed (the box repaints the whole window before it shows), then a second
+# click, whose reply grows in under the moving mouse, the cross-hair's run (back to row 3, column
+# 15 in the end) and hover moves.
+move_over() {
+  local point
+  for point in "$@"; do xdotool mousemove $(crossing ${point%:*} ${point#*:} | tr , ' '); done
+}
+click "$(crossing 5 8)"
+wait_window "ATTENTION !!!" >/dev/null || fail "no \"ATTENTION !!!\" box on an occupied crossing"
+xdotool key Return
+wait_gone "ATTENTION !!!" || fail "the box stays open"
+click "$(crossing 9 12)"
+move_over 9:13 8:13 8:12 9:11
+xdotool key Down Down Left Left Down Right Up Right Right Left Up Up
+move_over 4:4 4:5 6:10 6:11 7:11
+sleep 0.5
+client_area="592x390+$client_x+$client_y"
+take partial-repaints
+partial=$shot
+# One pixel wider and back: the whole window paints afresh.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+for width in $((WIDTH + 1)) $WIDTH; do
+  xdotool windowsize "$window" "$width" "$HEIGHT"
+  for _ in $(seq 40); do
+    sleep 0.05
+    [ "$(xdotool getwindowgeometry --shell "$window" | grep WIDTH)" = "WIDTH=$width" ] && break
+  done
+done
+sleep 0.3
+take whole-repaint
+convert "$partial" -crop "$client_area" +repage "$work/partial.png"
+convert "$shot" -crop "$client_area" +repage "$work/whole.png"
+differing=$(compare -metric AE "$work/partial.png" "$work/whole.png" null: 2>&1 || true)
+[ "$differing" = 0 ] || fail "$differing pixels of the client area differ from a whole repaint"
+echo "passed: after keys, hover, growing points and a box, the client area equals a whole repaint"
+# The box left no window active: a click makes the main window take the menus' keys again.
+focus_sheet
 
 # --- Two players ---------------------------------------------------------------------------
 
