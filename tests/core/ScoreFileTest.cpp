@@ -132,6 +132,7 @@ TEST(PointsValue, ReadsDecimalNumbersUpTo32767) {
   EXPECT_EQ(PointsValue("32767"), 32767);
   EXPECT_EQ(PointsValue("32768"), 0);
   EXPECT_EQ(PointsValue("0460"), 460);
+  EXPECT_EQ(PointsValue("000460"), 0);
   EXPECT_EQ(PointsValue(" 46"), 0);
 }
 

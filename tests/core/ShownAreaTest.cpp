@@ -105,6 +105,8 @@ TEST_F(ShownAreaOfTheGame, AGapOrANarrowWidthKeepsTheColumnsItHad) {
 }
 
 TEST_F(ShownAreaOfTheGame, MaximisingIsCappedToTheLargestSheet) {
+  game.Form_Resize(20000, 6555);  // too wide alone
+  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
   game.Form_Resize(20000, 15000);
   EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
   EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
