@@ -51,14 +51,11 @@ struct Position {
   int HumanMoveNumber;
 };
 
-// The human's point put down as the turn cycle does, without the computer's answer; nothing
-// when that point would end the game.
+// The human's point laid as the turn cycle records it, without the computer's answer; false
+// when that point would end the game (the position is then dropped).
 bool PlaceHumanPoint(Game& game, int index, int& HumanMoveNumber) {
-  game.EditSheet().PutPoint(index, HumanColour);
-  if (FindFiveInRow(game.CurrentSheet(), index)) return false;
-  HumanMoveNumber = game.EditState().HumanMoves.Record(index);
-  game.EditState().Box.ExtendGameBox(index);
-  return true;
+  HumanMoveNumber = game.LayPoint(index, HumanColour);
+  return !FindFiveInRow(game.CurrentSheet(), index);
 }
 
 bool ClosedGamesOnSheet(const Game& game) {

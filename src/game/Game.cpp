@@ -199,6 +199,19 @@ void Game::ResetGameState() {
   state_.Box = GameBox{};
 }
 
+int Game::LayPoint(int index, int colour, bool closed) {
+  if (colour != kNoPoint) sheet_.PutPoint(index, colour);
+  if (closed) {
+    sheet_.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
+    return 0;
+  }
+  state_.Box.ExtendGameBox(index);
+  if (colour == HumanColour) return state_.HumanMoves.Record(index);
+  ++state_.ComputerMoveCount;
+  state_.ComputerNotYetPlayed = false;
+  return state_.ComputerMoves.Record(index);
+}
+
 void Game::PutPoint(int index, int colour, bool growing) {
   sheet_.PutPoint(index, colour);
   view_.PointPlaced(index, colour, growing);

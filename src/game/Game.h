@@ -35,8 +35,6 @@ class Game : private PointPlacer {
   void txtPion_KeyDown(int KeyCode);
   // The window's outer size changed (twips); the game caps it to the largest sheet.
   void Form_Resize(int outerWidth, int outerHeight);
-  // The steps of a new sheet, after any confirmation.
-  void NewSheet();
   // "&Nouvelle feuille": a new sheet, after giving up a running game if the player agrees.
   void mnuNouvelle_Click();
   // "&Changer de niveau": the same with its own question; true when the player went on, and the
@@ -51,20 +49,11 @@ class Game : private PointPlacer {
   // Where the best scores are kept; without one they last for the run only.
   void SetScoreStore(ScoreStore* store) { scoreStore_ = store; }
 
-  // --- Operations of the turn cycle ---------------------------------------------------------
-  void ComputerTurn(int HumanMoveNumber);
-  void PlaceComputerPoint(int index) override;
-  void PlacePlayerPoint(int index);
-  void ExtendGameBox(int index);
-  void CheckFiveInRow(int index);
-  void CloseGameZone();
-  void RecordGameResult();
-  void OpenNewGame();
-  void ResetGameState();
-  void LoadBestScores();
-  void SaveBestScores();
   // Loads the best scores and shows the statistics window.
   void ShowStatistics();
+
+  // The computer's answer alone, without the rest of the turn: for measuring it.
+  void ComputerTurn(int HumanMoveNumber);
 
   // --- What the window reads ----------------------------------------------------------------
   const Sheet& CurrentSheet() const { return sheet_; }
@@ -83,11 +72,25 @@ class Game : private PointPlacer {
   int OuterWidth() const { return outerWidth_; }
   int OuterHeight() const { return outerHeight_; }
 
-  // For setting up positions (tests and benchmarks): the game's own state, writable.
-  Sheet& EditSheet() { return sheet_; }
-  GameState& EditState() { return state_; }
+  // --- Positions for tests and benchmarks, laid before play ---------------------------------
+  // A point of the running game, recorded as if played (its side's moves, the game box); with
+  // `closed`, an intersection of a finished game instead, with that point or none (kNoPoint).
+  // Returns the point's slot in its side's moves, 0 when not recorded.
+  int LayPoint(int index, int colour, bool closed = false);
 
  private:
+  // The steps of the turn cycle, run by the events above.
+  void PlaceComputerPoint(int index) override;
+  void PlacePlayerPoint(int index);
+  void ExtendGameBox(int index);
+  void CheckFiveInRow(int index);
+  void CloseGameZone();
+  void RecordGameResult();
+  void OpenNewGame();
+  void ResetGameState();
+  void NewSheet();
+  void LoadBestScores();
+  void SaveBestScores();
   void PutPoint(int index, int colour, bool growing);
   void SetTurn(int colour);
   bool TryOpenInRow(int row);

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Design, CrossHairEdges,
                                            EdgeCase{"other_key", 65, 3, 3, 15}));
 
 TEST_F(CrossHair, CrossesAFinishedGamesZoneWhereEnterIsRefused) {
-  testing::Draw(game.EditSheet(), Picture{3, 16, {"# x #"}});
+  Lay(Picture{3, 16, {"# x #"}});
   Press(kKeyRight, 2);
   EXPECT_EQ(game.CrossHairIndex(), At(3, 17));
   Press(kKeyEnter);
@@ -80,7 +80,7 @@ TEST_F(CrossHair, AfterTheWindowShrinksEnterOutOfSightIsRefused) {
 
 TEST_F(CrossHair, KeepsItsPlaceAcrossANewSheet) {
   Press(kKeyDown, 2);
-  game.NewSheet();
+  game.mnuNouvelle_Click();
   EXPECT_EQ(game.CrossHairIndex(), At(5, 15));
 }
 

@@ -122,12 +122,9 @@ TEST_F(Menus, ChangeOfLevelBeforeTheComputersFirstPointCostsNothing) {
 TEST_F(Menus, GivingUpTheMatchsLastGameLeavesTheComputerItsNextReply) {
   // Red has won two sets and four games: giving up this game ends the match.
   view.answers = {};
-  for (int k = 0; k < 14; ++k) {
-    game.EditState().WinColourNumber = kColourNumberBrightRed;
-    game.RecordGameResult();
-    game.ResetGameState();
-  }
-  GameUnderWay();
+  WinGames(true, 14);
+  game.lblIntersection_Click(At(20, 28));  // a game under way, far from the played ones
+  ASSERT_FALSE(game.State().ComputerNotYetPlayed);
   view.answers = {true, true};  // give up, then play again
   game.mnuNouvelle_Click();
   EXPECT_EQ(game.MatchScores().ComputerSets, 0);

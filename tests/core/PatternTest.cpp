@@ -1,137 +1,114 @@
+// The compiled pattern matcher against a plain reading of the pattern's text, place by place, on
+// random lines read for either side, in every direction and its opposite.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <array>
+#include <random>
+#include <string_view>
 
-#include "board/ShownArea.h"
 #include "opponent/Pattern.h"
-#include "support/AsciiBoard.h"
+#include "support/TurnFixture.h"
 
-namespace quintara {
+namespace quintara::testing {
 namespace {
 
-using testing::At;
-using testing::Picture;
+struct Compiled {
+  std::string_view text;
+  Pattern pattern;
+};
+#define PATTERN(text)          \
+  Compiled {                   \
+    text, CompilePattern(text) \
+  }
+// Every letter, the anchor anywhere, and the target as reference place when there is no anchor.
+constexpr std::array kPatterns = {
+    PATTERN(".[O]OOO."), PATTERN("?OOO[O]*"),  PATTERN("..*[O].X"), PATTERN("X-*O"),
+    PATTERN("-.O[O].-"), PATTERN(".[X]X.."),   PATTERN("-O.*O-"),   PATTERN(R"(-??-*.O-)"),
+    PATTERN("*OO[O]X"),  PATTERN("X.[O]OO*."), PATTERN("[O]-"),     PATTERN("O*OO[O]"),
+};
+#undef PATTERN
 
-// Compiling: offsets count from the anchor, the anchor is not tested, `?` tests nothing.
-using line_bits::kPoint;
-using own_bits::kOther;
-using own_bits::kOwn;
-constexpr line_bits::Bits Place(int k, line_bits::Bits bits) {
-  return line_bits::At(k, bits);
+// What a letter says of a place, read for `own`; the anchor is not tested.
+bool PlaceHolds(char letter, int colour, int own, TargetTest target) {
+  switch (letter) {
+    case 'O': return colour == own;
+    case 'X': return colour == OtherColour(own);
+    case '.': return colour == kNoPoint;
+    case '-': return colour != OtherColour(own);
+    case '*': return target == TargetTest::kNotTested || colour == kNoPoint;
+    default: return true;
+  }
 }
 
-constexpr Pattern kOpenFour = CompilePattern(".[O]OOO.");
-static_assert(!kOpenFour.hasTarget);
-static_assert(kOpenFour.mask == (Place(-1, kPoint) | Place(1, kOwn) | Place(2, kOwn) |
-                                 Place(3, kOwn) | Place(4, kPoint)));
-static_assert(kOpenFour.value == (Place(1, kOwn) | Place(2, kOwn) | Place(3, kOwn)));
-
-constexpr Pattern kLastPointFirst = CompilePattern("?OOO[O]*");
-static_assert(kLastPointFirst.mask == (Place(-3, kOwn) | Place(-2, kOwn) | Place(-1, kOwn)));
-static_assert(kLastPointFirst.hasTarget && kLastPointFirst.target == 1);
-
-constexpr Pattern kTargetBeforeAnchor = CompilePattern("..*[O].X");
-static_assert(kTargetBeforeAnchor.target == -1 && kTargetBeforeAnchor.value == Place(2, kOther));
-static_assert(kTargetBeforeAnchor.mask ==
-              (Place(-3, kPoint) | Place(-2, kPoint) | Place(1, kPoint) | Place(2, kOther)));
-
-// Without an anchor the target is the reference place.
-constexpr Pattern kNoAnchor = CompilePattern("X-*O");
-static_assert(kNoAnchor.hasTarget && kNoAnchor.target == 0);
-static_assert(kNoAnchor.mask == (Place(-2, kOther) | Place(-1, kOther) | Place(1, kOwn)));
-static_assert(kNoAnchor.value == (Place(-2, kOther) | Place(1, kOwn)));
-
-class LineReaderTest : public ::testing::Test {
- protected:
-  LineReaderTest() { sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight}); }
-
-  // Lays the row on a fresh sheet and reads it from the anchor's column (counted in the row).
-  bool HoldsAlongRow(const Pattern& pattern, const std::string& row, int anchorColumn,
-                     int ownColour, TargetTest targetTest = TargetTest::kMustBeEmpty) {
-    Sheet fresh;
-    fresh.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
-    testing::Draw(fresh, Picture{5, 5, {row}});
-    const LineReader line(fresh, At(5, 5 + anchorColumn), kHorizontal, ownColour);
-    return line.Holds(pattern, targetTest);
-  }
-
-  Sheet sheet;
+struct PlainReading {
+  bool holds = true;
+  bool playable = true;  // every place read as O, . or - is playable
 };
 
-TEST_F(LineReaderTest, ReadsTheLettersForTheSideItReadsFor) {
-  struct Case {
-    std::string row;
-    int own;
-    bool holds;
-  };
-  const std::vector<Case> cases = {
-      {". O O O O .", ComputerColour, true},
-      {". X X X X .", HumanColour, true},
-      {". X X X X .", ComputerColour, false},
-      {". O O x O .", ComputerColour, false},  // an earlier game's point counts by its colour only
-      {". O O o O .", ComputerColour, true},
-      {". . O O O .", ComputerColour, true},  // the anchor itself is not tested
-      {"X O O O O .", ComputerColour, false},
-      {". O O O O O", ComputerColour, false},
-      {"# O O O O #", ComputerColour, true},  // `.` does not test playability
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.row);
-    EXPECT_EQ(HoldsAlongRow(kOpenFour, c.row, 1, c.own), c.holds);
+PlainReading Read(std::string_view text, const Sheet& sheet, int at, int step, int own,
+                  TargetTest target) {
+  const std::size_t bracket = text.find('[');
+  const int reference =
+      static_cast<int>(bracket != std::string_view::npos ? bracket : text.find('*'));
+  PlainReading reading;
+  int offset = -reference;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char letter = text[i];
+    if (letter == '[' || letter == ']') continue;
+    const bool anchor = i > 0 && text[i - 1] == '[';
+    const int index = at + offset++ * step;
+    if (anchor) continue;
+    reading.holds &= PlaceHolds(letter, sheet.ColourAt(index), own, target);
+    if (letter == 'O' || letter == '.' || letter == '-') reading.playable &= sheet.Playable(index);
   }
+  return reading;
 }
 
-TEST_F(LineReaderTest, TargetMustBeEmptyUnlessTheFamilySaysOtherwise) {
-  constexpr Pattern kClosedFour = CompilePattern("X[O]OOO*");
-  EXPECT_TRUE(HoldsAlongRow(kClosedFour, "X O O O O .", 1, ComputerColour));
-  EXPECT_FALSE(HoldsAlongRow(kClosedFour, "X O O O O X", 1, ComputerColour));
-  EXPECT_TRUE(HoldsAlongRow(kClosedFour, "X O O O O X", 1, ComputerColour, TargetTest::kNotTested));
+TEST(PatternMatcher, AgreesWithAPlainReadingOfThePattern) {
+  std::mt19937 random(9);
+  int held = 0;
+  for (int round = 0; round < 80; ++round) {
+    TurnFixture f;
+    std::uniform_int_distribution<int> letter(0, 5);
+    for (int row = 0; row < 32; ++row) {
+      for (int column = 0; column < 35; ++column) {
+        const int index = At(row, column);
+        const char c = "..OX#x"[letter(random)];
+        if (c == 'O' || c == 'X') f.sheet.PutPoint(index, c == 'O' ? ComputerColour : HumanColour);
+        if (c == '#' || c == 'x') f.LayPoint(index, c == 'x' ? HumanColour : kNoPoint, true);
+      }
+    }
+    const int at = At(std::uniform_int_distribution<int>(0, 23)(random),
+                      std::uniform_int_distribution<int>(0, 34)(random));
+    for (const int direction : kLineDirections) {
+      for (const int step : {direction, -direction}) {
+        for (const int own : {ComputerColour, HumanColour}) {
+          const LineReader line(f.sheet, at, step, own);
+          for (const Compiled& c : kPatterns) {
+            for (const TargetTest target : {TargetTest::kMustBeEmpty, TargetTest::kNotTested}) {
+              const PlainReading plain = Read(c.text, f.sheet, at, step, own, target);
+              ASSERT_EQ(line.Holds(c.pattern, target), plain.holds) << c.text << " at " << at;
+              ASSERT_EQ(line.TestedPlacesPlayable(c.pattern), plain.playable) << c.text;
+              held += plain.holds;
+            }
+          }
+        }
+      }
+    }
+  }
+  EXPECT_GT(held, 300);
 }
 
-TEST_F(LineReaderTest, NotOtherAcceptsAnEmptyPlaceAndAnOwnPoint) {
-  constexpr Pattern kNotOther = CompilePattern("[O]-");
-  EXPECT_TRUE(HoldsAlongRow(kNotOther, "O .", 0, ComputerColour));
-  EXPECT_TRUE(HoldsAlongRow(kNotOther, "O O", 0, ComputerColour));
-  EXPECT_FALSE(HoldsAlongRow(kNotOther, "O X", 0, ComputerColour));
-}
-
-TEST_F(LineReaderTest, ReadsBackwardAndAcrossTheGuardBandWithoutHarm) {
-  testing::Draw(sheet, Picture{3, 5, {"X", "X", "."}});
-  const LineReader backward(sheet, At(5, 5), -kVertical, HumanColour);
-  EXPECT_TRUE(backward.Other(0) == false && backward.Own(1) && backward.Own(2));
-  EXPECT_TRUE(backward.Playable(1));
-
-  // Far outside the point records every place reads as empty and not playable.
-  const LineReader outside(sheet, 10, -kVertical, ComputerColour);
-  EXPECT_TRUE(outside.Holds(CompilePattern("..[O].."), TargetTest::kMustBeEmpty));
-  EXPECT_TRUE(outside.NotPlayable(1));
-  const LineReader beyond(sheet, kLastPointRecord, kDownRight, ComputerColour);
-  EXPECT_TRUE(beyond.Empty(4) && beyond.NotPlayable(4));
-}
-
-TEST_F(LineReaderTest, ReadsPlacesBeyondItsReachFromTheSheet) {
-  testing::Draw(sheet, Picture{5, 5, {". . . . . O X ."}});
-  const LineReader line(sheet, At(5, 5), kHorizontal, HumanColour);
-  EXPECT_TRUE(line.Other(5) && line.Own(6));
-  EXPECT_TRUE(line.Empty(7) && line.Playable(7));
+// Beyond its reach a reader reads the sheet itself; far outside the records nothing is there.
+TEST(PatternMatcher, ReadsBeyondItsReachAndOutsideTheRecordsWithoutHarm) {
+  TurnFixture f;
+  f.SetUp(Picture{5, 5, {". . . . . O X ."}});
+  const LineReader line(f.sheet, At(5, 5), kHorizontal, HumanColour);
+  EXPECT_TRUE(line.Other(5) && line.Own(6) && line.Empty(7) && line.Playable(7));
   EXPECT_TRUE(line.Empty(-7) && line.NotPlayable(-7));
-}
-
-TEST(RunChainTest, FirstRuleWhoseTriggerHoldsEndsTheChainWhateverItsActionDoes) {
-  const std::vector<int> rules = {1, 2, 3, 4};
-  std::vector<int> tried;
-  int acted = 0;
-  RunChain(
-      rules,
-      [&](int rule) {
-        tried.push_back(rule);
-        return rule >= 2;
-      },
-      [&](int rule) { acted = rule; });
-  EXPECT_EQ(tried, (std::vector<int>{1, 2}));
-  EXPECT_EQ(acted, 2);
+  const LineReader outside(f.sheet, 10, -kVertical, ComputerColour);
+  EXPECT_TRUE(outside.Holds(CompilePattern("..[O]..")) && outside.NotPlayable(1));
 }
 
 }  // namespace
-}  // namespace quintara
+}  // namespace quintara::testing

@@ -82,7 +82,8 @@ TEST(Windows1252, RoundTripsEveryDefinedByte) {
 TEST(Windows1252, BrokenUtf8AndUndefinedBytesBecomeQuestionMarks) {
   EXPECT_EQ(ToWindows1252("a\xC3"), "a?");
   EXPECT_EQ(ToWindows1252("\xE9t\xE9"), "?t?");
-  EXPECT_EQ(FromWindows1252("\x81\x8D"), "??");
+  EXPECT_EQ(ToWindows1252("\xF8\xA9\xFF"), "???");  // no lead byte
+  EXPECT_EQ(FromWindows1252("\x81\x8D\x8F\x90\x9D"), "?????");
 }
 
 // Damaged files: what is whole is read, the rest is empty, nothing is read past the end.
@@ -135,6 +136,7 @@ TEST(PointsValue, ReadsDecimalNumbersUpTo32767) {
   EXPECT_EQ(PointsValue("32767"), 32767);
   EXPECT_EQ(PointsValue("32768"), 0);
   EXPECT_EQ(PointsValue("0460"), 460);
+  EXPECT_EQ(PointsValue("000460"), 0);
   EXPECT_EQ(PointsValue(" 46"), 0);
 }
 

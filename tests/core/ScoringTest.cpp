@@ -22,14 +22,9 @@ class Scoring : public testing::GameFixture {
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   }
 
-  // Records `count` games won by one side at a level, as the end of a game does.
   void Win(bool red, int count, int level = 1) {
     game.SetLevel(level);
-    for (int k = 0; k < count; ++k) {
-      game.EditState().WinColourNumber = red ? kColourNumberBrightRed : kColourNumberDarkGreen;
-      game.RecordGameResult();
-      game.ResetGameState();
-    }
+    WinGames(red, count);
   }
 
   void Fill(std::initializer_list<std::pair<const char*, int>> places) {
@@ -79,7 +74,7 @@ TEST_F(Scoring, AMatchWhollyAtLevel2WonFifteenToSevenGives460) {
   EXPECT_EQ(game.Statistics().MatchPoints, 460);
   EXPECT_EQ(game.Statistics().HumanWinsAtLevel[2], 15);
   EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[2], 7);
-  EXPECT_EQ(view.Only("message"),
+  EXPECT_EQ(view.Only("message Quintara: Joueur 1"),
             (std::vector<std::string>{"message Quintara: Joueur 1 remporte le match. Bravo!"}));
   EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{"ask Quintara: Voulez vous rejouer"}));
   EXPECT_EQ(view.Only("statistics").size(), 1u);
@@ -126,7 +121,9 @@ TEST_F(Scoring, TheStatisticsStartAgainAtTheFirstGameOfAMatch) {
 
 TEST_F(Scoring, ANewSheetOrLevelDoesNotResetTheMatch) {
   Win(kGreen, 2, 1);
-  game.NewSheet();
+  Win(kRed, 1, 1);
+  game.mnuNouvelle_Click();
+  ASSERT_EQ(Points(), 0);
   Win(kGreen, 1, 4);
   EXPECT_EQ(board().HumanGames, 3);
   EXPECT_EQ(game.Statistics().MatchPoints, 10 + 10 + 40);
@@ -197,6 +194,15 @@ TEST_F(Scoring, TheFirstRunWithoutAFileShowsAnEmptyListAndCreatesTheFile) {
   EXPECT_EQ(BestScoresText(game.BestScoreTable()), heading + "\r\n" + blank + blank + blank);
 }
 
+TEST_F(Scoring, AFileGoneSinceTheLastShowingShowsAnEmptyList) {
+  Fill({{"Ann", 90}});
+  game.ShowStatistics();
+  ASSERT_EQ(game.BestScoreTable()[0].name, "Ann");
+  store.file.reset();
+  game.ShowStatistics();
+  EXPECT_EQ(game.BestScoreTable()[0], BestScore{});
+}
+
 TEST_F(Scoring, TheListShowsPlaces1To3WithTheirNamesAndPoints) {
   Fill({{"Éloïse", 460}, {"Bob", 90}, {"Zoé", 80}, {"Dan", 70}});
   game.ShowStatistics();
@@ -228,9 +234,7 @@ TEST_F(Scoring, YesAtTheEndOfAMatchStartsANewOneOpenedByTheComputer) {
 
 TEST_F(Scoring, WhenTheComputersOwnPointWinsTheMatchTheHumanOpensTheNext) {
   view.answers = {true};
-  Win(kRed, 14, 1);
-  game.EditState().ComputerHasPlayed = true;  // the winning point was this turn's
-  Win(kRed, 1, 1);
+  Win(kRed, 15, 1);
   EXPECT_EQ(board().ComputerSets, 0);
   EXPECT_FALSE(game.CurrentSheet().HasPoint(652));
   EXPECT_EQ(game.TurnColour(), HumanColour);
@@ -240,22 +244,22 @@ TEST_F(Scoring, BetweenTwoPlayersANewMatchOpensNoComputerPoint) {
   view.answers = {true};
   game.SetTwoPlayers(true);
   Win(kGreen, 15, 1);
-  for (int index = 0; index <= kLastPointRecord; ++index)
-    ASSERT_FALSE(game.CurrentSheet().HasPoint(index));
-  EXPECT_EQ(game.TurnColour(), HumanColour);
+  EXPECT_EQ(board().HumanSets, 0);
+  for (const std::string& point : view.Only("point")) {
+    ASSERT_EQ(point.find("grows"), std::string::npos) << point;
+  }
 }
 
 TEST_F(Scoring, TheHumansMatchWinningPointLeavesTheNewMatchsOpeningPointInItsBox) {
   view.answers = {true};
-  Win(kGreen, 14, 1);
-  Lay(Picture{15, 15, {"X X X X .", "O O O . ."}});
-  game.lblIntersection_Click(At(15, 19));
+  Win(kGreen, 15, 1);
   ASSERT_EQ(board().HumanSets, 0);
   // The computer opened the new match; its point starts the new game's box and is framed with it.
-  EXPECT_EQ(game.State().ComputerMoves[1], 652);
-  EXPECT_EQ(game.State().Box.BoxTopIndex, 652);
-  EXPECT_EQ(game.State().Box.BoxLeft, HitAreaLeft(652));
-  EXPECT_EQ(game.State().Box.BoxRightIndex, 652);
+  const int opening = game.State().ComputerMoves[1];
+  ASSERT_EQ(game.CurrentSheet().ColourAt(opening), ComputerColour);
+  EXPECT_EQ(game.State().Box.BoxTopIndex, opening);
+  EXPECT_EQ(game.State().Box.BoxLeft, HitAreaLeft(opening));
+  EXPECT_EQ(game.State().Box.BoxRightIndex, opening);
 }
 
 TEST_F(Scoring, AnUnreadableFileIsNeverSavedOverAndThePlayerIsToldOnce) {

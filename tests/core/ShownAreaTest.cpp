@@ -105,6 +105,8 @@ TEST_F(ShownAreaOfTheGame, AGapOrANarrowWidthKeepsTheColumnsItHad) {
 }
 
 TEST_F(ShownAreaOfTheGame, MaximisingIsCappedToTheLargestSheet) {
+  game.Form_Resize(20000, 6555);  // too wide alone
+  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
   game.Form_Resize(20000, 15000);
   EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
   EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
@@ -113,7 +115,7 @@ TEST_F(ShownAreaOfTheGame, MaximisingIsCappedToTheLargestSheet) {
 }
 
 TEST_F(ShownAreaOfTheGame, ResizingNeverReopensAClosedZone) {
-  testing::Draw(game.EditSheet(), Picture{3, 18, {"# # # # #", "# x o x #"}});
+  Lay(Picture{3, 18, {"# # # # #", "# x o x #"}});
   for (int width = 8730; width <= 12120; width += 90) {
     game.Form_Resize(width, 8700 - (width - 8730) / 2);
     for (int column = 18; column <= 22; ++column) {
@@ -126,8 +128,8 @@ TEST_F(ShownAreaOfTheGame, ResizingNeverReopensAClosedZone) {
 
 TEST_F(ShownAreaOfTheGame, ANewSheetKeepsTheShownArea) {
   game.Form_Resize(9000, 6555);
-  testing::Draw(game.EditSheet(), Picture{5, 5, {"# X O #"}});
-  game.NewSheet();
+  Lay(Picture{5, 5, {"# x o #"}});
+  game.mnuNouvelle_Click();
   EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
   EXPECT_FALSE(game.CurrentSheet().HasPoint(At(5, 6)));
   ExpectPlayableOnlyInsideShownArea("after a new sheet");

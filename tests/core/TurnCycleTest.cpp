@@ -162,17 +162,12 @@ TEST_F(TurnCycle, APointThatCompletesTwoFivesEndsTheGameOnce) {
   EXPECT_EQ(game.Drawings().size(), 2u);
 }
 
-TEST_F(TurnCycle, OnAnEmptySheetTheComputerOpensAt652) {
-  game.OpenNewGame();
-  EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
-  EXPECT_EQ(view.Only("maximise").size(), 0u);
-}
-
 TEST_F(TurnCycle, PastTheFirstRowTheWindowIsMaximisedBeforeTheSearchGoesOn) {
   game.Form_Resize(9000, 6555);
   // A closed zone across row 2 leaves no free square with its corner there.
-  testing::Draw(game.EditSheet(), Picture{2, 2, {"# # # # # # # # # # # # # # # # # # #"}});
-  game.OpenNewGame();
+  Lay(Picture{2, 2, {"# # # # # # # # # # # # # # # # # # #"}});
+  Lay(Picture{15, 16, {"X X X X ."}});
+  game.lblIntersection_Click(At(15, 20));
   EXPECT_EQ(view.Only("maximise").size(), 1u);
   EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
   EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
@@ -180,13 +175,13 @@ TEST_F(TurnCycle, PastTheFirstRowTheWindowIsMaximisedBeforeTheSearchGoesOn) {
 }
 
 TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
-  // A point in every sixth row and column leaves no free 12 x 12 square.
+  // An earlier point in every sixth row and column leaves no free 12 x 12 square.
   for (int row = 2; row <= 21; row += 6) {
     for (int column = 2; column <= 29; column += 6)
-      game.EditSheet().PutPoint(At(row, column), HumanColour);
+      game.LayPoint(At(row, column), HumanColour, true);
   }
-  testing::Draw(game.EditSheet(), Picture{9, 9, {"#"}});
-  game.OpenNewGame();
+  Lay(Picture{10, 10, {"X X X X ."}});
+  game.lblIntersection_Click(At(10, 14));
   EXPECT_EQ(view.Only("message"), (std::vector<std::string>{kSheetTooSmall}));
   EXPECT_EQ(view.Only("cleared").size(), 1u);
   for (int index = 0; index <= kLastPointRecord; ++index) {
@@ -197,21 +192,24 @@ TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 
+// At level 4 the crossing choice places at (5, 6) and the die then asks for (5, 10).
 TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
-  game.PlaceComputerPoint(At(5, 5));
-  game.PlaceComputerPoint(At(5, 6));
-  EXPECT_TRUE(game.CurrentSheet().HasPoint(At(5, 5)));
-  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(5, 6)));
-  EXPECT_EQ(game.State().ComputerMoveCount, 1);
+  die = testing::FixedDie({1});
+  game.SetLevel(4);
+  Lay(Picture{5, 4, {". . . O O O . .", ". X . . . . . .", "X . . . . . . ."}});
+  game.lblIntersection_Click(At(18, 25));
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(5, 6)), ComputerColour);
+  EXPECT_EQ(Points(), 7);
+  EXPECT_EQ(game.State().ComputerMoveCount, 4);
 }
 
-TEST_F(TurnCycle, TheComputerNeverPlacesOnATakenOrUnplayableIntersection) {
-  Lay(Picture{5, 5, {"X #"}});
-  for (const int index : {At(5, 5), At(5, 6), At(22, 5), At(5, 30), 100, -1, 5000}) {
-    game.PlaceComputerPoint(index);
-    EXPECT_FALSE(game.State().ComputerHasPlayed) << index;
-  }
-  EXPECT_EQ(view.Only("point").size(), 0u);
+// Every neighbour of the human's point is taken; left of the game's box is closed.
+TEST_F(TurnCycle, TheComputerNeverPlacesOnAClosedIntersection) {
+  Lay(Picture{9, 7, {"# X . . . X #", ". . o o o . .", ". . o . o . .", ". . o o o . ."}});
+  game.lblIntersection_Click(At(11, 10));
+  EXPECT_EQ(Points(), 11);
+  EXPECT_TRUE(game.State().ComputerNotYetPlayed);
+  EXPECT_EQ(view.Only("point").size(), 1u);
 }
 
 class TwoPlayers : public TurnCycle {

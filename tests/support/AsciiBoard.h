@@ -1,12 +1,10 @@
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "board/Geometry.h"
 #include "board/Sheet.h"
-#include "game/GameState.h"
 
 namespace quintara::testing {
 
@@ -21,17 +19,40 @@ struct Picture {
   std::vector<std::string> lines;
 };
 
-// Lays the picture on the sheet.
-void Draw(Sheet& sheet, const Picture& picture);
-
-// Lays the picture on the sheet and records the running game's points (O and X) in the move
-// lists and the game box, in reading order: top to bottom, left to right.
-void SetUp(Sheet& sheet, GameState& state, const Picture& picture);
-
 // The intersection at (row, column), for the expectations of a test.
 constexpr int At(int row, int column) {
   return IndexOf(row, column);
 }
+
+// Calls each(index, letter) for every letter of the picture, in reading order.
+template <typename Each>
+void ForEachCell(const Picture& picture, Each each) {
+  for (std::size_t line = 0; line < picture.lines.size(); ++line) {
+    int column = picture.column;
+    for (const char letter : picture.lines[line]) {
+      if (letter != ' ') each(At(picture.row + static_cast<int>(line), column++), letter);
+    }
+  }
+}
+
+// The one position builder: lays the picture through `LayPoint(index, colour, closed)` as
+// Game has it, so O and X become the running game's points in reading order.
+template <typename Board>
+void Lay(Board& board, const Picture& picture) {
+  ForEachCell(picture, [&](int index, char letter) {
+    switch (letter) {
+      case 'O': board.LayPoint(index, ComputerColour); break;
+      case 'X': board.LayPoint(index, HumanColour); break;
+      case 'o': board.LayPoint(index, ComputerColour, true); break;
+      case 'x': board.LayPoint(index, HumanColour, true); break;
+      case '#': board.LayPoint(index, kNoPoint, true); break;
+      default: break;
+    }
+  });
+}
+
+// Lays the picture on a bare sheet.
+void Draw(Sheet& sheet, const Picture& picture);
 
 // How many intersections hold a point.
 int CountPoints(const Sheet& sheet);

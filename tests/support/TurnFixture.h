@@ -15,11 +15,30 @@ namespace quintara::testing {
 // was asked and what it placed. The sheet shows its largest area (rows 2..21, columns 2..29).
 class TurnFixture : public PointPlacer {
  public:
-  explicit TurnFixture(std::vector<int> dieFaces = {6}) : die(std::move(dieFaces)) {
-    sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
+  explicit TurnFixture(std::vector<int> dieFaces = {6})
+      : sheet(LargestSheet()), die(std::move(dieFaces)) {}
+
+  // Copied rather than recomputed: the property tests make thousands of positions.
+  static const Sheet& LargestSheet() {
+    static const Sheet largest = [] {
+      Sheet s;
+      s.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
+      return s;
+    }();
+    return largest;
   }
 
-  void SetUp(const Picture& picture) { testing::SetUp(sheet, state, picture); }
+  // As Game::LayPoint: the running game's points enter the moves and the box.
+  int LayPoint(int index, int colour, bool closed = false) {
+    if (colour != kNoPoint) sheet.PutPoint(index, colour);
+    if (closed) {
+      sheet.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
+      return 0;
+    }
+    state.Box.ExtendGameBox(index);
+    return (colour == HumanColour ? state.HumanMoves : state.ComputerMoves).Record(index);
+  }
+  void SetUp(const Picture& picture) { Lay(*this, picture); }
 
   Turn MakeTurn(int level, int humanMoveNumber = -1) {
     if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
@@ -30,7 +49,10 @@ class TurnFixture : public PointPlacer {
 
   void PlaceComputerPoint(int index) override {
     asked.push_back(index);
-    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) return;
+    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) {
+      refusedBeforePlaying += !played;
+      return;
+    }
     sheet.PutPoint(index, ComputerColour);
     placed.push_back(index);
     played = true;
@@ -44,6 +66,7 @@ class TurnFixture : public PointPlacer {
   FixedDie die;
   std::vector<int> asked;
   std::vector<int> placed;
+  std::size_t refusedBeforePlaying = 0;
   bool played = false;
 };
 

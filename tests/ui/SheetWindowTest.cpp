@@ -88,7 +88,9 @@ class SheetWindowTest : public QObject {
     QVERIFY(harness.PixelAt(WindowHarness::Crossing(reply) + QPoint(9, 0)) != kPureRed);
     // A new sheet ends a growth and its chime at once, and clears the picture.
     harness.ClickAt(IndexOf(9, 12));
-    harness.game().NewSheet();
+    harness.ScriptBoxes();
+    harness.answers = {true};
+    harness.window().mnuNouvelle()->trigger();
     QVERIFY(!harness.client().sheet().growing());
     QCOMPARE(harness.sounds, QStringList({"play", "stop", "play", "stop"}));
     for (const QColor& colour : {kPureRed, kPureGreen}) {
@@ -123,7 +125,7 @@ class SheetWindowTest : public QObject {
     QTRY_VERIFY(!(harness.window().windowState() & Qt::WindowMaximized));
     std::vector<std::string> closed(20, std::string(28, '#'));
     closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
-    SetUp(harness.game().EditSheet(), harness.game().EditState(), Picture{2, 2, closed});
+    Lay(harness.game(), Picture{2, 2, closed});
     QColor seen;
     harness.ScriptBoxes().whenShown = [&] {
       ui::frmJeuxDePoints& window = harness.window();
