@@ -7,7 +7,8 @@ struct BareSheet {
   Sheet& sheet;
   void LayPoint(int index, int colour, bool closed = false) {
     if (colour != kNoPoint) sheet.PutPoint(index, colour);
-    if (closed) sheet.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
+    if (closed)
+      sheet.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
   }
 };
 
