@@ -14,8 +14,9 @@ const char* StateWords(const Sheet& sheet, int index) {
   return "vide";
 }
 
-std::string Position(int index) {
-  return "igne " + std::to_string(RowNumber(index)) + ", colonne " +
+// "Ligne 7, colonne 8", its first word as written in `row`.
+std::string Position(const char* row, int index) {
+  return std::string(row) + " " + std::to_string(RowNumber(index)) + ", colonne " +
          std::to_string(ColumnNumber(index));
 }
 
@@ -30,11 +31,11 @@ int ColumnNumber(int index) {
 }
 
 std::string IntersectionWords(const Sheet& sheet, int index) {
-  return "L" + Position(index) + ", " + StateWords(sheet, index);
+  return Position("Ligne", index) + ", " + StateWords(sheet, index);
 }
 
 std::string ComputerPointWords(int index) {
-  return "Ordinateur : l" + Position(index);
+  return "Ordinateur : " + Position("ligne", index);
 }
 
 }  // namespace quintara::spoken
