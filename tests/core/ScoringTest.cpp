@@ -144,8 +144,9 @@ class BestScorePlaces : public ::testing::TestWithParam<PlaceCase> {};
 TEST_P(BestScorePlaces, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
   BestScores scores;
   for (std::size_t place = 0; place < GetParam().before.size(); ++place) {
-    scores[place] =
-        BestScore{"p" + std::to_string(place + 1), std::to_string(GetParam().before[place])};
+    std::string name = "p";  // appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "p" + string
+    name += std::to_string(place + 1);
+    scores[place] = BestScore{name, std::to_string(GetParam().before[place])};
   }
   InsertBestScore(scores, "new", GetParam().points);
   std::vector<int> after;
