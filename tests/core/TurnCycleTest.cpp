@@ -231,6 +231,19 @@ TEST_F(TwoPlayers, ColoursAlternateAndTheStatusLineNamesThePlayerToMove) {
   }
 }
 
+// Both players' clicks widen the game's zone: the frame closes every point of the game.
+TEST_F(TwoPlayers, EveryClickedPointOfAWonGameEndsInsideItsClosedZone) {
+  for (int column = 5; column <= 8; ++column) {
+    game.lblIntersection_Click(At(5, column));      // green
+    game.lblIntersection_Click(At(9, column + 7));  // red, far to the right and below
+  }
+  game.lblIntersection_Click(At(5, 9));  // green's five
+  ASSERT_EQ(game.Drawings().size(), 2u);
+  for (const int corner : {At(5, 5), At(5, 15), At(9, 5), At(9, 15)}) {
+    EXPECT_TRUE(game.CurrentSheet().Closed(corner)) << RowOf(corner) << "," << ColumnOf(corner);
+  }
+}
+
 TEST_F(TwoPlayers, AWonGameLeavesAFreshGameAndThePlayersGoOnAlternating) {
   Lay(Picture{5, 5, {"O O O O .", "X X X X ."}});
   game.lblIntersection_Click(At(6, 9));  // green completes five
