@@ -43,7 +43,7 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
 
   QRect rect() const override {
     if (!isValid()) return {};
-    const QRect area = SheetWidget::HitArea(index_);
+    const QRect area = SheetWidget::hitArea(index_);
     return QRect(sheet_->mapToGlobal(area.topLeft()), area.size());
   }
 
@@ -160,7 +160,7 @@ int SheetAccessible::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 QAccessibleInterface* SheetAccessible::childAt(int x, int y) const {
-  const int index = SheetWidget::IntersectionAt(sheetWidget()->mapFromGlobal(QPointF(x, y)));
+  const int index = SheetWidget::intersectionAt(sheetWidget()->mapFromGlobal(QPointF(x, y)));
   if (index < 0 || !sheet().InShownArea(index)) return nullptr;
   return cell(index);
 }

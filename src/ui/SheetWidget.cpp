@@ -65,7 +65,7 @@ SheetWidget::SheetWidget(const Game& game, QWidget* parent) : QWidget(parent), g
   connect(&animationTimer_, &QTimer::timeout, this, &SheetWidget::advanceGrowths);
 }
 
-int SheetWidget::IntersectionAt(QPointF position) {
+int SheetWidget::intersectionAt(QPointF position) {
   // Hit areas tile the sheet: each starts 140 twips left of and above its crossing.
   const double x = position.x() * kTwipsPerPixel + kHitAreaOffset;
   const double y = position.y() * kTwipsPerPixel + kHitAreaOffset;
@@ -77,22 +77,22 @@ int SheetWidget::IntersectionAt(QPointF position) {
   return index <= kLastIntersection ? index : -1;
 }
 
-QRect SheetWidget::PointArea(int index) {
+QRect SheetWidget::pointArea(int index) {
   return Covering(PointBounds(index, kLargestGrowth)).united(Covering(HoverMarkerBounds(index)));
 }
 
-QRect SheetWidget::CrossHairArea(int index) {
+QRect SheetWidget::crossHairArea(int index) {
   const QRectF box(HitAreaLeft(index) + kCrossHairBoxLeft, HitAreaTop(index) + kCrossHairBoxTop,
                    kCrossHairBoxWidth, kCrossHairBoxHeight);
   return Covering(CrossHairBounds(index)).united(Covering(box));
 }
 
 void SheetWidget::moveCrossHair(int from, int to) {
-  update(CrossHairArea(from));
-  update(CrossHairArea(to));
+  update(crossHairArea(from));
+  update(crossHairArea(to));
 }
 
-QRect SheetWidget::HitArea(int index) {
+QRect SheetWidget::hitArea(int index) {
   return QRect(ToPixels(HitAreaLeft(index)), ToPixels(HitAreaTop(index)), ToPixels(kGridSpacing),
                ToPixels(kGridSpacing));
 }
@@ -117,19 +117,19 @@ void SheetWidget::focusCrossHairCell() {
 
 void SheetWidget::startGrowth(int index) {
   if (growthDuration_.count() <= 0) {
-    update(PointArea(index));
+    update(pointArea(index));
     return;
   }
   Growth growth{index, {}};
   growth.clock.start();
   growths_.push_back(growth);
-  update(PointArea(index));
+  update(pointArea(index));
   if (!animationTimer_.isActive()) animationTimer_.start();
 }
 
 void SheetWidget::cancelGrowths() {
   if (growths_.empty()) return;
-  for (const Growth& growth : growths_) update(PointArea(growth.index));
+  for (const Growth& growth : growths_) update(pointArea(growth.index));
   growths_.clear();
   animationTimer_.stop();
   emit growthsEnded();
@@ -139,7 +139,7 @@ void SheetWidget::advanceGrowths() {
   const auto finished = [this](const Growth& growth) {
     return std::chrono::milliseconds(growth.clock.elapsed()) >= growthDuration_;
   };
-  for (const Growth& growth : growths_) update(PointArea(growth.index));
+  for (const Growth& growth : growths_) update(pointArea(growth.index));
   std::erase_if(growths_, finished);
   if (growths_.empty()) {
     animationTimer_.stop();
@@ -147,7 +147,7 @@ void SheetWidget::advanceGrowths() {
   }
 }
 
-int SheetWidget::PointSize(int index) const {
+int SheetWidget::pointSize(int index) const {
   for (const Growth& growth : growths_) {
     if (growth.index == index) {
       return GrowthSizeAt(std::chrono::milliseconds(growth.clock.elapsed()), growthDuration_);
@@ -222,33 +222,33 @@ void SheetWidget::drawPoints(QPainter& painter) const {
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!sheet.HasPoint(index)) continue;
     painter.setBrush(FromRgbNumber(sheet.ColourAt(index)));
-    painter.drawEllipse(PointBounds(index, PointSize(index)));
+    painter.drawEllipse(PointBounds(index, pointSize(index)));
   }
 }
 
-int SheetWidget::PlayableAt(QPointF position) const {
-  const int index = IntersectionAt(position);
+int SheetWidget::playableAt(QPointF position) const {
+  const int index = intersectionAt(position);
   return index >= 0 && game_.CurrentSheet().Playable(index) ? index : -1;
 }
 
 void SheetWidget::mouseMoveEvent(QMouseEvent* event) {
-  const int index = PlayableAt(event->position());
+  const int index = playableAt(event->position());
   if (index >= 0 && index != hoverIndex_) {
-    if (hoverIndex_ >= 0) update(PointArea(hoverIndex_));
+    if (hoverIndex_ >= 0) update(pointArea(hoverIndex_));
     hoverIndex_ = index;
-    update(PointArea(hoverIndex_));
+    update(pointArea(hoverIndex_));
   }
   emit hovered(index >= 0);
 }
 
 void SheetWidget::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) pressedIndex_ = PlayableAt(event->position());
+  if (event->button() == Qt::LeftButton) pressedIndex_ = playableAt(event->position());
 }
 
 void SheetWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   // A click is a press and a release on the same intersection.
-  const int index = PlayableAt(event->position());
+  const int index = playableAt(event->position());
   const bool clicked = index >= 0 && index == pressedIndex_;
   pressedIndex_ = -1;
   if (clicked) emit intersectionClicked(index);

@@ -27,7 +27,7 @@ class SheetWidget : public QWidget {
   explicit SheetWidget(const Game& game, QWidget* parent = nullptr);
 
   // The intersection whose hit area holds a position (pixels in this widget), or -1.
-  static int IntersectionAt(QPointF position);
+  static int intersectionAt(QPointF position);
 
   // A computer point grows in, from now on, for the growth duration.
   void startGrowth(int index);
@@ -41,14 +41,14 @@ class SheetWidget : public QWidget {
   int hoverIndex() const { return hoverIndex_; }
 
   // The area (pixels) a point or the marker may cover at an intersection.
-  static QRect PointArea(int index);
+  static QRect pointArea(int index);
   // The area (pixels) the cross-hair's ring may cover at an intersection.
-  static QRect CrossHairArea(int index);
+  static QRect crossHairArea(int index);
 
   // The cross-hair has moved: its ring is painted afresh at both places.
   void moveCrossHair(int from, int to);
   // An intersection's hit area (pixels).
-  static QRect HitArea(int index);
+  static QRect hitArea(int index);
 
   const Game& game() const { return game_; }
   // What a screen reader says about the sheet: its accessible description. A change is sent
@@ -85,8 +85,8 @@ class SheetWidget : public QWidget {
     QElapsedTimer clock;
   };
 
-  int PlayableAt(QPointF position) const;
-  int PointSize(int index) const;
+  int playableAt(QPointF position) const;
+  int pointSize(int index) const;
   // What the sheet shows, bottom to top. The grid is drawn in pixels, the rest in twips.
   void drawGrid(QPainter& painter) const;
   void drawLinesAndFrames(QPainter& painter) const;

@@ -238,7 +238,7 @@ void frmJeuxDePoints::PointPlaced(int index, int /*colour*/, bool growing) {
     sheet.startGrowth(index);
     computerPointToTell_ = index;  // only the computer's points grow
   } else {
-    sheet.update(SheetWidget::PointArea(index));
+    sheet.update(SheetWidget::pointArea(index));
   }
 }
 
