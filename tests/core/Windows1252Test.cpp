@@ -1,0 +1,81 @@
+// Names are typed as UTF-8 and kept in Windows-1252: both ways against the C library's own
+// converter, which refuses broken UTF-8 and the code page's undefined bytes as the game must.
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <array>
+#include <map>
+#include <random>
+
+#include "game/Windows1252.h"
+
+namespace quintara {
+namespace {
+
+// One of the C library's converters, opened once: opening one loads its tables.
+iconv_t Converter(const char* to, const char* from) {
+  static std::map<std::string, iconv_t> open;
+  const auto [at, added] = open.try_emplace(std::string(to) + from);
+  if (added) at->second = iconv_open(to, from);
+  return at->second;
+}
+
+// Converts the one character at the start of `in` into at most `room` bytes; false when the
+// converter refuses it.
+bool ConvertOne(const char* to, const char* from, std::string_view& in, std::string& out,
+                std::size_t room = 4) {
+  const iconv_t cd = Converter(to, from);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  std::array<char, 4> buffer{};
+  char* source = const_cast<char*>(in.data());
+  std::size_t left = in.size();
+  char* target = buffer.data();
+  iconv(cd, &source, &left, &target, &room);
+  if (target == buffer.data()) return false;
+  out.append(buffer.data(), target);
+  in.remove_prefix(in.size() - left);
+  return true;
+}
+
+// Broken UTF-8 gives one "?" per byte, a character outside the code page one "?".
+std::string ReferenceToWindows1252(std::string_view utf8) {
+  std::string out;
+  while (!utf8.empty()) {
+    std::string utf32;
+    if (!ConvertOne("UTF-32LE", "UTF-8", utf8, utf32)) {
+      out += '?';
+      utf8.remove_prefix(1);
+    } else if (std::string_view one = utf32; !ConvertOne("WINDOWS-1252", "UTF-32LE", one, out)) {
+      out += '?';
+    }
+  }
+  return out;
+}
+
+TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string in(1, static_cast<char>(byte));
+    std::string_view rest = in;
+    std::string expected;
+    if (!ConvertOne("UTF-8", "WINDOWS-1252", rest, expected)) expected = "?";
+    ASSERT_EQ(FromWindows1252(in), expected) << byte;
+    if (expected != "?") {
+      ASSERT_EQ(ToWindows1252(expected), in) << byte;
+    }
+  }
+  // Random short strings, weighted towards the bytes where UTF-8's boundaries lie.
+  const std::string edges(
+      "\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF", 20);
+  std::mt19937 random(12);
+  for (int round = 0; round < 50000; ++round) {
+    std::string bytes;
+    for (int k = static_cast<int>(random() % 9); k > 0; --k) {
+      bytes += random() % 2 == 0 ? edges[random() % edges.size()] : static_cast<char>(random());
+    }
+    ASSERT_EQ(ToWindows1252(bytes), ReferenceToWindows1252(bytes))
+        << ::testing::PrintToString(bytes);
+  }
+}
+
+}  // namespace
+}  // namespace quintara
