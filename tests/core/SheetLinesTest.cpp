@@ -14,7 +14,6 @@ namespace {
 
 using namespace line_bits;
 using testing::At;
-using testing::Picture;
 
 // A line packed by hand: one letter per place from -4 to +4, as the test pictures write them
 // (. empty, O computer, X human), upper case when the place is playable.
@@ -56,48 +55,27 @@ std::string FirstStaleLine(const Sheet& sheet) {
   return "";
 }
 
+// Points put and taken away, closed games, resizes and new sheets, in random order.
 TEST(SheetLines, FollowEveryChangeOfTheSheet) {
-  Sheet sheet;
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "a new sheet";
-  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "the largest shown area";
-  testing::Draw(sheet, Picture{2, 2, {"O X . O", ". X O .", "X . . O"}});
-  testing::Draw(sheet, Picture{20, 26, {"X O O O", "O X X X"}});
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "points in two corners";
-  sheet.CloseRectangle({2, 2, 5, 7});
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "a closed game";
-  sheet.PutPoint(At(20, 29), kNoPoint);
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "a point taken away";
-  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "the design size";
-  sheet.Clear();
-  EXPECT_EQ(FirstStaleLine(sheet), "") << "a new sheet after play";
-}
-
-TEST(SheetLines, FollowRandomPlay) {
   std::mt19937 random(7);
   std::uniform_int_distribution<int> row(0, kRows - 1);
   std::uniform_int_distribution<int> column(0, kColumns - 1);
-  std::uniform_int_distribution<int> action(0, 99);
   Sheet sheet;
-  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
-  for (int round = 0; round < 20; ++round) {
+  ASSERT_EQ(FirstStaleLine(sheet), "") << "a new sheet";
+  for (int round = 0; round < 40; ++round) {
     for (int change = 0; change < 25; ++change) {
-      const int what = action(random);
       const int index = At(row(random), column(random));
-      if (what < 45) {
-        sheet.PutPoint(index, ComputerColour);
-      } else if (what < 90) {
-        sheet.PutPoint(index, HumanColour);
-      } else if (what < 97) {
-        sheet.PutPoint(index, kNoPoint);
-      } else {
-        const int top = row(random);
-        const int left = column(random);
-        sheet.CloseRectangle({top, left, top + 4, left + 6});
-      }
+      const int what = static_cast<int>(random() % 100);
+      if (what < 90) sheet.PutPoint(index, what % 2 == 0 ? ComputerColour : HumanColour);
+      if (what >= 90 && what < 97) sheet.PutPoint(index, kNoPoint);
+      if (what >= 97)
+        sheet.CloseRectangle(
+            {RowOf(index), ColumnOf(index), RowOf(index) + 4, ColumnOf(index) + 6});
     }
+    if (round % 10 == 3) sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
+    if (round % 10 == 6) sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
     ASSERT_EQ(FirstStaleLine(sheet), "") << "round " << round;
+    if (round % 10 == 9) sheet.Clear();
   }
 }
 
