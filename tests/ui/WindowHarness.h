@@ -1,109 +1,92 @@
 #pragma once
 
 #include <QApplication>
-#include <QColor>
-#include <QPoint>
-#include <QStringList>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <functional>
 
-#include "board/Geometry.h"
 #include "support/RecordingView.h"
 #include "ui/ClientArea.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PointSound.h"
+#include "ui/Twips.h"
 #include "ui/frmJeuxDePoints.h"
 
 namespace quintara::testing {
 
-// Pure colours as the window paints them.
-inline const QColor kPureGreen(0x00, 0xFF, 0x00);
-inline const QColor kPureRed(0xFF, 0x00, 0x00);
-inline const QColor kPureYellow(0xFF, 0xFF, 0x00);
-inline const QColor kBlack(0x00, 0x00, 0x00);
-
 // A chime that notes what it was told.
-class RecordingSound : public ui::PointSound {
- public:
-  explicit RecordingSound(QStringList& log) : log_(log) {}
-  void play() override { log_ << "play"; }
-  void stop() override { log_ << "stop"; }
-
- private:
-  QStringList& log_;
+struct RecordingSound : ui::PointSound {
+  explicit RecordingSound(QStringList& to) : log(to) {}
+  void play() override { log << "play"; }
+  void stop() override { log << "stop"; }
+  QStringList& log;
 };
 
-// The window's questions answered from a script: each question takes the next answer (No when
-// none is left); every box is noted as "caption: text", and `whenShown` runs as it would open.
-class ScriptedBoxes : public ui::MessageBoxes {
- public:
-  ScriptedBoxes(QStringList& log, QList<bool>& answers) : log_(log), answers_(answers) {}
+// Each question takes the next answer (No when none is left); every box is noted as
+// "caption: text", and `whenShown` runs as it would open.
+struct ScriptedBoxes : ui::MessageBoxes {
+  ScriptedBoxes(QStringList& to, QList<bool>& from) : log(to), answers(from) {}
   void inform(const QString& text, const QString& caption) override { Note(text, caption); }
   bool ask(const QString& text, const QString& caption) override {
     Note(text, caption);
-    return !answers_.isEmpty() && answers_.takeFirst();
+    return !answers.isEmpty() && answers.takeFirst();
   }
-  std::function<void()> whenShown;
-
- private:
   void Note(const QString& text, const QString& caption) {
     if (whenShown) whenShown();
-    log_ << caption + ": " + text;
+    log << caption + ": " + text;
   }
-  QStringList& log_;
-  QList<bool>& answers_;
+  QStringList& log;
+  QList<bool>& answers;
+  std::function<void()> whenShown;
 };
 
-// Runs `act` on the next modal window of type T that opens (a dialog shown with exec()).
+// Runs `act` on the modal window of type T that the next call opens (a dialog shown with exec()).
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
-  auto* poll = new QTimer;
-  poll->setInterval(5);
-  QObject::connect(poll, &QTimer::timeout, [poll, act] {
-    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (modal == nullptr || !modal->isVisible()) return;
-    poll->stop();
-    poll->deleteLater();
-    act(modal);
-  });
-  poll->start();
+  QTimer::singleShot(0, [act] { act(qobject_cast<T*>(QApplication::activeModalWidget())); });
 }
 
-// The main window on screen at its design size, with a fixed die, points shown at their size at
-// once and a recording chime.
-class WindowHarness {
- public:
-  explicit WindowHarness(std::chrono::milliseconds growth = std::chrono::milliseconds(0));
+// The crossing of (row, column), in client-area pixels.
+inline QPoint Pixel(int row, int column) {
+  return QPoint(CrossingX(IndexOf(row, column)), CrossingY(IndexOf(row, column))) /
+         ui::kTwipsPerPixel;
+}
 
-  ui::frmJeuxDePoints& window() { return window_; }
-  Game& game() { return window_.game(); }
-  ui::ClientArea& client() { return window_.client(); }
+// The main window on screen, with a fixed die and a recording chime; its questions are answered
+// from `answers` and noted in `boxes`.
+struct WindowHarness {
+  explicit WindowHarness(std::chrono::milliseconds growth = {}) {
+    window.setGrowthDuration(growth);
+    window.setPointSound(std::make_unique<RecordingSound>(sounds));
+    window.setMessageBoxes(std::unique_ptr<ScriptedBoxes>(scripted));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window did not show");
+  }
+  Game& game() { return window.game(); }
+  ui::ClientArea& client() { return window.client(); }
 
-  // The crossing of an intersection, in client-area pixels.
-  static QPoint Crossing(int index);
-  // The colour of one pixel of the client area as it paints now.
-  QColor PixelAt(QPoint clientPixel);
-  // The first pixel of the colour in a rectangle of the client area, or (-1, -1).
-  QPoint Find(const QColor& colour, const QRect& area);
-
+  QColor PixelAt(QPoint pixel) { return client().grab().toImage().pixelColor(pixel); }
+  bool Shows(QColor colour, const QRect& area) {
+    const QImage image = client().grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+    const auto* end = pixels + image.sizeInBytes() / 4;
+    return std::find(pixels, end, colour.rgb()) != end;
+  }
   // The player's mouse, through the window as the platform delivers it.
-  void Click(QPoint clientPixel);
-  void ClickAt(int index) { Click(Crossing(index)); }
-  void MoveTo(QPoint clientPixel);
+  void Click(QPoint pixel) {
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, client().mapTo(&window, pixel));
+  }
+  void MoveTo(QPoint pixel) {
+    QTest::mouseMove(window.windowHandle(), client().mapTo(&window, pixel));
+  }
 
-  // From now on the window's questions are answered from `answers` and noted in `boxes`.
-  ScriptedBoxes& ScriptBoxes();
-
-  QStringList sounds;
-  QStringList boxes;
+  FixedDie die{{4}};
+  QStringList sounds, boxes;
   QList<bool> answers;
-
- private:
-  QPoint InWindow(QPoint clientPixel);
-
-  FixedDie die_{{4}};
-  ui::frmJeuxDePoints window_;
+  ScriptedBoxes* scripted = new ScriptedBoxes(boxes, answers);  // owned by the window
+  ui::frmJeuxDePoints window{die};
 };
 
 }  // namespace quintara::testing
