@@ -1,0 +1,149 @@
+#include <QAccessible>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "WindowHarness.h"
+#include "game/SpokenWords.h"
+#include "game/Texts.h"
+#include "support/AsciiBoard.h"
+
+using namespace quintara;
+using namespace quintara::testing;
+
+static const QColor kGreen(Qt::green);
+
+// The main window and its dialogs as the player uses them, but for the points, frames, keys and
+// widths on a real display (program-under-xvfb.sh) and what a screen reader reads and presses
+// (accessibility_test.py).
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Before and after Qt's translation is loaded: the boxes name their buttons themselves.
+  void theBoxesButtonsReadInFrench() {
+    for (const bool translated : {false, true}) {
+      WindowHarness h;
+      h.window.setMessageBoxes(std::make_unique<ui::QtMessageBoxes>(&h.window));
+      h.Click(Pixel(5, 5));
+      QStringList buttons;
+      WhenModal<QMessageBox>([&buttons](QMessageBox* box) {
+        for (QAbstractButton* button : box->buttons()) buttons << button->text();
+        box->button(QMessageBox::No)->click();
+      });
+      h.window.mnuNouvelle()->trigger();  // the give-up question
+      QCOMPARE(buttons, QStringList({"&Oui", "&Non"}));
+      if (!translated) QVERIFY(ui::LoadQtFrenchTexts(*QCoreApplication::instance()));
+    }
+  }
+
+  void theOpponentDialogKeepsItsWidthAndItsChoicesAfterAnnuler() {
+    WindowHarness h;
+    ui::frmChoix& dialog = h.window.choix();
+    dialog.show();
+    const int width = dialog.width();
+    dialog.optNiveau(2)->click();
+    dialog.optJoueur2(1)->click();
+    QVERIFY(!dialog.txtAdversaires(1)->isReadOnly());
+    // A second name of up to 14 letters becomes the button's caption; a longer one does not.
+    for (const QString name : {"WWWWWWWWWWWWWW", "WWWWWWWWWWWWWWW"})
+      dialog.txtAdversaires(1)->setText(name);
+    QCOMPARE(dialog.optJoueur2(1)->text(), QString("WWWWWWWWWWWWWW"));
+    // The label under a long first name shows what fits; a screen reader has it whole.
+    const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
+    dialog.txtAdversaires(0)->setText(longName);
+    QTest::qWait(20);
+    QCOMPARE(dialog.width(), width);
+    QVERIFY(dialog.lblJoueur1()->text().endsWith(QChar(0x2026)));
+    QCOMPARE(dialog.lblJoueur1()->accessibleName(), longName);
+    dialog.txtAdversaires(0)->setText("Zoé");
+    dialog.optJoueur2(0)->click();
+    QVERIFY(dialog.txtAdversaires(1)->isReadOnly());
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+      if (button->text() == "Annuler") button->click();
+    QVERIFY(!dialog.isVisible() && !h.window.game().TwoPlayers() && h.window.game().Level() == 3);
+    QCOMPARE(h.window.game().PlayerName1(), std::string("Zoé"));
+  }
+
+  void theMouseReachesOnlyPlayableIntersections() {
+    WindowHarness h(std::chrono::seconds(1));
+    const QLabel& message = h.client().statusBar().message();
+    QVERIFY(message.text().isEmpty() && h.client().sheet().hoverIndex() < 0);  // no mouse yet
+    // A hit area reaches 140 twips (9.33 pixels) left of and above its crossing, 220 past it.
+    const QPoint corner = Pixel(4, 9) + QPoint(-9, 14);
+    h.MoveTo(corner);
+    QCOMPARE(h.PixelAt(Pixel(4, 9)), QColor(Qt::yellow));
+    Lay(h.window.game(), Picture{6, 6, {"##", "##"}});  // a finished game's zone
+    const QPoint beside(497, 120);                      // the last shown column
+    for (const QPoint where : {Pixel(6, 7), corner, beside}) {
+      h.MoveTo(where);
+      QCOMPARE(message.text(),
+               QString(where == corner ? "" : "      Vous survolez une zone non jouable"));
+    }
+    // Beside the shown area, a closed zone, the top bar, the right panel and the status bar.
+    for (const QPoint off : {beside, Pixel(6, 7), Pixel(1, 5), Pixel(5, 22), Pixel(16, 5)})
+      h.Click(off);
+    QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 0);
+    h.Click(corner);
+    QCOMPARE(h.PixelAt(Pixel(4, 9)), kGreen);
+    QCOMPARE(h.boxes, QStringList());
+    // The reply's chime lasts as long as it grows (SoakTest), but no longer than its sheet.
+    h.answers = {true};
+    h.window.mnuNouvelle()->trigger();
+    QVERIFY(!h.client().sheet().growing() && h.sounds == QStringList({"play", "stop"}));
+  }
+
+  // Maximised, the window becomes the largest normal window; then only the window's own repaint
+  // can show the winning point before the box.
+  void theWinningPointIsOnScreenBeforeTheBoxOfANewSheetOnTheLargestWindow() {
+    WindowHarness h;
+    h.window.showMaximized();
+    QTRY_VERIFY(!(h.window.windowState() & Qt::WindowMaximized));
+    std::vector<std::string> closed(20, std::string(28, '#'));
+    closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
+    Lay(h.window.game(), Picture{2, 2, closed});
+    QColor seen;
+    h.scripted->whenShown = [&] {
+      const QPoint where = h.client().mapTo(&h.window, Pixel(10, 14));
+      seen = h.window.screen()->grabWindow(h.window.winId()).toImage().pixelColor(where);
+    };
+    h.Click(Pixel(10, 14));
+    QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kSheetTooSmall});
+    QCOMPARE(seen, kGreen);
+    QVERIFY(h.PixelAt(Pixel(10, 14)) != kGreen);  // the new sheet, playable to its far corner
+    h.Click(Pixel(21, 29));
+    QCOMPARE(h.PixelAt(Pixel(21, 29)), kGreen);
+  }
+
+  void theKeysReachTheSheetAgainAfterAClickOnABar() {
+    WindowHarness h;
+    ui::frmChoix& dialog = h.window.choix();
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.txtAdversaires(0)->setFocus();  // selects the whole name, ready to be typed over
+    QTRY_COMPARE(dialog.txtAdversaires(0)->selectedText(), QString("Joueur 1"));
+    dialog.hide();
+    h.window.activateWindow();
+    QTest::mouseClick(&h.client().rightPanel(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    QTest::keyClick(&h.client().sheet(), Qt::Key_Down);
+    QTest::keyClick(&h.client().sheet(), Qt::Key_Enter);  // the keypad's plays as Return does
+    QCOMPARE(h.PixelAt(Pixel(4, 15)), kGreen);
+  }
+
+  void theReplyRidesOnTheCrossHairsCellUntilTheNextKey() {
+    WindowHarness h;
+    ui::SheetWidget& sheet = h.client().sheet();
+    for (const auto key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return})
+      QTest::keyClick(&sheet, key);
+    const QString name = "Ligne 1, colonne 15, point vert";
+    const std::string reply = spoken::ComputerPointWords(h.window.game().State().ComputerMoves[1]);
+    QAccessibleInterface* cell =
+        QAccessible::queryAccessibleInterface(&sheet)->tableInterface()->cellAt(0, 14);
+    QCOMPARE(cell->text(QAccessible::Name), name + ". " + QString::fromStdString(reply));
+    QTest::keyClick(&sheet, Qt::Key_Up);  // at the edge: the cross-hair stays
+    QCOMPARE(cell->text(QAccessible::Name), name);
+  }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
