@@ -1,5 +1,6 @@
-// What the properties cannot see: which rule wins when several hold, which end the die picks,
-// the level gates and the order of the anchors. One row per position.
+// What the properties cannot see: which rule wins when several hold, which end
+// the die picks, the level gates and the order of the anchors. One row per
+// position.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +8,7 @@
 
 #include "opponent/ComputerTurn.h"
 #include "opponent/CrossingChoice.h"
+#include "opponent/DoubleThreatRules.h"
 #include "opponent/ExtendOwnLineRules.h"
 #include "opponent/LineRules.h"
 #include "support/TurnFixture.h"
@@ -14,20 +16,25 @@
 namespace quintara::testing {
 namespace {
 
-// A row: what it shows; then what it calls (T a whole computer turn, L1..L4 LineRules with that
-// many points, C CrossingChoice on the ends E and F, E ExtendOwnLineRules), the level, the die's
-// face and "elsewhere" when the reply must not be at *; then its pictures, "row column: line /
-// line", or a $name from kNamed, laid in turn. Besides AsciiBoard's letters: A and H the anchor
-// (a computer or a human point), E and F the two ends, * the one place where the computer must
-// play (e or f when that is an end). Without * nothing may be placed. The human's last point is
-// the last X or H laid.
+// A row: what it shows; then what it calls (T a whole computer turn, L1..L4
+// LineRules with that many points, D2, D3, D21 DoubleThreatRules in that mode,
+// C CrossingChoice on the ends E and F, E ExtendOwnLineRules), the level, the
+// die's face and "elsewhere" when the reply must not be at *; then its
+// pictures, "row column: line / line", or a $name from kNamed, laid in turn.
+// Besides AsciiBoard's letters: A and H the anchor (a computer or a human
+// point), E and F the two ends, * the one place where the computer must play (e
+// or f when that is an end). Without * nothing may be placed. The human's last
+// point is the last X or H laid.
 const std::map<std::string, std::string> kNamed = {
     {"far", "18 20: X"},
     // The human's closed three and a split pair across its free end (10, 13).
     {"humans3", "8 8: . . . . . X . / . . . . . . . / . O X X X . . / . . . . . X ."},
-    // The computer's three closed by an earlier game and two earlier points across (10, 9).
+    // The computer's three closed by an earlier game and two earlier points
+    // across (10, 9).
     {"mine3", "9 7: . . o . . . . / . . . O O O x / . . . . . . . / . . o . . . ."},
-    {"box", "8 7: . . . . . . . / ? X . . . X ? / . . o o o . . / . . o X o . . / . . o o o . ."},
+    {"box",
+     "8 7: . . . . . . . / ? X . . . X ? / . . o o o . . / . . o X o . "
+     ". / . . o o o . ."},
     {"extend", "4 4: x O O O . ."},
 };
 
@@ -37,7 +44,8 @@ const char* const kRows[][2] = {
     {"open four read from its last point", "L4 1 6 | 5 5: * O O O A ."},
     {"open four, one end closed: the other whatever the die", "L4 1 1 | 5 5: # A O O O *"},
     {"a failed rule ends its direction, not the call",
-     "L4 4 6 | 5 5: O O O . A O o O X / . . . . . O . . . / . . . . . . O . . / "
+     "L4 4 6 | 5 5: O O O . A O o O X / . . . . . O . . . / . . . . . . O . . "
+     "/ "
      ". . . . . . . O . / . . . . . . . . *"},
     {"the human's open three, die high", "L3 1 6 | 5 5: . . H X X * ."},
     {"the human's closed three: nothing when its far side is closed",
@@ -47,6 +55,8 @@ const char* const kRows[][2] = {
     {"the human's same three is not blocked by that rule", "L3 1 6 | 5 24: . . H X X ."},
     {"a two at level 4 leaves its own direction to the die", "L2 4 1 | 5 5: . * A O . ."},
     {"a two at level 4: a human point below an end", "L2 4 6 | 5 5: . . O A * . / . . . . X ."},
+    {"the computer's three, near side closed: the far end", "L3 1 1 | 5 5: # . A O O * ."},
+    {"the computer's three with a point out of play: nothing", "L3 1 6 | 5 5: X . O o A . ."},
     {"a two with a human point past one end: the other end", "L2 1 6 | 5 5: . * A O . X"},
     {"a two at level 4: the crossing choice before the die",
      "L2 4 6 | 5 5: . * A O . . / . X . . . . / . X . . . ."},
@@ -59,12 +69,14 @@ const char* const kRows[][2] = {
      "C 4 6 | 7 7: E O O . . . . . . . f X X"},
     {"crossing: the first end within a group", "C 4 6 | 7 7: e X . . . . . . . . F X"},
     {"crossing: a human pair out of play ends the choice", "C 4 6 | 7 7: E x X . . . . . . . F X"},
-    {"crossing: a human point at the second end before an own point at the first",
+    {"crossing: a human point at the second end before an own point at the "
+     "first",
      "C 4 6 | 7 7: E O . . . . . . . . f x ."},
     {"crossing: an earlier game's red point next to an end",
      "C 4 6 | 7 7: e o X . . . . . . . F ."},
     {"crossing: a human point two steps from an end", "C 4 6 | 7 7: e . X # . . . . . . F ."},
-    {"crossing: an own pair at the second end, even of an earlier game, before a human point",
+    {"crossing: an own pair at the second end, even of an earlier game, before "
+     "a human point",
      "C 4 6 | 7 7: E X . . . . . . . . f o O ."},
     {"crossing: an own point before a human one further on",
      "C 4 6 | 7 7: E X O . . . . . . . f o ."},
@@ -73,13 +85,23 @@ const char* const kRows[][2] = {
     {"crossing at level 3: a pair closed or out of play", "C 3 6 | 7 7: E X X O . . . . . F X X #"},
     {"crossing at level 3: a human pair", "C 3 6 | 7 7: e X X . #"},
     {"crossing at level 3: nothing else", "C 3 6 | 7 7: E O O ."},
+    {"double threat: a pair, and a pair down-left from the first candidate",
+     "D2 3 6 | 5 5: . . . . . O / . . . . O . / . O A * . ."},
     {"extend: a closed three becomes an open four", "E 1 6 | 5 5: . * O O O X / X . X . X ."},
     {"extend: the same with its far end closed ends the chain",
      "E 1 6 | 5 5: # . O O O X / X . X . X ."},
     {"extend: a vertical hole at level 4",
-     "E 4 6 | 4 6: X . X . X / O . . . . / O . . . . / * . . . . / O . . . . / . . . . ."},
+     "E 4 6 | 4 6: X . X . X / O . . . . / O . . . . / * . . . . / O . . . . / "
+     ". . . . ."},
     {"extend: not below level 4",
-     "E 3 6 | 4 6: X . X . X / O . . . . / O . . . . / . . . . . / O . . . . / . . . . ."},
+     "E 3 6 | 4 6: X . X . X / O . . . . / O . . "
+     ". . / . . . . . / O . . . . / . . . . ."},
+    {"extend: at level 4 from two points and an earlier game's",
+     "E 4 6 | 5 5: . * O O o X / X . X . . ."},
+    {"extend: not below level 4 from fewer than three points",
+     "E 3 6 | 5 5: . . O O o X / X . X . . ."},
+    {"extend: not when a point of the three is out of play",
+     "E 4 6 | 4 6: X / O / o | 7 6: O / . / . | 12 4: X"},
     {"extend: an earlier game's point closing the three",
      "E 1 6 | 8 6: O | 4 6: . / * / O / O / ? / x | 12 4: X . X"},
     {"extend: the computer's newest point is no anchor when it opened",
@@ -99,9 +121,11 @@ const char* const kRows[][2] = {
      "T 2 6 elsewhere | $mine3 | $far | 10 9: *"},
     {"turn: ... from level 3", "T 3 6 | $mine3 | $far | 10 9: *"},
     {"turn: ... also when its end is closed and empty",
-     "T 3 6 | 9 7: . . o . . . . / . . . O O O # / . . . . . . . / . . o . . . . | $far | 10 9: *"},
+     "T 3 6 | 9 7: . . o . . . . / . . . O O O # / . . . . . . . / . . o . . . "
+     ". | $far | 10 9: *"},
     {"turn: level 3 extends before blocking with 8 computer points",
-     "T 3 6 | $extend | $humans3 | 16 4: O . . . O . . . O . . . O | $far | 4 8: *"},
+     "T 3 6 | $extend | $humans3 | 16 4: O . . . O . . . O . . . O | $far | 4 "
+     "8: *"},
     {"turn: ... not with 7",
      "T 3 6 | $extend | $humans3 | 16 4: O . . . O . . . O | $far | 10 13: *"},
     {"turn: level 2 extends its own line early only from 6 points",
@@ -170,10 +194,12 @@ TEST(RuleTable, EachRowsReply) {
       f.SetUp(picture);
     }
     Turn turn = f.MakeTurn(row.level);
+    const int colour = f.sheet.ColourAt(anchor);
     if (row.call == "T") ComputerTurn(turn);
     if (row.call == "C") CrossingChoice(turn, ends[0], ends[1]);
     if (row.call == "E") ExtendOwnLineRules(turn);
-    if (row.call[0] == 'L') LineRules(turn, anchor, row.call[1] - '0', f.sheet.ColourAt(anchor));
+    if (row.call[0] == 'D') DoubleThreatRules(turn, anchor, std::stoi(row.call.substr(1)), colour);
+    if (row.call[0] == 'L') LineRules(turn, anchor, row.call[1] - '0', colour);
     std::string where = "reply at (";
     where += std::to_string(RowOf(f.Placed())) + ", " + std::to_string(ColumnOf(f.Placed()));
     where += "): ";

@@ -63,13 +63,17 @@ TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
       ASSERT_EQ(ToWindows1252(expected), in) << byte;
     }
   }
-  // Random short strings, weighted towards the bytes where UTF-8's boundaries lie.
+  // The first and last code points of each length and around the surrogates, then random short
+  // strings weighted towards the bytes where UTF-8's boundaries lie.
+  const std::vector<std::string> boundaries = {
+      "\x7F",         "\xC2\x80",     "\xDF\xBF",         "\xE0\xA0\x80",    "\xED\x9F\xBF",
+      "\xEE\x80\x80", "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"};
   const std::string edges(
       "\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF", 20);
   std::mt19937 random(12);
-  for (int round = 0; round < 50000; ++round) {
-    std::string bytes;
-    for (int k = static_cast<int>(random() % 9); k > 0; --k) {
+  for (std::size_t round = 0; round < 50000; ++round) {
+    std::string bytes = round < boundaries.size() ? boundaries[round] : "";
+    for (int k = round < boundaries.size() ? 0 : static_cast<int>(random() % 9); k > 0; --k) {
       bytes += random() % 2 == 0 ? edges[random() % edges.size()] : static_cast<char>(random());
     }
     ASSERT_EQ(ToWindows1252(bytes), ReferenceToWindows1252(bytes))
