@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <vector>
 
 #include "board/ShownArea.h"
@@ -12,7 +14,7 @@ namespace quintara::testing {
 
 // A computer turn over a position, without a window: the rules place through a placer that
 // refuses as the game does (a point there, not playable, already played) and notes what it
-// was asked and what it placed. The sheet shows its largest area (rows 2..21, columns 2..29).
+// was first asked and what it placed. The sheet shows its largest area (rows 2..21, columns 2..29).
 class TurnFixture : public PointPlacer {
  public:
   explicit TurnFixture(std::vector<int> dieFaces = {6})
@@ -41,33 +43,32 @@ class TurnFixture : public PointPlacer {
   void SetUp(const Picture& picture) { Lay(*this, picture); }
 
   Turn MakeTurn(int level, int humanMoveNumber = -1) {
+    level_ = level;
     if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
     return Turn{
         sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber, die, *this,
         played};
   }
 
+  // Below level 4 a rule that has placed its point asks for no other.
   void PlaceComputerPoint(int index) override {
-    asked.push_back(index);
-    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) {
-      refusedBeforePlaying += !played;
-      return;
-    }
+    if (played && level_ < 4) ADD_FAILURE() << "a second point asked for at level " << level_;
+    if (asked == 0) asked = index;
+    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) return;
     sheet.PutPoint(index, ComputerColour);
-    placed.push_back(index);
+    placed = index;
     played = true;
   }
-
-  // The one point placed, or 0 when none was.
-  int Placed() const { return placed.empty() ? 0 : placed.front(); }
 
   Sheet sheet;
   GameState state;
   FixedDie die;
-  std::vector<int> asked;
-  std::vector<int> placed;
-  std::size_t refusedBeforePlaying = 0;
+  int asked = 0;   // the first place asked for
+  int placed = 0;  // the point placed
   bool played = false;
+
+ private:
+  int level_ = 0;
 };
 
 }  // namespace quintara::testing
