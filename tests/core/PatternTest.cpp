@@ -28,40 +28,29 @@ constexpr std::array kPatterns = {
 };
 #undef PATTERN
 
-// What a letter says of a place, read for `own`; the anchor is not tested.
-bool PlaceHolds(char letter, int colour, int own, TargetTest target) {
-  switch (letter) {
-    case 'O': return colour == own;
-    case 'X': return colour == OtherColour(own);
-    case '.': return colour == kNoPoint;
-    case '-': return colour != OtherColour(own);
-    case '*': return target == TargetTest::kNotTested || colour == kNoPoint;
-    default: return true;
-  }
-}
-
-struct PlainReading {
-  bool holds = true;
-  bool playable = true;  // every place read as O, . or - is playable
-};
-
-PlainReading Read(std::string_view text, const Sheet& sheet, int at, int step, int own,
-                  TargetTest target) {
+// The pattern read letter by letter, the reference place at the anchor or else at the target:
+// whether every place holds what its letter says, read for `own` (the anchor is not tested),
+// and whether every place read as O, . or - is playable.
+std::pair<bool, bool> Read(std::string_view text, const Sheet& sheet, int at, int step, int own,
+                           TargetTest target) {
   const std::size_t bracket = text.find('[');
-  const int reference =
-      static_cast<int>(bracket != std::string_view::npos ? bracket : text.find('*'));
-  PlainReading reading;
-  int offset = -reference;
+  int offset = -static_cast<int>(bracket != std::string_view::npos ? bracket : text.find('*'));
+  bool holds = true;
+  bool playable = true;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char letter = text[i];
     if (letter == '[' || letter == ']') continue;
-    const bool anchor = i > 0 && text[i - 1] == '[';
     const int index = at + offset++ * step;
-    if (anchor) continue;
-    reading.holds &= PlaceHolds(letter, sheet.ColourAt(index), own, target);
-    if (letter == 'O' || letter == '.' || letter == '-') reading.playable &= sheet.Playable(index);
+    if (i > 0 && text[i - 1] == '[') continue;
+    const int colour = sheet.ColourAt(index);
+    if (letter == 'O') holds &= colour == own;
+    if (letter == 'X') holds &= colour == OtherColour(own);
+    if (letter == '.') holds &= colour == kNoPoint;
+    if (letter == '-') holds &= colour != OtherColour(own);
+    if (letter == '*') holds &= target == TargetTest::kNotTested || colour == kNoPoint;
+    if (letter == 'O' || letter == '.' || letter == '-') playable &= sheet.Playable(index);
   }
-  return reading;
+  return {holds, playable};
 }
 
 TEST(PatternMatcher, AgreesWithAPlainReadingOfThePattern) {
@@ -86,10 +75,10 @@ TEST(PatternMatcher, AgreesWithAPlainReadingOfThePattern) {
           const LineReader line(f.sheet, at, step, own);
           for (const Compiled& c : kPatterns) {
             for (const TargetTest target : {TargetTest::kMustBeEmpty, TargetTest::kNotTested}) {
-              const PlainReading plain = Read(c.text, f.sheet, at, step, own, target);
-              ASSERT_EQ(line.Holds(c.pattern, target), plain.holds) << c.text << " at " << at;
-              ASSERT_EQ(line.TestedPlacesPlayable(c.pattern), plain.playable) << c.text;
-              held += plain.holds;
+              const auto [holds, playable] = Read(c.text, f.sheet, at, step, own, target);
+              ASSERT_EQ(line.Holds(c.pattern, target), holds) << c.text << " at " << at;
+              ASSERT_EQ(line.TestedPlacesPlayable(c.pattern), playable) << c.text;
+              held += holds;
             }
           }
         }
