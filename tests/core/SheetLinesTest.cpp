@@ -15,23 +15,6 @@ namespace {
 using namespace line_bits;
 using testing::At;
 
-// A line packed by hand: one letter per place from -4 to +4, as the test pictures write them
-// (. empty, O computer, X human), upper case when the place is playable.
-constexpr Bits Line(const char (&places)[10]) {
-  Bits line = 0;
-  for (int k = -kReach; k <= kReach; ++k) {
-    const char c = places[k + kReach];
-    const Bits point = (c == 'O' || c == 'o') ? kComputer : (c == 'X' || c == 'x') ? kHuman : 0;
-    const Bits playable = (c == 'O' || c == 'X' || c == '_') ? kPlayable : 0;
-    line |= line_bits::At(k, point | playable);
-  }
-  return line;
-}
-
-static_assert(SwapSides(Line("_Ox.Xo_.X")) == Line("_Xo.Ox_.O"));
-static_assert(Reversed(Line("_Ox.Xo_.X")) == Line("X._oX.xO_"));
-static_assert(Reversed(Reversed(Line("oX_..O_x."))) == Line("oX_..O_x."));
-
 // The first place, if any, where a packed line differs from the sheet read place by place.
 std::string FirstStaleLine(const Sheet& sheet) {
   for (int index = -200; index <= kLastPointRecord + 200; ++index) {

@@ -20,13 +20,12 @@ iconv_t Converter(const char* to, const char* from) {
   return at->second;
 }
 
-// Converts the one character at the start of `in` into at most `room` bytes; false when the
-// converter refuses it.
-bool ConvertOne(const char* to, const char* from, std::string_view& in, std::string& out,
-                std::size_t room = 4) {
+// Converts the one character at the start of `in`; false when the converter refuses it.
+bool ConvertOne(const char* to, const char* from, std::string_view& in, std::string& out) {
   const iconv_t cd = Converter(to, from);
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  std::array<char, 4> buffer{};
+  std::array<char, 4> buffer{};  // room for one character
+  std::size_t room = buffer.size();
   char* source = const_cast<char*>(in.data());
   std::size_t left = in.size();
   char* target = buffer.data();
@@ -53,6 +52,7 @@ std::string ReferenceToWindows1252(std::string_view utf8) {
 }
 
 TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
+  ASSERT_NE(Converter("WINDOWS-1252", "UTF-32LE"), reinterpret_cast<iconv_t>(-1));
   for (int byte = 0; byte < 256; ++byte) {
     const std::string in(1, static_cast<char>(byte));
     std::string_view rest = in;
