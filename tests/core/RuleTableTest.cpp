@@ -61,6 +61,8 @@ const char* const kRows[][2] = {
     {"a two at level 4: the crossing choice before the die",
      "L2 4 6 | 5 5: . * A O . . / . X . . . . / . X . . . ."},
     {"a two closed past one end: no crossing choice", "L2 4 6 | 5 5: X . O A . . / . . . . X ."},
+    {"a two closed past the other end: no crossing choice",
+     "L2 4 6 | 5 5: . . O A . X / . . . . X ."},
     {"a single point, die high: below", "L1 1 6 | 4 5: . / A / *"},
     {"a single point, die low: above", "L1 1 1 | 4 5: * / A / ."},
     {"at level 4 the crossing choice goes before the die",

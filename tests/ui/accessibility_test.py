@@ -41,6 +41,7 @@ RULES_LINES = [
     "Ceux qui n 'aiment pas cliquer pourront utiliser le viseur.",
     "La partie",
     "La manche",
+    "Le premier joueur qui gagne trois parties remporte la manche.",
     "Le jeu",
     "manches.",
 ]
