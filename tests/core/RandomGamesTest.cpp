@@ -11,32 +11,23 @@
 #include "game/Texts.h"
 #include "support/AsciiBoard.h"
 #include "support/Invariants.h"
+#include "support/NearbyPlay.h"
 #include "support/RecordingView.h"
 
 namespace quintara::testing {
 namespace {
 
-// The human completes a five of its own when it can, and otherwise plays within two rows and
-// columns of the running game's points, so that lines form, or anywhere when it has none.
+// The human completes a five of its own when it can, and otherwise plays near the running
+// game's points (so that lines form), or anywhere when the game has none yet.
 int HumansChoice(const Game& game, std::mt19937& random) {
   Sheet trial = game.CurrentSheet();
-  std::vector<int> near;
-  std::vector<int> anywhere;
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!trial.Playable(index) || trial.HasPoint(index)) continue;
     trial.PutPoint(index, HumanColour);
     if (FindFiveInRow(trial, index)) return index;
     trial.PutPoint(index, kNoPoint);
-    anywhere.push_back(index);
-    bool close = false;
-    for (int k = 0; k < 25; ++k) {
-      const int at = index + (k / 5 - 2) * kColumns + k % 5 - 2;
-      close |= trial.HasPoint(at) && trial.Playable(at);
-    }
-    if (close) near.push_back(index);
   }
-  const std::vector<int>& from = near.empty() ? anywhere : near;
-  return from.empty() ? 0 : from[random() % from.size()];
+  return NearbyPlay(game, random);
 }
 
 TEST(RandomGames, EveryClickKeepsTheRulesOfTheGame) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+#include "board/Geometry.h"
+#include "game/Game.h"
+
+namespace quintara::testing {
+
+// A random player's choice: a free playable intersection within two rows and columns of the
+// running game's points, so that lines form; anywhere free when the game has no point yet; 0 when
+// no intersection is free and playable.
+inline int NearbyPlay(const Game& game, std::mt19937& random) {
+  const GameState& state = game.State();
+  std::vector<int> points;
+  for (const MoveList* moves : {&state.HumanMoves, &state.ComputerMoves}) {
+    for (int slot = 1; moves->Filled(slot); ++slot) points.push_back((*moves)[slot]);
+  }
+  std::vector<int> near;
+  std::vector<int> anywhere;
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (!game.CurrentSheet().Playable(index) || game.CurrentSheet().HasPoint(index)) continue;
+    anywhere.push_back(index);
+    for (const int point : points) {
+      if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
+          std::abs(ColumnOf(point) - ColumnOf(index)) <= 2) {
+        near.push_back(index);
+        break;
+      }
+    }
+  }
+  const std::vector<int>& from = near.empty() ? anywhere : near;
+  if (from.empty()) return 0;
+  return from[std::uniform_int_distribution<std::size_t>(0, from.size() - 1)(random)];
+}
+
+}  // namespace quintara::testing
