@@ -38,19 +38,6 @@ std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
   return std::nullopt;
 }
 
-// A new sheet: nothing but the computer's opening point may follow it in the same event.
-std::optional<std::string> BrokenNewSheet(const Game& game) {
-  int green = 0;
-  int red = 0;
-  for (int index = 0; index <= kLastPointRecord; ++index) {
-    if (game.CurrentSheet().Closed(index)) return At("closed on a new sheet", index);
-    green += game.CurrentSheet().ColourAt(index) == HumanColour ? 1 : 0;
-    red += game.CurrentSheet().ColourAt(index) == ComputerColour ? 1 : 0;
-  }
-  if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
-  return std::nullopt;
-}
-
 // What the event did to the points, the closed zones and the drawings.
 std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& before,
                                          EventReach reach) {
@@ -62,11 +49,19 @@ std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& befor
     swept = swept || (was != kNoPoint && sheet.ColourAt(index) != was);
   }
   if (swept && reach == EventReach::kNoPoint) return "the sheet changed without a click or menu";
-  if (swept) return BrokenNewSheet(game);
-
-  int newlyClosed = 0;
+  // A new sheet: nothing but the computer's opening point may follow it in the same event.
   int green = 0;
   int red = 0;
+  for (int index = 0; swept && index <= kLastPointRecord; ++index) {
+    if (sheet.Closed(index)) return At("closed on a new sheet", index);
+    (sheet.ColourAt(index) == HumanColour ? green : red) += sheet.HasPoint(index);
+  }
+  if (swept) {
+    if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
+    return std::nullopt;
+  }
+
+  int newlyClosed = 0;
   for (int index = 0; index <= kLastPointRecord; ++index) {
     const auto slot = static_cast<std::size_t>(index);
     if (before.closed[slot] && !sheet.Closed(index)) return At("a closed zone reopened", index);
