@@ -1,8 +1,11 @@
+// The scoring of games, sets and matches, the best scores and their file, and the menus that
+// give a running game up.
 #include <gtest/gtest.h>
 
-#include "board/ShownArea.h"
-#include "game/Game.h"
+#include <random>
+
 #include "game/ScoreFile.h"
+#include "game/Windows1252.h"
 #include "support/GameFixture.h"
 #include "support/MemoryScoreStore.h"
 
@@ -11,9 +14,75 @@ namespace {
 
 using testing::At;
 using testing::Picture;
+using Table = std::vector<std::pair<std::string, int>>;  // the filled places, best first
 
-constexpr bool kGreen = false;
-constexpr bool kRed = true;
+Table Filled(const BestScores& scores) {
+  Table table;
+  for (const BestScore& entry : scores) {
+    if (entry.name) table.emplace_back(*entry.name, entry.Points().value_or(-1));
+  }
+  return table;
+}
+
+// An independent tally of the matches as the player follows them: the board as the window is
+// told it, the statistics, the best scores, and the end of each match.
+struct Tally {
+  std::array<int, 2> games{}, sets{};        // green, red
+  std::array<std::array<int, 5>, 2> wins{};  // per side, per level
+  int points = 0;
+  int ended = 0;
+  int reads = 0;  // the file is read when the statistics are first needed and at every showing
+  bool shown = false, loaded = false;
+  Table best;
+  std::vector<std::string> events;
+  std::string name1 = "Joueur 1", name2 = "Ordinateur";
+
+  void Board() {
+    events.push_back("scores " + std::to_string(games[0]) + "-" + std::to_string(games[1]) +
+                     " sets " + std::to_string(sets[0]) + "-" + std::to_string(sets[1]) +
+                     (shown ? " shown" : ""));
+  }
+  void Statistics() {
+    events.push_back("statistics");
+    ++reads, loaded = true;
+  }
+  void Game(bool red, int level, bool again) {
+    if (!loaded) ++reads, loaded = true;
+    if (games == std::array<int, 2>{} && sets == std::array<int, 2>{}) wins = {}, points = 0;
+    const std::size_t side = red ? 1 : 0;
+    ++games[side], ++wins[side][static_cast<std::size_t>(level)];
+    points += red ? 0 : 10 * level;
+    Board();
+    if (games[side] < 5) return;
+    shown = true;
+    ++sets[side];
+    Board();
+    if (sets[side] == 3) {
+      events.push_back("message Quintara: " + (red ? name2 : name1) + " remporte le match. " +
+                       (red ? "La revenche quand vous voulez" : "Bravo!"));
+    }
+    games = {};
+    Board();
+    if (sets[side] < 3) return;
+    ++ended;
+    for (std::size_t l = 1; l <= 4; ++l)
+      points += std::max(0, wins[0][l] - wins[1][l]) * 10 * int(l);
+    for (std::size_t place = 0; place < 6; ++place) {
+      if (place < best.size() && best[place].second >= points) continue;
+      best.insert(best.begin() + static_cast<long>(place), {name1, points});
+      if (best.size() > 10) best.pop_back();
+      break;
+    }
+    Statistics();
+    events.push_back("ask Quintara: Voulez vous rejouer");
+    if (again) {
+      sets = {};
+      Board();
+    } else {
+      events.push_back("quit");
+    }
+  }
+};
 
 class Scoring : public testing::GameFixture {
  protected:
@@ -21,269 +90,318 @@ class Scoring : public testing::GameFixture {
     game.SetScoreStore(&store);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   }
-
-  void Win(bool red, int count, int level = 1) {
-    game.SetLevel(level);
-    WinGames(red, count);
-  }
-
-  void Fill(std::initializer_list<std::pair<const char*, int>> places) {
+  void Fill(const Table& table) {
     BestScores scores;
-    std::size_t place = 0;
-    for (const auto& [name, points] : places) {
-      scores[place++] = BestScore{name, std::to_string(points)};
+    for (std::size_t k = 0; k < table.size(); ++k) {
+      scores[k] = BestScore{table[k].first, std::to_string(table[k].second)};
     }
     store.file = EncodeScoreFile(scores);
   }
-
-  std::vector<int> FilePoints() const {
-    std::vector<int> points;
-    for (const BestScore& entry : DecodeScoreFile(store.file.value_or(""))) {
-      points.push_back(entry.Points().value_or(-1));
+  // What the window has been told of the board and the matches' ends.
+  std::vector<std::string> Told() const {
+    std::vector<std::string> told;
+    for (const std::string& e : view.events) {
+      if (e.starts_with("scores") || e == "statistics" || e == "quit" ||
+          e.find("rejouer") != e.npos || e.find("remporte") != e.npos) {
+        told.push_back(e);
+      }
     }
-    return points;
+    return told;
   }
-
-  const ScoreBoard& board() const { return game.MatchScores(); }
+  // A game under way: the human plays where the computer has room to answer.
+  void GameUnderWay() {
+    const auto free = [&](int i) {
+      return game.CurrentSheet().Playable(i) && !game.CurrentSheet().HasPoint(i);
+    };
+    int index = kLastIntersection;
+    while (index > kFirstGridIndex && !(free(index - 1) && free(index) && free(index + 1))) --index;
+    Click(index);
+  }
 
   testing::MemoryScoreStore store;
 };
 
-TEST_F(Scoring, FiveGamesWinASetAndTheSetsPartAppears) {
-  Win(kGreen, 4);
-  Win(kRed, 4);
-  EXPECT_EQ(board().HumanGames, 4);
-  EXPECT_EQ(board().ComputerGames, 4);
-  EXPECT_FALSE(board().SetsShown);
-  Win(kRed, 1);
-  EXPECT_EQ(board().ComputerSets, 1);
-  EXPECT_EQ(board().HumanSets, 0);
-  EXPECT_EQ(board().HumanGames, 0);
-  EXPECT_EQ(board().ComputerGames, 0);
-  EXPECT_TRUE(board().SetsShown);
-  EXPECT_TRUE(view.Only("message").empty());
-}
+const Table kSevenPlaces = {{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600},
+                            {"e", 500}, {"f", 100}, {"g", 10}};
 
-TEST_F(Scoring, AMatchWhollyAtLevel2WonFifteenToSevenGives460) {
-  view.answers = {false};
-  Win(kRed, 3, 2);
-  Win(kGreen, 5, 2);
-  Win(kRed, 4, 2);
-  Win(kGreen, 5, 2);
-  Win(kGreen, 5, 2);
-  EXPECT_EQ(game.Statistics().MatchPoints, 460);
-  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[2], 15);
-  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[2], 7);
-  EXPECT_EQ(view.Only("message Quintara: Joueur 1"),
-            (std::vector<std::string>{"message Quintara: Joueur 1 remporte le match. Bravo!"}));
-  EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{"ask Quintara: Voulez vous rejouer"}));
-  EXPECT_EQ(view.Only("statistics").size(), 1u);
-  EXPECT_EQ(view.Only("quit").size(), 1u);
-}
-
-TEST_F(Scoring, TheFileOfThe460PointMatchHoldsTheNameThePointsAndNineEmptyPlaces) {
-  Win(kRed, 3, 2);
-  Win(kGreen, 5, 2);
-  Win(kRed, 4, 2);
-  Win(kGreen, 10, 2);
-  const std::string name = "Joueur 1";
-  std::string expected = std::string("\x08\x00\x08\x00", 4) + name +
-                         std::string("\x08\x00\x03\x00", 4) + "460" + std::string(36, '\0');
-  ASSERT_TRUE(store.file.has_value());
-  EXPECT_EQ(store.file->size(), name.size() + 47);
-  EXPECT_EQ(*store.file, expected);
-}
-
-TEST_F(Scoring, ALostMatchStillScoresItsGamesAndTheBonusOfLevelsWon) {
-  view.answers = {false};
-  Win(kGreen, 3, 4);
-  Win(kRed, 1, 4);
-  Win(kRed, 4, 1);   // first set to red
-  Win(kRed, 10, 1);  // two more sets to red
-  EXPECT_EQ(board().ComputerSets, 3);
-  // 3 games at level 4 (120) and a bonus of (3 - 1) x 40.
-  EXPECT_EQ(game.Statistics().MatchPoints, 200);
-  EXPECT_EQ(view.Only("message"),
-            (std::vector<std::string>{
-                "message Quintara: Ordinateur remporte le match. La revenche quand vous voulez"}));
-  EXPECT_EQ(FilePoints()[0], 200);
-}
-
-TEST_F(Scoring, TheStatisticsStartAgainAtTheFirstGameOfAMatch) {
-  view.answers = {true};
-  Win(kGreen, 15, 3);
-  EXPECT_EQ(game.Statistics().MatchPoints, 15 * 30 + 15 * 30);
-  Win(kRed, 1, 1);
-  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[3], 0);
-  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[1], 1);
-  EXPECT_EQ(game.Statistics().MatchPoints, 0);
-}
-
-TEST_F(Scoring, ANewSheetOrLevelDoesNotResetTheMatch) {
-  Win(kGreen, 2, 1);
-  Win(kRed, 1, 1);
-  game.mnuNouvelle_Click();
-  ASSERT_EQ(Points(), 0);
-  Win(kGreen, 1, 4);
-  EXPECT_EQ(board().HumanGames, 3);
-  EXPECT_EQ(game.Statistics().MatchPoints, 10 + 10 + 40);
-}
-
-struct PlaceCase {
-  const char* name;
-  std::vector<int> before;  // points of places 1.. (the rest empty)
-  int points;
-  std::vector<int> after;  // the whole list, -1 for empty
+struct MatchRun {
+  unsigned seed;
+  bool twoPlayers, filled, unwritable, unreadable;
+  std::string name1, name2;
 };
-void PrintTo(const PlaceCase& c, std::ostream* os) {
-  *os << c.name;
-}
 
-class BestScorePlaces : public ::testing::TestWithParam<PlaceCase> {};
+class RandomMatches : public Scoring, public ::testing::WithParamInterface<MatchRun> {};
 
-TEST_P(BestScorePlaces, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
-  BestScores scores;
-  for (std::size_t place = 0; place < GetParam().before.size(); ++place) {
-    std::string name = "p";  // appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "p" + string
-    name += std::to_string(place + 1);
-    scores[place] = BestScore{name, std::to_string(GetParam().before[place])};
+// Two matches of random games, levels, give-ups and looks at the statistics, held after every
+// step to the tally; the second match ends with the player declining another.
+TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
+  const MatchRun& run = GetParam();
+  Tally tally;
+  if (run.filled) Fill(kSevenPlaces), tally.best = kSevenPlaces;
+  if (run.unreadable) store.file = "ten good scores", store.unreadable = true;
+  store.unwritable = run.unwritable;
+  const std::optional<std::string> file = store.file;
+  game.SetTwoPlayers(run.twoPlayers);
+  if (!run.name1.empty()) {
+    game.SetPlayerNames(run.name1, run.name2);
+    tally.name1 = run.name1, tally.name2 = run.name2;
   }
-  InsertBestScore(scores, "new", GetParam().points);
-  std::vector<int> after;
-  for (const BestScore& entry : scores) after.push_back(entry.Points().value_or(-1));
-  EXPECT_EQ(after, GetParam().after);
+  std::mt19937 random(run.seed);
+  for (int step = 0; tally.ended < 2 && !HasFatalFailure(); ++step) {
+    const int level = 1 + static_cast<int>(random() % 4);
+    const unsigned roll = random() % 20;
+    game.SetLevel(level);
+    view.answerWhenEmpty = tally.ended == 0;
+    if (roll == 0) {
+      game.ShowStatistics();
+      tally.Statistics();
+    } else if (!run.twoPlayers && (roll < 3 || FreeRow() == 0)) {
+      GameUnderWay();
+      view.answers = {true};
+      game.mnuNouvelle_Click();
+      tally.Game(true, level, view.answerWhenEmpty);
+    } else if (FreeRow() == 0) {
+      game.mnuNouvelle_Click();  // between two players no game is under way: nothing is lost
+    } else {
+      WinGame(roll < 10);
+      tally.Game(roll < 10, level, view.answerWhenEmpty);
+    }
+    ASSERT_EQ(Told(), tally.events) << "step " << step;
+    ASSERT_EQ(game.Statistics().HumanWinsAtLevel, tally.wins[0]) << "step " << step;
+    ASSERT_EQ(game.Statistics().ComputerWinsAtLevel, tally.wins[1]) << "step " << step;
+    ASSERT_EQ(game.Statistics().MatchPoints, tally.points) << "step " << step;
+  }
+  EXPECT_EQ(Filled(game.BestScoreTable()), tally.best);
+  const auto told = view.Only("message Quintara: Les meilleurs scores n'ont pas pu");
+  if (run.unwritable || run.unreadable) {
+    EXPECT_EQ(store.file, file);
+    ASSERT_EQ(told.size(), 1u);  // once in the run
+    EXPECT_TRUE(told[0].ends_with(run.unreadable ? "accès refusé" : "être écrit")) << told[0];
+  } else {
+    EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), tally.best);
+    EXPECT_EQ(told.size(), 0u);
+    EXPECT_EQ(store.reads, tally.reads);
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Insertion, BestScorePlaces,
-    ::testing::Values(
-        PlaceCase{"empty_list", {}, 460, {460, -1, -1, -1, -1, -1, -1, -1, -1, -1}},
-        PlaceCase{"ninety_after_a_hundred", {100}, 90, {100, 90, -1, -1, -1, -1, -1, -1, -1, -1}},
-        PlaceCase{"tie_goes_below", {100, 50}, 100, {100, 100, 50, -1, -1, -1, -1, -1, -1, -1}},
-        PlaceCase{"pushes_the_tenth_out",
-                  {100, 90, 80, 70, 60, 50, 40, 30, 20, 10},
-                  75,
-                  {100, 90, 80, 75, 70, 60, 50, 40, 30, 20}},
-        PlaceCase{"beating_only_place_7_changes_nothing",
-                  {100, 90, 80, 70, 60, 50, 10},
-                  45,
-                  {100, 90, 80, 70, 60, 50, 10, -1, -1, -1}},
-        PlaceCase{"place_6_is_still_examined",
-                  {100, 90, 80, 70, 60, 50, 10},
-                  55,
-                  {100, 90, 80, 70, 60, 55, 50, 10, -1, -1}},
-        PlaceCase{"an_empty_place_counts_below_zero",
-                  {100},
-                  0,
-                  {100, 0, -1, -1, -1, -1, -1, -1, -1, -1}}));
+INSTANTIATE_TEST_SUITE_P(Runs, RandomMatches,
+                         ::testing::Values(MatchRun{1, false, false, false, false, "", ""},
+                                           MatchRun{2, true, true, false, false, "Éloïse", "Zoé"},
+                                           MatchRun{3, false, true, true, false, "", ""},
+                                           MatchRun{4, false, false, false, true, "", ""}));
 
-TEST_F(Scoring, AMatchThatBeatsOnlyPlace7LeavesTheFileAsItWas) {
-  Fill({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}, {"f", 400}, {"g", 10}});
-  const std::string before = *store.file;
-  Win(kGreen, 15, 1);  // 150 + 150 = 300
-  EXPECT_EQ(game.Statistics().MatchPoints, 300);
-  EXPECT_EQ(*store.file, before);
+TEST_F(Scoring, AMatchWhollyAtLevel2WonFifteenToSevenGives460AndTheFileHoldsItAlone) {
+  game.SetLevel(2);
+  for (const auto& [red, count] : {std::pair{true, 3}, {false, 5}, {true, 4}, {false, 10}}) {
+    WinGames(red, count);
+  }
+  EXPECT_EQ(game.Statistics().MatchPoints, 460);
+  // The name's 4 + 8 bytes, the points' 4 + 3 and nine empty places of 2 + 2.
+  EXPECT_EQ(store.file, std::string("\x08\x00\x08\x00Joueur 1\x08\x00\x03\x00"
+                                    "460",
+                                    19) +
+                            std::string(36, '\0'));
 }
 
-TEST_F(Scoring, TheFirstRunWithoutAFileShowsAnEmptyListAndCreatesTheFile) {
-  game.ShowStatistics();
-  ASSERT_TRUE(store.file.has_value());
-  EXPECT_EQ(*store.file, "");
-  const std::string heading =
-      "             JOUEURS                                                       SCORES\r\n";
-  const std::string blank = "  " + std::string(74, ' ') + "\r\n";
-  EXPECT_EQ(BestScoresText(game.BestScoreTable()), heading + "\r\n" + blank + blank + blank);
+TEST(BestScorePlaces, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
+  const std::vector<std::tuple<std::vector<int>, int, std::vector<int>>> cases = {
+      {{}, 460, {460}},
+      {{100}, 90, {100, 90}},
+      {{100, 50}, 100, {100, 100, 50}},  // ties go below
+      {{100}, 0, {100, 0}},              // an empty place counts below any points
+      {{100, 90, 80, 70, 60, 50, 40, 30, 20, 10}, 75, {100, 90, 80, 75, 70, 60, 50, 40, 30, 20}},
+      {{100, 90, 80, 70, 60, 50, 10}, 45, {100, 90, 80, 70, 60, 50, 10}},  // only place 7 beaten
+      {{100, 90, 80, 70, 60, 50, 10}, 55, {100, 90, 80, 70, 60, 55, 50, 10}}};
+  for (const auto& [before, points, after] : cases) {
+    BestScores scores;
+    for (std::size_t k = 0; k < before.size(); ++k) scores[k] = {"p", std::to_string(before[k])};
+    const int place = InsertBestScore(scores, "new", points);
+    std::vector<int> got;
+    for (const BestScore& entry : scores) {
+      if (entry.Points()) got.push_back(*entry.Points());
+    }
+    EXPECT_EQ(got, after) << points;
+    EXPECT_EQ(place == 0, before == after) << points;
+  }
 }
 
-TEST_F(Scoring, AFileGoneSinceTheLastShowingShowsAnEmptyList) {
-  Fill({{"Ann", 90}});
-  game.ShowStatistics();
-  ASSERT_EQ(game.BestScoreTable()[0].name, "Ann");
-  store.file.reset();
-  game.ShowStatistics();
-  EXPECT_EQ(game.BestScoreTable()[0], BestScore{});
-}
-
-TEST_F(Scoring, TheListShowsPlaces1To3WithTheirNamesAndPoints) {
+// The list shows places 1 to 3 of the file as it is at each showing; a missing file is created.
+TEST_F(Scoring, TheStatisticsListShowsTheFileAsItIsNow) {
   Fill({{"Éloïse", 460}, {"Bob", 90}, {"Zoé", 80}, {"Dan", 70}});
   game.ShowStatistics();
-  const std::string text = BestScoresText(game.BestScoreTable());
-  EXPECT_NE(text.find("\r\n  Éloïse" + std::string(74, ' ') + "460\r\n"), std::string::npos);
-  EXPECT_NE(text.find("  Zoé" + std::string(74, ' ') + "80\r\n"), std::string::npos);
-  EXPECT_EQ(text.find("Dan"), std::string::npos);
-}
-
-TEST_F(Scoring, ReopeningTheStatisticsKeepsTheMatchCounts) {
-  Win(kGreen, 2, 3);
-  Win(kRed, 1, 4);
+  const std::string heading =
+      std::string(13, ' ') + "JOUEURS" + std::string(55, ' ') + "SCORES\r\n\r\n";
+  const auto line = [](const std::string& name, const std::string& points) {
+    return "  " + name + std::string(74, ' ') + points + "\r\n";
+  };
+  EXPECT_EQ(BestScoresText(game.BestScoreTable()),
+            heading + line("Éloïse", "460") + line("Bob", "90") + line("Zoé", "80"));
+  store.file.reset();
   game.ShowStatistics();
-  game.ShowStatistics();
-  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[3], 2);
-  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[4], 1);
-  EXPECT_EQ(game.Statistics().MatchPoints, 60);
+  EXPECT_EQ(store.file, "");
+  EXPECT_EQ(BestScoresText(game.BestScoreTable()),
+            heading + line("", "") + line("", "") + line("", ""));
 }
 
-TEST_F(Scoring, YesAtTheEndOfAMatchStartsANewOneOpenedByTheComputer) {
-  view.answers = {true};
-  Win(kGreen, 15, 1);
-  EXPECT_EQ(board().HumanSets, 0);
-  EXPECT_EQ(board().ComputerSets, 0);
-  EXPECT_TRUE(board().SetsShown);
-  EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
-  EXPECT_TRUE(view.Only("quit").empty());
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (const int v : values) out += static_cast<char>(v);
+  return out;
+}
+std::string Text(const std::string& text) {
+  return Bytes({8, 0, static_cast<int>(text.size() & 0xFF), static_cast<int>(text.size() >> 8)}) +
+         text;
 }
 
-TEST_F(Scoring, WhenTheComputersOwnPointWinsTheMatchTheHumanOpensTheNext) {
-  view.answers = {true};
-  Win(kRed, 15, 1);
-  EXPECT_EQ(board().ComputerSets, 0);
-  EXPECT_FALSE(game.CurrentSheet().HasPoint(652));
-  EXPECT_EQ(game.TurnColour(), HumanColour);
+TEST(ScoreFile, WritesTwentyTaggedValuesInPlaceOrderAndReadsThemBack) {
+  BestScores scores;
+  std::string expected;
+  for (std::size_t place = 0; place < 10; ++place) {
+    std::string name = place == 3 ? "" : std::string("J").append(std::to_string(place));
+    if (place < 5) scores[place] = {name, std::to_string(100 - place)};
+    expected += place < 5 ? Text(name) + Text(std::to_string(100 - place)) : Bytes({0, 0, 0, 0});
+  }
+  scores[0].name = "Zoé €李";  // Windows-1252 bytes, '?' for what the code page cannot hold
+  expected.replace(4, 2, "Zo\xE9 \x80?");
+  expected[2] = 6;
+  EXPECT_EQ(EncodeScoreFile(scores), expected);
+  scores[0].name = "Zoé €?";
+  EXPECT_EQ(DecodeScoreFile(expected), scores);
+
+  scores[0].name = std::string(40000, 'a');
+  const BestScores longName = DecodeScoreFile(EncodeScoreFile(scores));
+  EXPECT_EQ(longName[0].name->size(), 32767u);
+  EXPECT_EQ(longName[1], scores[1]);
 }
 
-TEST_F(Scoring, BetweenTwoPlayersANewMatchOpensNoComputerPoint) {
-  view.answers = {true};
-  game.SetTwoPlayers(true);
-  Win(kGreen, 15, 1);
-  EXPECT_EQ(board().HumanSets, 0);
-  for (const std::string& point : view.Only("point")) {
-    ASSERT_EQ(point.find("grows"), std::string::npos) << point;
+// Damaged files: what is whole is read, the rest is empty, nothing is read past the end.
+TEST(ScoreFile, ADamagedFileReadsWhatIsWholeAndLeavesTheRestEmpty) {
+  using Entry = std::optional<std::string>;
+  const std::vector<std::tuple<std::string, Entry, Entry, Entry>> cases = {
+      {"", {}, {}, {}},
+      {Bytes({8}), {}, {}, {}},
+      {Bytes({8, 0}), {}, {}, {}},
+      {Bytes({8, 0, 3}), {}, {}, {}},
+      {Text("Ann") + Bytes({8, 0, 9, 0, '1'}), "Ann", {}, {}},
+      {Text("Ann") + Text("5") + Bytes({8, 0, 0, 0x80}) + std::string(32768, 'x'), "Ann", "5", {}},
+      {Text("Ann") + Text("5") + Bytes({3, 0, 1, 0, 'B'}), "Ann", "5", {}},
+      {Text("Ann") + Text("4x0") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("-5") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("99999") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text(""), "Ann", "0", {}},
+      {Text("Ann") + Text("7") + std::string(36, '\0') + "old tail", "Ann", "7", {}}};
+  for (const auto& [bytes, name1, points1, name2] : cases) {
+    const BestScores scores = DecodeScoreFile(bytes);
+    BestScores expected;
+    expected[0] = {name1, points1};
+    expected[1].name = name2;
+    EXPECT_EQ(scores, expected) << ::testing::PrintToString(bytes);
+  }
+  for (const auto& [text, value] : {std::pair{"460", 460},
+                                    {"32767", 32767},
+                                    {"32768", 0},
+                                    {"0460", 460},
+                                    {"000460", 0},
+                                    {" 46", 0}}) {
+    EXPECT_EQ(PointsValue(text), value) << text;
   }
 }
 
-TEST_F(Scoring, TheHumansMatchWinningPointLeavesTheNewMatchsOpeningPointInItsBox) {
+TEST(Windows1252, EveryDefinedByteRoundTripsAndBrokenUtf8IsAQuestionMarkPerByte) {
+  for (int byte = 1; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    const bool undefined =
+        byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    EXPECT_EQ(ToWindows1252(FromWindows1252(one)), undefined ? "?" : one) << byte;
+  }
+  for (const auto& [utf8, bytes] : std::vector<std::pair<std::string, std::string>>{
+           {"a\xC3", "a?"},
+           {"\xE9t\xE9", "?t?"},
+           {"\xF8\xA9\xFF", "???"},
+           {"\xC1\xBF\xE0\x9F\xBF\xC2\x80", "??????"},  // overlong
+           {"\xED\xA0\x80\xED\xBF\xBF", "??????"},      // surrogates
+           {"\xF4\x90\x80\x80", "????"},                // above U+10FFFF
+           {"\xC2\xA0\xE2\x82\xAC\xF0\x9F\x98\x80", "\xA0\x80?"}}) {
+    EXPECT_EQ(ToWindows1252(utf8), bytes) << ::testing::PrintToString(utf8);
+  }
+}
+
+const std::string kAskSheet =
+    "ask Quintara: Si vous changez de feuille alors que la partie n'est pas terminée le point "
+    "ira à Ordinateur. Voulez vous tout de même changer de feuille?";
+const std::string kAskLevel =
+    "ask Quintara: Si vous changez de niveau alors que la partie n'est pas terminée le point ira "
+    "à Ordinateur. Voulez vous tout de même changer de niveau?";
+
+// Both menus ask before giving up a game under way: No changes nothing, Yes gives the game to
+// red and clears the sheet. The computer's opening after the human's win is a game under way.
+TEST_F(Scoring, TheMenusGiveAGameUnderWayToRedWhenThePlayerAgrees) {
+  Click(At(8, 8));
+  view.answers = {false, false, true};
+  game.mnuNouvelle_Click();
+  EXPECT_FALSE(game.mnuChanger_Click());
+  EXPECT_EQ(Points(), 2);
+  EXPECT_TRUE(game.mnuChanger_Click());
+  EXPECT_EQ(Points(), 0);
+  Lay(Picture{5, 5, {"X X X X .", "O O O . ."}});
+  Click(At(5, 9));
   view.answers = {true};
-  Win(kGreen, 15, 1);
-  ASSERT_EQ(board().HumanSets, 0);
-  // The computer opened the new match; its point starts the new game's box and is framed with it.
-  const int opening = game.State().ComputerMoves[1];
-  ASSERT_EQ(game.CurrentSheet().ColourAt(opening), ComputerColour);
-  EXPECT_EQ(game.State().Box.BoxTopIndex, opening);
-  EXPECT_EQ(game.State().Box.BoxLeft, HitAreaLeft(opening));
-  EXPECT_EQ(game.State().Box.BoxRightIndex, opening);
+  game.mnuNouvelle_Click();
+  EXPECT_EQ(view.Only("ask"), (std::vector{kAskSheet, kAskLevel, kAskLevel, kAskSheet}));
+  EXPECT_EQ(view.Only("cleared").size(), 2u);
+  EXPECT_EQ(Points(), 0);
+  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[1], 2);
+  EXPECT_EQ(game.MatchScores().HumanGames, 1);
 }
 
-TEST_F(Scoring, AnUnreadableFileIsNeverSavedOverAndThePlayerIsToldOnce) {
-  store.file = "ten good scores";
-  store.unreadable = true;
-  view.answers = {true, true};
-  Win(kGreen, 30, 1);  // two matches
-  EXPECT_EQ(*store.file, "ten good scores");
-  EXPECT_EQ(store.writes, 0);
-  EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores").size(), 1u);
-  EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores")[0],
-            "message Quintara: Les meilleurs scores n'ont pas pu être enregistrés : accès refusé");
+// A new sheet asks nothing when the computer has no point in a running game, or none that can
+// be seen; a change of level asks even then.
+TEST_F(Scoring, ANewSheetAsksOnlyWhenTheComputersGameCanBeSeen) {
+  game.mnuNouvelle_Click();
+  game.SetTwoPlayers(true);
+  Click(At(8, 8));
+  game.SetTwoPlayers(false);
+  game.mnuNouvelle_Click();
+  Lay(Picture{10, 4, {"X O O O O . . X"}});
+  Click(At(10, 10));  // the computer's five
+  game.mnuNouvelle_Click();
+  Click(At(20, 27));
+  game.Form_Resize(9000, 6555);
+  game.mnuNouvelle_Click();
+  EXPECT_TRUE(view.Only("ask").empty());
+  EXPECT_EQ(view.Only("cleared").size(), 4u);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
+
+  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+  Click(At(20, 27));
+  game.Form_Resize(9000, 6555);
+  view.answers = {true};
+  EXPECT_TRUE(game.mnuChanger_Click());
+  EXPECT_EQ(view.Only("ask"), (std::vector{kAskLevel}));
+  EXPECT_EQ(game.MatchScores().ComputerGames, 2);
 }
 
-TEST_F(Scoring, AFailedSaveKeepsTheNewPointsInTheListAndIsToldOnce) {
-  store.unwritable = true;
-  view.answers = {true, true};
-  Win(kGreen, 15, 1);
-  EXPECT_EQ(game.BestScoreTable()[0].Points(), 300);
-  Win(kGreen, 15, 2);
-  EXPECT_EQ(game.BestScoreTable()[0].Points(), 600);
-  EXPECT_EQ(game.BestScoreTable()[1].Points(), 300);
-  EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores").size(), 1u);
+// The computer finds no answer (the point's neighbours taken, the rest closed or out of reach)
+// in a game it has played: though green played last, giving the game up still scores it red.
+TEST_F(Scoring, AGameGivenUpAfterAGreenPointIsStillRed) {
+  Lay(Picture{9, 7, {"# X . . . X #", ". . o o o . .", ". . o . o . .", ". . o o o . ."}});
+  Lay(Picture{20, 28, {"# #", "# O"}});
+  Click(At(11, 10));
+  ASSERT_EQ(Points(), 12);
+  view.answers = {true};
+  game.mnuNouvelle_Click();
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
+  EXPECT_EQ(game.MatchScores().HumanGames, 0);
+}
+
+TEST_F(Scoring, GivingUpTheMatchsLastGameLeavesTheComputerItsNextReply) {
+  WinGames(true, 14);
+  Click(At(20, 28));
+  view.answers = {true, true};  // give up, then play again
+  game.mnuNouvelle_Click();
+  ASSERT_EQ(game.MatchScores().ComputerSets, 0);
+  Click(At(8, 8));
+  EXPECT_EQ(Points(), 2);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
+// What the window shows of the sheet: the area its size allows, the keyboard cross-hair that
+// moves over it, and the words a screen reader says about it.
 #include <gtest/gtest.h>
 
-#include "board/ShownArea.h"
-#include "game/Game.h"
+#include "game/SpokenWords.h"
 #include "support/GameFixture.h"
 
 namespace quintara {
@@ -10,138 +11,125 @@ namespace {
 using testing::At;
 using testing::Picture;
 
-struct HeightCase {
-  int height;
-  int rowMax;
-};
-
-class RowsByHeight : public ::testing::TestWithParam<HeightCase> {};
-
-TEST_P(RowsByHeight, EachThresholdAddsOneRow) {
-  EXPECT_EQ(RowMaxForHeight(GetParam().height), GetParam().rowMax);
+TEST(ShownArea, RowsFollowTheHeightAndColumnsTheWidthBands) {
+  // Each 360 twips past 6539 add a row, from 15 to 21; lower heights show all 21 rows.
+  for (int height = 5000; height <= 10000; ++height) {
+    const int rows = height <= 6539 ? 21 : std::min(21, 15 + (height - 6540) / 360);
+    ASSERT_EQ(RowMaxForHeight(height), rows) << height;
+  }
+  // A width in a band shows that band's last column; other widths leave the columns as they were.
+  const std::vector<std::pair<int, int>> bands = {
+      {8730, 9075},   {9085, 9435},   {9445, 9795},   {9805, 10155},  {10165, 10515},
+      {10525, 10875}, {10895, 11235}, {11245, 11595}, {11605, 11945}, {11955, 99999}};
+  std::size_t band = 0;
+  for (int width = 8000; width <= 20000; ++width) {
+    while (band < bands.size() && width > bands[band].second) ++band;
+    const bool inside = band < bands.size() && width >= bands[band].first;
+    ASSERT_EQ(ColMaxForWidth(width), inside ? std::optional(20 + int(band)) : std::nullopt)
+        << width;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(BandEdges, RowsByHeight,
-                         ::testing::Values(HeightCase{5000, 21}, HeightCase{6539, 21},
-                                           HeightCase{6540, 15}, HeightCase{6899, 15},
-                                           HeightCase{6900, 16}, HeightCase{7259, 16},
-                                           HeightCase{7260, 17}, HeightCase{7619, 17},
-                                           HeightCase{7620, 18}, HeightCase{7979, 18},
-                                           HeightCase{7980, 19}, HeightCase{8339, 19},
-                                           HeightCase{8340, 20}, HeightCase{8699, 20},
-                                           HeightCase{8700, 21}, HeightCase{9999, 21}));
-
-struct WidthCase {
-  int width;
-  int colMax;  // 0: the columns stay as they were
-};
-
-class ColumnsByWidth : public ::testing::TestWithParam<WidthCase> {};
-
-TEST_P(ColumnsByWidth, BandsSetTheLastColumnAndGapsKeepIt) {
-  const auto colMax = ColMaxForWidth(GetParam().width);
-  EXPECT_EQ(colMax.value_or(0), GetParam().colMax);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BandEdges, ColumnsByWidth,
-    ::testing::Values(
-        WidthCase{8729, 0}, WidthCase{8730, 20}, WidthCase{9000, 20}, WidthCase{9075, 20},
-        WidthCase{9076, 0}, WidthCase{9084, 0}, WidthCase{9085, 21}, WidthCase{9435, 21},
-        WidthCase{9436, 0}, WidthCase{9445, 22}, WidthCase{9795, 22}, WidthCase{9805, 23},
-        WidthCase{10155, 23}, WidthCase{10165, 24}, WidthCase{10515, 24}, WidthCase{10525, 25},
-        WidthCase{10875, 25}, WidthCase{10876, 0}, WidthCase{10894, 0}, WidthCase{10895, 26},
-        WidthCase{11235, 26}, WidthCase{11245, 27}, WidthCase{11595, 27}, WidthCase{11605, 28},
-        WidthCase{11945, 28}, WidthCase{11954, 0}, WidthCase{11955, 29}, WidthCase{12120, 29}));
 
 class ShownAreaOfTheGame : public testing::GameFixture {
  protected:
-  // Playable exactly inside rows 2..RowMax and columns 2..ColMax, outside closed zones.
-  void ExpectPlayableOnlyInsideShownArea(const std::string& when) {
+  // Playable exactly inside rows 2..rowMax and columns 2..colMax, outside the closed zones.
+  void ExpectShown(int rowMax, int colMax, int closed) {
     const Sheet& sheet = game.CurrentSheet();
     for (int index = -50; index <= kLastPointRecord + 50; ++index) {
       const bool inside = index >= kFirstGridIndex && index <= kLastIntersection &&
-                          RowOf(index) >= 2 && RowOf(index) <= sheet.RowMax() &&
-                          ColumnOf(index) >= 2 && ColumnOf(index) <= sheet.ColMax();
-      ASSERT_EQ(sheet.Playable(index), inside && !sheet.Closed(index))
-          << when << ", index " << index;
+                          RowOf(index) >= 2 && RowOf(index) <= rowMax && ColumnOf(index) >= 2 &&
+                          ColumnOf(index) <= colMax;
+      ASSERT_EQ(sheet.Playable(index), inside && !sheet.Closed(index)) << index;
+      closed -= sheet.Closed(index);
     }
+    ASSERT_EQ(closed, 0);
+  }
+  void Press(int key, int times = 1) {
+    for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
   }
 };
 
-TEST_F(ShownAreaOfTheGame, DesignSizeShowsRowsTo15AndColumnsTo20) {
-  EXPECT_EQ(game.CurrentSheet().RowMax(), 15);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
-  ExpectPlayableOnlyInsideShownArea("design size");
-}
-
-TEST_F(ShownAreaOfTheGame, NoIntersectionOutsideTheShownAreaIsPlayableAtAnySize) {
-  for (int width = 8000; width <= 12500; width += 5) {
-    game.Form_Resize(width, 6555);
-    ExpectPlayableOnlyInsideShownArea("width " + std::to_string(width));
-  }
-  for (int height = 6000; height <= 9000; height += 5) {
-    game.Form_Resize(9000, height);
-    ExpectPlayableOnlyInsideShownArea("height " + std::to_string(height));
-  }
-}
-
-TEST_F(ShownAreaOfTheGame, WideningAtTheDesignHeightOpensNoRowBelowTheStatusBar) {
-  game.Form_Resize(11955, 6555);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
-  EXPECT_EQ(game.CurrentSheet().RowMax(), 15);
-  EXPECT_FALSE(game.CurrentSheet().Playable(At(16, 25)));
-  EXPECT_FALSE(game.CurrentSheet().Playable(At(21, 2)));
-}
-
-TEST_F(ShownAreaOfTheGame, AGapOrANarrowWidthKeepsTheColumnsItHad) {
-  game.Form_Resize(9500, 8700);
-  ASSERT_EQ(game.CurrentSheet().ColMax(), 22);
-  game.Form_Resize(9800, 8700);  // gap
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 22);
-  game.Form_Resize(8000, 8700);  // below the first band
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 22);
-  EXPECT_FALSE(game.CurrentSheet().Playable(At(21, 23)));
-}
-
-TEST_F(ShownAreaOfTheGame, MaximisingIsCappedToTheLargestSheet) {
-  game.Form_Resize(20000, 6555);  // too wide alone
-  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
-  game.Form_Resize(20000, 15000);
-  EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
-  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
-  EXPECT_EQ(game.CurrentSheet().RowMax(), 21);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
-}
-
-TEST_F(ShownAreaOfTheGame, ResizingNeverReopensAClosedZone) {
+// Sizes past the largest sheet are capped to it; a new sheet keeps the shown area.
+TEST_F(ShownAreaOfTheGame, OnlyTheShownAreaIsPlayableAtAnySizeAndClosedZonesStayClosed) {
+  ExpectShown(15, 20, 0);
   Lay(Picture{3, 18, {"# # # # #", "# x o x #"}});
-  for (int width = 8730; width <= 12120; width += 90) {
-    game.Form_Resize(width, 8700 - (width - 8730) / 2);
-    for (int column = 18; column <= 22; ++column) {
-      ASSERT_FALSE(game.CurrentSheet().Playable(At(3, column))) << width;
-      ASSERT_TRUE(game.CurrentSheet().Closed(At(4, column))) << width;
-    }
+  int columns = 20;
+  for (int width = 8000; width <= 12500 && !HasFatalFailure(); width += 5) {
+    game.Form_Resize(width, 6555);
+    const bool capped = width > kLargestOuterWidth;
+    columns = ColMaxForWidth(capped ? kLargestOuterWidth : width).value_or(columns);
+    ExpectShown(capped ? 21 : 15, columns, 10);
   }
-  ExpectPlayableOnlyInsideShownArea("after resizing across a closed zone");
-}
-
-TEST_F(ShownAreaOfTheGame, ANewSheetKeepsTheShownArea) {
-  game.Form_Resize(9000, 6555);
-  Lay(Picture{5, 5, {"# x o #"}});
+  for (int height = 6000; height <= 9000 && !HasFatalFailure(); height += 5) {
+    game.Form_Resize(9000, height);
+    ExpectShown(height > 8700 ? 21 : RowMaxForHeight(height), height > 8700 ? 29 : 20, 10);
+  }
+  game.Form_Resize(20000, 6555);
+  EXPECT_EQ(std::pair(game.OuterWidth(), game.OuterHeight()),
+            std::pair(kLargestOuterWidth, kLargestOuterHeight));
+  game.Form_Resize(9500, 7000);
   game.mnuNouvelle_Click();
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
-  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(5, 6)));
-  ExpectPlayableOnlyInsideShownArea("after a new sheet");
+  ExpectShown(16, 22, 0);
+  EXPECT_EQ(Points(), 0);
 }
 
-TEST(SheetReads, IndicesOutsideThePointRecordsReadAsEmptyAndUnplayable) {
-  const Sheet sheet;
-  for (const int index : {-100000, -36, -1, 1592, 1627, 40000}) {
-    EXPECT_FALSE(sheet.HasPoint(index)) << index;
-    EXPECT_FALSE(sheet.Playable(index)) << index;
-    EXPECT_FALSE(sheet.Closed(index)) << index;
+TEST_F(ShownAreaOfTheGame, TheCrossHairStopsAtTheShownAreasEdgesAndEnterPlaysWhereItStands) {
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
+  for (const auto& [key, row, column] : {std::tuple{kKeyRight, 3, 20},
+                                         {kKeyDown, 15, 20},
+                                         {kKeyLeft, 15, 2},
+                                         {kKeyUp, 2, 2},
+                                         {65, 2, 2}}) {
+    Press(key, 40);
+    EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << key;
   }
+  Press(kKeyEnter);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 2)), HumanColour);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
+}
+
+// Finished games' zones can be crossed but not played; what the window no longer shows cannot be
+// reached, nor played from where the cross-hair was left.
+TEST_F(ShownAreaOfTheGame, TheCrossHairCrossesClosedZonesAndPlaysOnlyWhereAPointCanGo) {
+  Lay(Picture{3, 16, {"# x #"}});
+  Press(kKeyRight, 2);
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 17));
+  Press(kKeyEnter);
+  Press(kKeyRight, 2);
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 19));
+  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+  Press(kKeyRight, 8);
+  game.Form_Resize(9000, 6555);
+  Press(kKeyEnter);
+  Press(kKeyLeft);
+  Press(kKeyDown);
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 27));
+  EXPECT_EQ(view.events,
+            std::vector<std::string>(2, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
+  EXPECT_EQ(Points(), 1);
+  game.mnuNouvelle_Click();
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 27));
+}
+
+// Rows and columns as the player counts them, from the first shown crossing; a point says more
+// than the zone it lies in, and what the window hides is told apart from what is empty.
+TEST(SpokenWords, SayThePositionAndWhatLiesThere) {
+  Sheet sheet;
+  sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
+  testing::Draw(sheet, Picture{8, 9, {"X O x #"}});
+  testing::Draw(sheet, Picture{20, 2, {"#"}});
+  EXPECT_EQ(spoken::IntersectionWords(sheet, At(2, 2)), "Ligne 1, colonne 1, vide");
+  EXPECT_EQ(spoken::IntersectionWords(sheet, At(21, 29)), "Ligne 20, colonne 28, vide");
+  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
+  std::vector<std::string> words;
+  for (const int index : {At(16, 20), At(8, 9), At(8, 10), At(8, 11), At(8, 12), At(20, 2)}) {
+    words.push_back(spoken::IntersectionWords(sheet, index));
+  }
+  EXPECT_EQ(words, (std::vector<std::string>{
+                       "Ligne 15, colonne 19, zone non jouable", "Ligne 7, colonne 8, point vert",
+                       "Ligne 7, colonne 9, point rouge", "Ligne 7, colonne 10, point vert",
+                       "Ligne 7, colonne 11, zone fermée", "Ligne 19, colonne 1, zone fermée"}));
+  EXPECT_EQ(spoken::ComputerPointWords(At(8, 9)), "Ordinateur : ligne 7, colonne 8");
 }
 
 }  // namespace

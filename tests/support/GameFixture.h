@@ -11,49 +11,67 @@
 
 namespace quintara::testing {
 
+// A recording view that writes down the score board the window would show at each change.
+struct BoardView : RecordingView {
+  const Game* game = nullptr;
+  void ScoresChanged() override {
+    const ScoreBoard& b = game->MatchScores();
+    events.push_back("scores " + std::to_string(b.HumanGames) + "-" +
+                     std::to_string(b.ComputerGames) + " sets " + std::to_string(b.HumanSets) +
+                     "-" + std::to_string(b.ComputerSets) + (b.SetsShown ? " shown" : ""));
+  }
+};
+
 // A whole game without a window: a recording view, a die that always shows 6.
 class GameFixture : public ::testing::Test {
  protected:
+  GameFixture() { view.game = &game; }
   void Lay(const Picture& picture) { testing::Lay(game, picture); }
+  void Click(int index) { game.lblIntersection_Click(index); }
   int Points() const { return CountPoints(game.CurrentSheet()); }
-  const Sheet& sheet() const { return game.CurrentSheet(); }
 
-  // Plays one game out as the window would: the winner's four laid in the first free row (next
-  // to the computer's opening point, if any, to keep the game's zone small), then the click that
-  // makes five; against the computer a red game is the human's click that closes the computer's
-  // four, which the computer then completes.
-  void WinGame(bool red) {
+  // Where a game of seven columns fits with free rows above and below, searched from near the
+  // computer's opening point to keep the zone small; 0 when the sheet has no such place.
+  int FreeRow() const {
+    const Sheet& sheet = game.CurrentSheet();
     const int opening = game.State().ComputerMoves[1];
-    const int top = std::max(opening != 0 ? RowOf(opening) - 3 : 2, 2);
-    const int left = std::max(opening != 0 ? ColumnOf(opening) - 6 : 2, 2);
-    const bool byTheComputer = red && !game.TwoPlayers();
-    for (int row = top; row <= 21; ++row) {
-      for (int column = left; column + 6 <= 29; ++column) {
-        if (!FreeRow(row, column)) continue;
-        if (game.TwoPlayers() && game.TurnColour() != (red ? ComputerColour : HumanColour)) {
-          game.lblIntersection_Click(At(row, column + 6));  // the other player's move
+    for (int row = std::max(opening != 0 ? RowOf(opening) - 3 : 2, 2); row <= 21; ++row) {
+      for (int column = std::max(opening != 0 ? ColumnOf(opening) - 6 : 2, 2); column <= 23;
+           ++column) {
+        bool free = true;
+        for (int k = 0; k <= 6; ++k) {
+          free = free && sheet.Playable(At(row, column + k));
+          for (const int r : {row - 1, row, row + 1})
+            free = free && !sheet.HasPoint(At(r, column + k));
         }
-        Lay(Picture{row, column, {byTheComputer ? ". O O O O" : red ? "O O O O" : "X X X X"}});
-        game.lblIntersection_Click(At(row, byTheComputer ? column : column + 4));
-        return;
+        if (free) return At(row, column);
       }
     }
-    FAIL() << "no free row\n" << Show(sheet(), 0, 0, 23, 31);
+    return 0;
   }
-  bool FreeRow(int row, int column) const {
-    for (int k = 0; k <= 6; ++k) {
-      for (const int r : {row - 1, row, row + 1}) {
-        if (sheet().HasPoint(At(r, column + k))) return false;
-      }
-      if (!sheet().Playable(At(row, column + k))) return false;
+
+  // Plays one game out as the window would: the winner's four laid, then the click that makes
+  // five; against the computer a red game is the human's click that closes the computer's four,
+  // which the computer then completes.
+  void WinGame(bool red) {
+    const int at = FreeRow();
+    ASSERT_NE(at, 0) << "no free row\n" << Show(game.CurrentSheet(), 0, 0, 23, 31);
+    const bool byTheComputer = red && !game.TwoPlayers();
+    if (game.TwoPlayers() && game.TurnColour() != (red ? ComputerColour : HumanColour)) {
+      Click(at + 6);  // the other player's move
     }
-    return true;
+    Lay(Picture{RowOf(at),
+                ColumnOf(at),
+                {byTheComputer ? ". O O O O"
+                 : red         ? "O O O O"
+                               : "X X X X"}});
+    Click(byTheComputer ? at : at + 4);
   }
   void WinGames(bool red, int count) {
-    for (int k = 0; k < count; ++k) WinGame(red);
+    for (int k = 0; k < count && !HasFatalFailure(); ++k) WinGame(red);
   }
 
-  RecordingView view;
+  BoardView view;
   FixedDie die{{6}};
   Game game{view, die};
 };
