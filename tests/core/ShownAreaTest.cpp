@@ -73,42 +73,34 @@ TEST_F(ShownAreaOfTheGame, OnlyTheShownAreaIsPlayableAtAnySizeAndClosedZonesStay
   EXPECT_EQ(Points(), 0);
 }
 
-TEST_F(ShownAreaOfTheGame, TheCrossHairStopsAtTheShownAreasEdgesAndEnterPlaysWhereItStands) {
+// The cross-hair stops at the edges of the shown area, crosses finished games' zones, and plays
+// where a point can go; what the window no longer shows it can neither reach nor play.
+TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereItStands) {
+  Lay(Picture{3, 16, {"# x #"}});
   EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
-  for (const auto& [key, row, column] : {std::tuple{kKeyRight, 3, 20},
-                                         {kKeyDown, 15, 20},
-                                         {kKeyLeft, 15, 2},
-                                         {kKeyUp, 2, 2},
-                                         {65, 2, 2}}) {
-    Press(key, 40);
+  for (const auto& [key, presses, row, column] : {std::tuple{kKeyRight, 2, 3, 17},
+                                                  {kKeyEnter, 1, 3, 17},
+                                                  {kKeyRight, 40, 3, 20},
+                                                  {kKeyDown, 40, 15, 20},
+                                                  {kKeyLeft, 40, 15, 2},
+                                                  {kKeyUp, 40, 2, 2},
+                                                  {65, 1, 2, 2}}) {
+    Press(key, presses);
     EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << key;
   }
   Press(kKeyEnter);
-  EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 2)), HumanColour);
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
-}
-
-// Finished games' zones can be crossed but not played; what the window no longer shows cannot be
-// reached, nor played from where the cross-hair was left.
-TEST_F(ShownAreaOfTheGame, TheCrossHairCrossesClosedZonesAndPlaysOnlyWhereAPointCanGo) {
-  Lay(Picture{3, 16, {"# x #"}});
-  Press(kKeyRight, 2);
-  EXPECT_EQ(game.CrossHairIndex(), At(3, 17));
-  Press(kKeyEnter);
-  Press(kKeyRight, 2);
-  EXPECT_EQ(game.CrossHairIndex(), At(3, 19));
   game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-  Press(kKeyRight, 8);
+  Press(kKeyRight, 25);
   game.Form_Resize(9000, 6555);
-  Press(kKeyEnter);
-  Press(kKeyLeft);
-  Press(kKeyDown);
-  EXPECT_EQ(game.CrossHairIndex(), At(3, 27));
-  EXPECT_EQ(view.events,
-            std::vector<std::string>(2, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
-  EXPECT_EQ(Points(), 1);
+  for (const int key : {kKeyEnter, kKeyLeft, kKeyDown}) Press(key);
+  EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
+  view.answers = {true};
   game.mnuNouvelle_Click();
-  EXPECT_EQ(game.CrossHairIndex(), At(3, 27));
+  EXPECT_EQ(Points(), 0);
+  EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
+  EXPECT_EQ(view.Only("message"),
+            std::vector<std::string>(2, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
 }
 
 // Rows and columns as the player counts them, from the first shown crossing; a point says more
