@@ -1,9 +1,11 @@
-// The scoring of games, sets and matches, the best scores, and the menus that give a game up.
+// The scoring of games, sets and matches, the best scores and their file, and the menus that give
+// a game up.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "game/ScoreFile.h"
+#include "game/Windows1252.h"
 #include "support/GameFixture.h"
 #include "support/MemoryScoreStore.h"
 
@@ -31,7 +33,7 @@ struct Tally {
   bool shown = false, loaded = false;
   Table best;
   std::vector<std::string> events;
-  std::string name1 = "Joueur 1", name2 = "Ordinateur";
+  std::string name1, name2;
 
   void Board() {
     events.push_back("scores " + std::to_string(games[0]) + "-" + std::to_string(games[1]) +
@@ -87,23 +89,21 @@ class Scoring : public testing::GameFixture {
   }
   // What the window was told of the board and of the matches' ends.
   std::vector<std::string> Told() const {
-    std::vector<std::string> told;
-    for (const std::string& e : view.events) {
-      if (e.starts_with("scores") || e == "statistics" || e == "quit" ||
-          e.find("rejouer") != e.npos || e.find("remporte") != e.npos) {
-        told.push_back(e);
-      }
-    }
+    std::vector<std::string> told = view.events;
+    std::erase_if(told, [](const std::string& e) {
+      return !e.starts_with("scores") && e != "statistics" && e != "quit" &&
+             !e.ends_with("rejouer") && e.find("remporte") == e.npos;
+    });
     return told;
   }
   // A game under way: the human plays where the computer has room to answer.
   void GameUnderWay() {
-    const auto free = [&](int i) { return game.CurrentSheet().Playable(i) && !Has(i); };
-    int index = kLastIntersection;
-    while (index > kFirstGridIndex && !(free(index - 1) && free(index) && free(index + 1))) --index;
-    Click(index);
+    const Sheet& sheet = game.CurrentSheet();
+    const auto free = [&](int i) { return sheet.Playable(i) && !sheet.HasPoint(i); };
+    int i = kLastIntersection;
+    while (i > kFirstGridIndex && !(free(i - 1) && free(i) && free(i + 1))) --i;
+    Click(i);
   }
-  bool Has(int index) const { return game.CurrentSheet().HasPoint(index); }
 
   testing::MemoryScoreStore store;
 };
@@ -111,27 +111,25 @@ class Scoring : public testing::GameFixture {
 struct MatchRun {
   unsigned seed;
   bool twoPlayers, filled, unwritable, unreadable;
-  std::string name1, name2;
+  std::string name1 = "Joueur 1", name2 = "Ordinateur";
 };
 class RandomMatches : public Scoring, public ::testing::WithParamInterface<MatchRun> {};
 
-// Two matches of random games, levels, give-ups and looks at the statistics, held after every
-// step to the tally; the second ends with the player declining another. Red's last game of the
-// first match is given up: the computer still answers the first click of the next.
+// Two matches of random games, levels, give-ups through either menu and looks at the statistics,
+// held after every step to the tally; the second ends with the player declining another. Red's
+// last game of the first match is given up: the computer still answers the next match's click.
 TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
   const MatchRun& run = GetParam();
-  Tally tally;
   const Table seven = {{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600},
                        {"e", 500}, {"f", 100}, {"g", 10}};
-  if (run.filled) Fill(seven), tally.best = seven;
+  Tally tally;
+  tally.best = run.filled ? seven : Table{}, tally.name1 = run.name1, tally.name2 = run.name2;
+  if (run.filled) Fill(seven);
   if (run.unreadable) store.file = "ten good scores", store.unreadable = true;
   store.unwritable = run.unwritable;
   const std::optional<std::string> file = store.file;
   game.SetTwoPlayers(run.twoPlayers);
-  if (!run.name1.empty()) {
-    game.SetPlayerNames(run.name1, run.name2);
-    tally.name1 = run.name1, tally.name2 = run.name2;
-  }
+  game.SetPlayerNames(run.name1, run.name2);
   std::mt19937 random(run.seed);
   for (int step = 0; tally.ended < 2 && !HasFatalFailure(); ++step) {
     const std::size_t level = 1 + random() % 4;
@@ -145,7 +143,8 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
                (roll < 3 || FreeRow() == 0 || (tally.sets[1] == 2 && tally.games[1] == 4))) {
       GameUnderWay();
       view.answers = {true};
-      game.mnuNouvelle_Click();
+      ASSERT_TRUE(roll == 1 ? game.mnuChanger_Click() : (game.mnuNouvelle_Click(), true));
+      ASSERT_EQ(Points(), 0);
       tally.Game(true, level, view.answerWhenEmpty);
     } else if (FreeRow() == 0) {
       game.mnuNouvelle_Click();  // between two players no game is under way: nothing is lost
@@ -154,6 +153,14 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
       tally.Game(roll < 10, level, view.answerWhenEmpty);
     }
     ASSERT_FALSE(game.State().ComputerHasPlayed) << "a turn left unfinished, step " << step;
+    // Between two players every game ends in its closed zone, and no point grows in.
+    for (int i = 0; run.twoPlayers && i <= kLastPointRecord; ++i) {
+      ASSERT_TRUE(!game.CurrentSheet().HasPoint(i) || game.CurrentSheet().Closed(i)) << i;
+    }
+    // The turn texts keep the names the game started with.
+    ASSERT_EQ(game.StatusText(),
+              std::string(game.TurnColour() == HumanColour ? "Joueur 1" : "Ordinateur") +
+                  " A vous de jouer     ");
     ASSERT_EQ(Told(), tally.events) << "step " << step;
     ASSERT_EQ(game.Statistics().HumanWinsAtLevel, tally.wins[0]) << "step " << step;
     ASSERT_EQ(game.Statistics().ComputerWinsAtLevel, tally.wins[1]) << "step " << step;
@@ -173,10 +180,10 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, RandomMatches,
-                         ::testing::Values(MatchRun{1, false, false, false, false, "", ""},
+                         ::testing::Values(MatchRun{1, false, false, false, false},
                                            MatchRun{2, true, true, false, false, "Éloïse", "Zoé"},
-                                           MatchRun{3, false, true, true, false, "", ""},
-                                           MatchRun{4, false, false, false, true, "", ""}));
+                                           MatchRun{3, false, true, true, false},
+                                           MatchRun{4, false, false, false, true}));
 
 TEST(BestScores, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
   const std::vector<std::tuple<std::vector<int>, int, std::vector<int>>> cases = {
@@ -274,6 +281,75 @@ TEST_F(Scoring, AGameGivenUpAfterAGreenPointIsStillRed) {
   game.mnuNouvelle_Click();
   EXPECT_EQ(game.MatchScores().ComputerGames, 1);
   EXPECT_EQ(game.MatchScores().HumanGames, 0);
+}
+
+// The bytes of the file, and the Windows-1252 names in it.
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (const int v : values) out += static_cast<char>(v);
+  return out;
+}
+std::string Text(const std::string& text) {
+  return Bytes({8, 0, int(text.size() & 0xFF), int(text.size() >> 8)}) + text;
+}
+
+// Twenty tagged values, place 1's name first; an empty name is text, an empty place type 0.
+TEST(ScoreFile, WritesTwentyTaggedValuesInPlaceOrderAndReadsThemBack) {
+  BestScores scores;
+  std::string bytes = Text("Zo\xE9 \x80?") + Text("100") + Text("") + Text("7");
+  scores[0] = {"Zoé €李", "100"};  // '?' for what the code page cannot hold
+  scores[1] = {"", "7"};
+  for (int k = 0; k < 16; ++k) bytes += Bytes({0, 0});
+  EXPECT_EQ(EncodeScoreFile(scores), bytes);
+  scores[0].name = "Zoé €?";
+  EXPECT_EQ(DecodeScoreFile(bytes), scores);
+  scores[0].name = std::string(40000, 'a');
+  const BestScores longName = DecodeScoreFile(EncodeScoreFile(scores));
+  EXPECT_EQ(longName[0].name->size(), 32767u);
+  EXPECT_EQ(longName[1], scores[1]);
+}
+
+// What is whole is read, the rest is empty, nothing is read past the end; points that are not a
+// number up to 32767 read as 0.
+TEST(ScoreFile, ADamagedFileReadsWhatIsWholeAndLeavesTheRestEmpty) {
+  using Entry = std::optional<std::string>;
+  const std::string ann5 = Text("Ann") + Text("5");
+  const std::vector<std::tuple<std::string, Entry, Entry, Entry>> cases = {
+      {"", {}, {}, {}},
+      {Bytes({8, 0, 3}), {}, {}, {}},
+      {Text("Ann") + Bytes({8, 0, 9, 0, '1'}), "Ann", {}, {}},
+      {Text("Ann") + Text(""), "Ann", "0", {}},
+      {ann5 + Bytes({8, 0, 0, 0x80}) + std::string(32768, 'x'), "Ann", "5", {}},
+      {ann5 + Bytes({3, 0, 1, 0, 'B'}), "Ann", "5", {}},
+      {ann5 + std::string(36, '\0') + "old tail", "Ann", "5", {}},
+      {Text("Ann") + Text("4x0") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("32768") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("000460") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("32767") + Text("Bob"), "Ann", "32767", "Bob"}};
+  for (const auto& [bytes, name1, points1, name2] : cases) {
+    BestScores expected;
+    expected[0] = {name1, points1};
+    expected[1].name = name2;
+    EXPECT_EQ(DecodeScoreFile(bytes), expected) << ::testing::PrintToString(bytes);
+  }
+}
+
+TEST(Windows1252, EveryDefinedByteRoundTripsAndBrokenUtf8IsAQuestionMarkPerByte) {
+  for (int byte = 1; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    const bool undefined =
+        byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    EXPECT_EQ(ToWindows1252(FromWindows1252(one)), undefined ? "?" : one) << byte;
+  }
+  for (const auto& [utf8, bytes] : std::vector<std::pair<std::string, std::string>>{
+           {"a\xC3", "a?"},
+           {"\xE9t\xF8\xFF", "?t??"},
+           {"\xC1\xBF\xE0\x9F\xBF\xC2\x80", "??????"},  // overlong
+           {"\xED\xA0\x80\xED\xBF\xBF", "??????"},      // surrogates
+           {"\xF4\x90\x80\x80", "????"},                // above U+10FFFF
+           {"\xC2\xA0\xE2\x82\xAC\xF0\x9F\x98\x80", "\xA0\x80?"}}) {
+    EXPECT_EQ(ToWindows1252(utf8), bytes) << ::testing::PrintToString(utf8);
+  }
 }
 
 }  // namespace

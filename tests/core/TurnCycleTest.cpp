@@ -69,18 +69,6 @@ TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInA
   EXPECT_FALSE(game.State().HumanMoves.Filled(1) || game.State().GameOver);
 }
 
-TEST_F(TurnCycle, PastTheFirstRowTheWindowIsMaximisedBeforeTheSearchGoesOn) {
-  game.Form_Resize(9000, 6555);
-  // A closed zone across row 2 leaves no free square with its corner there.
-  Lay(Picture{2, 2, {"# # # # # # # # # # # # # # # # # # #"}});
-  Lay(Picture{15, 16, {"X X X X ."}});
-  Click(At(15, 20));
-  EXPECT_EQ(view.Only("maximise").size(), 1u);
-  EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
-  EXPECT_EQ(game.CurrentSheet().ColourAt(At(8, 7)), ComputerColour);
-}
-
 TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
   // An earlier point in every sixth row and column leaves no free 12 x 12 square.
   for (int row = 2; row <= 21; row += 6) {
@@ -111,29 +99,14 @@ TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
   EXPECT_EQ(game.State().ComputerMoveCount, 4);
 }
 
-// Both players' clicks widen the game's zone; a won game leaves the next a fresh state and the
-// players go on alternating.
-TEST_F(TurnCycle, TwoPlayersAlternateAndEveryPointOfTheirWonGameIsClosed) {
+// Against the computer with red to move, as after a game between two players, a click only lets
+// the computer move; with no point of a fresh game to play from, it places none.
+TEST_F(TurnCycle, WithRedToMoveAClickOnlyLetsTheComputerMove) {
   game.SetTwoPlayers(true);
-  for (int k = 0; k < 9; ++k) {
-    const int index = k % 2 == 0 ? At(5, 5 + k / 2) : At(9, 12 + k / 2);  // green's five last
-    Click(index);
-    EXPECT_EQ(game.CurrentSheet().ColourAt(index), k % 2 == 0 ? HumanColour : ComputerColour);
-    EXPECT_EQ(game.StatusText(), k % 2 == 0 ? kTurn2 : kTurn1);
-  }
-  ASSERT_EQ(game.Drawings().size(), 2u);
-  EXPECT_TRUE(Closed(5, 5) && Closed(5, 15) && Closed(9, 5) && Closed(9, 15));
-  EXPECT_EQ(game.State().Box.BoxTopIndex, 9000);
-  EXPECT_FALSE(game.State().GameOver || game.State().HumanMoves.Filled(1));
-  EXPECT_EQ(view.Only("sound").size(), 0u);
-  for (const std::string& point : view.Only("point")) EXPECT_FALSE(point.ends_with("grows"));
-
-  // Against the computer with red to move, a click only lets the computer move, and it has no
-  // point of the fresh game to play from.
+  Click(At(5, 5));
   game.SetTwoPlayers(false);
-  const std::size_t placed = view.Only("point").size();
   Click(At(12, 12));
-  EXPECT_EQ(view.Only("point").size(), placed);
+  EXPECT_EQ(Points(), 1);
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "board/ShownArea.h"
 #include "game/Game.h"
 #include "support/AsciiBoard.h"
@@ -30,22 +28,16 @@ class GameFixture : public ::testing::Test {
   void Click(int index) { game.lblIntersection_Click(index); }
   int Points() const { return CountPoints(game.CurrentSheet()); }
 
-  // Where a game of seven columns fits with free rows above and below, searched from near the
-  // computer's opening point to keep the zone small; 0 when the sheet has no such place.
+  // Where a game of seven columns fits with no point in the rows above and below; 0 if nowhere.
   int FreeRow() const {
-    const Sheet& sheet = game.CurrentSheet();
-    const int opening = game.State().ComputerMoves[1];
-    for (int row = std::max(opening != 0 ? RowOf(opening) - 3 : 2, 2); row <= 21; ++row) {
-      for (int column = std::max(opening != 0 ? ColumnOf(opening) - 6 : 2, 2); column <= 23;
-           ++column) {
-        bool free = true;
-        for (int k = 0; k <= 6; ++k) {
-          free = free && sheet.Playable(At(row, column + k));
-          for (const int r : {row - 1, row, row + 1})
-            free = free && !sheet.HasPoint(At(r, column + k));
-        }
-        if (free) return At(row, column);
+    for (int index = At(2, 2); index <= At(21, 23); ++index) {
+      bool free = ColumnOf(index) >= 2 && ColumnOf(index) <= 23;
+      for (int k = 0; k <= 6; ++k) {
+        free = free && game.CurrentSheet().Playable(index + k);
+        for (const int row : {-1, 0, 1})
+          free = free && !game.CurrentSheet().HasPoint(index + k + row * kColumns);
       }
+      if (free) return index;
     }
     return 0;
   }
@@ -66,9 +58,6 @@ class GameFixture : public ::testing::Test {
                  : red         ? "O O O O"
                                : "X X X X"}});
     Click(byTheComputer ? at : at + 4);
-  }
-  void WinGames(bool red, int count) {
-    for (int k = 0; k < count && !HasFatalFailure(); ++k) WinGame(red);
   }
 
   BoardView view;

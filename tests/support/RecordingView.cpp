@@ -17,24 +17,22 @@ void RecordingView::ShowMessage(const std::string& text, const std::string& capt
 
 bool RecordingView::AskYesNo(const std::string& text, const std::string& caption) {
   events.push_back("ask " + caption + ": " + text);
-  if (answers.empty()) return answerWhenEmpty;
-  const bool answer = answers.front();
-  answers.pop_front();
+  const bool answer = answers.empty() ? answerWhenEmpty : answers.front();
+  if (!answers.empty()) answers.pop_front();
   return answer;
 }
 
 std::vector<std::string> RecordingView::Only(const std::string& prefix) const {
   std::vector<std::string> found;
   for (const std::string& event : events) {
-    if (event.rfind(prefix, 0) == 0) found.push_back(event);
+    if (event.starts_with(prefix)) found.push_back(event);
   }
   return found;
 }
 
 int FixedDie::Roll() {
   ++rolls;
-  if (faces_.empty()) return 1;
-  return faces_[static_cast<std::size_t>(rolls - 1) % faces_.size()];
+  return faces_.empty() ? 1 : faces_[static_cast<std::size_t>(rolls - 1) % faces_.size()];
 }
 
 }  // namespace quintara::testing
