@@ -9,21 +9,9 @@
 
 namespace quintara::testing {
 
-// A recording view that writes down the score board the window would show at each change.
-struct BoardView : RecordingView {
-  const Game* game = nullptr;
-  void ScoresChanged() override {
-    const ScoreBoard& b = game->MatchScores();
-    events.push_back("scores " + std::to_string(b.HumanGames) + "-" +
-                     std::to_string(b.ComputerGames) + " sets " + std::to_string(b.HumanSets) +
-                     "-" + std::to_string(b.ComputerSets) + (b.SetsShown ? " shown" : ""));
-  }
-};
-
 // A whole game without a window: a recording view, a die that always shows 6.
 class GameFixture : public ::testing::Test {
  protected:
-  GameFixture() { view.game = &game; }
   void Lay(const Picture& picture) { testing::Lay(game, picture); }
   void Click(int index) { game.lblIntersection_Click(index); }
   int Points() const { return CountPoints(game.CurrentSheet()); }
@@ -60,7 +48,7 @@ class GameFixture : public ::testing::Test {
     Click(byTheComputer ? at : at + 4);
   }
 
-  BoardView view;
+  RecordingView view;
   FixedDie die{{6}};
   Game game{view, die};
 };
