@@ -1,5 +1,4 @@
-// The scoring of games, sets and matches, the best scores and their file, and the menus that give
-// a game up.
+// The scoring of games, sets and matches, the best scores and their file, the menus' give-ups.
 #include <gtest/gtest.h>
 
 #include <random>
