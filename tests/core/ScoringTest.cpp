@@ -74,13 +74,6 @@ class Scoring : public testing::GameFixture {
     game.SetScoreStore(&store);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   }
-  void Fill(const Table& table) {
-    BestScores scores;
-    for (std::size_t k = 0; k < table.size(); ++k) {
-      scores[k] = {table[k].first, std::to_string(table[k].second)};
-    }
-    store.file = EncodeScoreFile(scores);
-  }
   // What the window was told of the board and of the matches' ends.
   std::vector<std::string> Told() const {
     std::vector<std::string> told = view.events;
@@ -118,7 +111,11 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
                        {"e", 500}, {"f", 100}, {"g", 10}};
   Tally tally;
   tally.best = run.filled ? seven : Table{}, tally.name1 = run.name1, tally.name2 = run.name2;
-  if (run.filled) Fill(seven);
+  BestScores filled;
+  for (std::size_t k = 0; run.filled && k < seven.size(); ++k) {
+    filled[k] = {seven[k].first, std::to_string(seven[k].second)};
+  }
+  if (run.filled) store.file = EncodeScoreFile(filled);
   if (run.unreadable) store.file = "ten good scores", store.unreadable = true;
   store.unwritable = run.unwritable;
   const std::optional<std::string> file = store.file;
@@ -153,12 +150,12 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
     }
     ASSERT_EQ(Told(), tally.events) << "step " << step;
     const ScoreBoard& b = game.MatchScores();
-    ASSERT_EQ(
-        std::tuple(b.HumanGames, b.ComputerGames, b.HumanSets, b.ComputerSets, b.SetsShown),
-        std::tuple(tally.games[0], tally.games[1], tally.sets[0], tally.sets[1], tally.shown));
-    ASSERT_EQ(game.Statistics().HumanWinsAtLevel, tally.wins[0]) << "step " << step;
-    ASSERT_EQ(game.Statistics().ComputerWinsAtLevel, tally.wins[1]) << "step " << step;
-    ASSERT_EQ(game.Statistics().MatchPoints, tally.points) << "step " << step;
+    const MatchStatistics& s = game.Statistics();
+    ASSERT_EQ(std::tuple(b.HumanGames, b.ComputerGames, b.HumanSets, b.ComputerSets, b.SetsShown,
+                         s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
+              std::tuple(tally.games[0], tally.games[1], tally.sets[0], tally.sets[1], tally.shown,
+                         tally.wins[0], tally.wins[1], tally.points))
+        << "step " << step;
   }
   EXPECT_EQ(Filled(game.BestScoreTable()), tally.best);
   // The statistics list shows places 1 to 3, each line ended by CR LF.

@@ -62,10 +62,6 @@ TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereIt
   game.Form_Resize(9000, 6555);
   for (const int key : {kKeyEnter, kKeyLeft, kKeyDown}) Press(key);
   EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
-  view.answers = {true};
-  game.mnuNouvelle_Click();
-  EXPECT_EQ(Points(), 0);
-  EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>(2, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
 }
