@@ -1,8 +1,10 @@
+// The scoring of games, sets and matches, the best scores and their file, the menus' give-ups.
 #include <gtest/gtest.h>
 
-#include "board/ShownArea.h"
-#include "game/Game.h"
+#include <random>
+
 #include "game/ScoreFile.h"
+#include "game/Windows1252.h"
 #include "support/GameFixture.h"
 #include "support/MemoryScoreStore.h"
 
@@ -11,9 +13,60 @@ namespace {
 
 using testing::At;
 using testing::Picture;
+using Table = std::vector<std::pair<std::string, int>>;  // the filled places, best first
 
-constexpr bool kGreen = false;
-constexpr bool kRed = true;
+Table Filled(const BestScores& scores) {
+  Table table;
+  for (const BestScore& e : scores) {
+    if (e.name) table.emplace_back(*e.name, e.Points().value_or(-1));
+  }
+  return table;
+}
+
+// An independent tally of the matches as the player follows them: the board as the window is
+// told it, the statistics, the best scores and the end of each match.
+struct Tally {
+  std::array<int, 2> games{}, sets{};        // green, red
+  std::array<std::array<int, 5>, 2> wins{};  // per side and level
+  int points = 0, ended = 0, reads = 0;      // the file is read when first needed, at each showing
+  bool shown = false, loaded = false;
+  Table best;
+  std::vector<std::string> events;
+  std::string name1, name2;
+
+  void Statistics() { events.push_back("statistics"), ++reads, loaded = true; }
+  void Game(bool red, std::size_t level, bool again) {
+    if (!loaded) ++reads, loaded = true;
+    if (games == std::array<int, 2>{} && sets == std::array<int, 2>{}) wins = {}, points = 0;
+    const std::size_t side = red ? 1 : 0;
+    ++games[side], ++wins[side][level], points += red ? 0 : 10 * int(level);
+    events.push_back("scores");
+    if (games[side] < 5) return;
+    shown = true, ++sets[side];
+    events.push_back("scores");
+    if (sets[side] == 3) {
+      events.push_back("message Quintara: " + (red ? name2 : name1) + " remporte le match. " +
+                       (red ? "La revenche quand vous voulez" : "Bravo!"));
+    }
+    games = {};
+    events.push_back("scores");
+    if (sets[side] < 3) return;
+    ++ended;
+    for (std::size_t l = 1; l <= 4; ++l)
+      points += std::max(0, wins[0][l] - wins[1][l]) * 10 * int(l);
+    for (std::size_t place = 0; place < 6; ++place) {
+      if (place < best.size() && best[place].second >= points) continue;
+      best.insert(best.begin() + long(place), {name1, points});
+      if (best.size() > 10) best.pop_back();
+      break;
+    }
+    Statistics();
+    events.push_back("ask Quintara: Voulez vous rejouer");
+    if (!again) return events.push_back("quit");
+    sets = {};
+    events.push_back("scores");
+  }
+};
 
 class Scoring : public testing::GameFixture {
  protected:
@@ -21,269 +74,250 @@ class Scoring : public testing::GameFixture {
     game.SetScoreStore(&store);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   }
-
-  void Win(bool red, int count, int level = 1) {
-    game.SetLevel(level);
-    WinGames(red, count);
+  // What the window was told of the board and of the matches' ends.
+  std::vector<std::string> Told() const {
+    std::vector<std::string> told = view.events;
+    std::erase_if(told, [](const std::string& e) {
+      return !e.starts_with("scores") && e != "statistics" && e != "quit" &&
+             !e.ends_with("rejouer") && e.find("remporte") == e.npos;
+    });
+    return told;
   }
-
-  void Fill(std::initializer_list<std::pair<const char*, int>> places) {
-    BestScores scores;
-    std::size_t place = 0;
-    for (const auto& [name, points] : places) {
-      scores[place++] = BestScore{name, std::to_string(points)};
-    }
-    store.file = EncodeScoreFile(scores);
+  // A game under way: the human plays where the computer has room to answer.
+  void GameUnderWay() {
+    const Sheet& sheet = game.CurrentSheet();
+    const auto free = [&](int i) { return sheet.Playable(i) && !sheet.HasPoint(i); };
+    int i = kLastIntersection;
+    while (i > kFirstGridIndex && !(free(i - 1) && free(i) && free(i + 1))) --i;
+    Click(i);
   }
-
-  std::vector<int> FilePoints() const {
-    std::vector<int> points;
-    for (const BestScore& entry : DecodeScoreFile(store.file.value_or(""))) {
-      points.push_back(entry.Points().value_or(-1));
-    }
-    return points;
-  }
-
-  const ScoreBoard& board() const { return game.MatchScores(); }
 
   testing::MemoryScoreStore store;
 };
 
-TEST_F(Scoring, FiveGamesWinASetAndTheSetsPartAppears) {
-  Win(kGreen, 4);
-  Win(kRed, 4);
-  EXPECT_EQ(board().HumanGames, 4);
-  EXPECT_EQ(board().ComputerGames, 4);
-  EXPECT_FALSE(board().SetsShown);
-  Win(kRed, 1);
-  EXPECT_EQ(board().ComputerSets, 1);
-  EXPECT_EQ(board().HumanSets, 0);
-  EXPECT_EQ(board().HumanGames, 0);
-  EXPECT_EQ(board().ComputerGames, 0);
-  EXPECT_TRUE(board().SetsShown);
-  EXPECT_TRUE(view.Only("message").empty());
-}
-
-TEST_F(Scoring, AMatchWhollyAtLevel2WonFifteenToSevenGives460) {
-  view.answers = {false};
-  Win(kRed, 3, 2);
-  Win(kGreen, 5, 2);
-  Win(kRed, 4, 2);
-  Win(kGreen, 5, 2);
-  Win(kGreen, 5, 2);
-  EXPECT_EQ(game.Statistics().MatchPoints, 460);
-  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[2], 15);
-  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[2], 7);
-  EXPECT_EQ(view.Only("message Quintara: Joueur 1"),
-            (std::vector<std::string>{"message Quintara: Joueur 1 remporte le match. Bravo!"}));
-  EXPECT_EQ(view.Only("ask"), (std::vector<std::string>{"ask Quintara: Voulez vous rejouer"}));
-  EXPECT_EQ(view.Only("statistics").size(), 1u);
-  EXPECT_EQ(view.Only("quit").size(), 1u);
-}
-
-TEST_F(Scoring, TheFileOfThe460PointMatchHoldsTheNameThePointsAndNineEmptyPlaces) {
-  Win(kRed, 3, 2);
-  Win(kGreen, 5, 2);
-  Win(kRed, 4, 2);
-  Win(kGreen, 10, 2);
-  const std::string name = "Joueur 1";
-  std::string expected = std::string("\x08\x00\x08\x00", 4) + name +
-                         std::string("\x08\x00\x03\x00", 4) + "460" + std::string(36, '\0');
-  ASSERT_TRUE(store.file.has_value());
-  EXPECT_EQ(store.file->size(), name.size() + 47);
-  EXPECT_EQ(*store.file, expected);
-}
-
-TEST_F(Scoring, ALostMatchStillScoresItsGamesAndTheBonusOfLevelsWon) {
-  view.answers = {false};
-  Win(kGreen, 3, 4);
-  Win(kRed, 1, 4);
-  Win(kRed, 4, 1);   // first set to red
-  Win(kRed, 10, 1);  // two more sets to red
-  EXPECT_EQ(board().ComputerSets, 3);
-  // 3 games at level 4 (120) and a bonus of (3 - 1) x 40.
-  EXPECT_EQ(game.Statistics().MatchPoints, 200);
-  EXPECT_EQ(view.Only("message"),
-            (std::vector<std::string>{
-                "message Quintara: Ordinateur remporte le match. La revenche quand vous voulez"}));
-  EXPECT_EQ(FilePoints()[0], 200);
-}
-
-TEST_F(Scoring, TheStatisticsStartAgainAtTheFirstGameOfAMatch) {
-  view.answers = {true};
-  Win(kGreen, 15, 3);
-  EXPECT_EQ(game.Statistics().MatchPoints, 15 * 30 + 15 * 30);
-  Win(kRed, 1, 1);
-  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[3], 0);
-  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[1], 1);
-  EXPECT_EQ(game.Statistics().MatchPoints, 0);
-}
-
-TEST_F(Scoring, ANewSheetOrLevelDoesNotResetTheMatch) {
-  Win(kGreen, 2, 1);
-  Win(kRed, 1, 1);
-  game.mnuNouvelle_Click();
-  ASSERT_EQ(Points(), 0);
-  Win(kGreen, 1, 4);
-  EXPECT_EQ(board().HumanGames, 3);
-  EXPECT_EQ(game.Statistics().MatchPoints, 10 + 10 + 40);
-}
-
-struct PlaceCase {
-  const char* name;
-  std::vector<int> before;  // points of places 1.. (the rest empty)
-  int points;
-  std::vector<int> after;  // the whole list, -1 for empty
+struct MatchRun {
+  unsigned seed;
+  bool twoPlayers, filled, unwritable, unreadable;
+  std::string name1 = "Joueur 1", name2 = "Ordinateur";
 };
-void PrintTo(const PlaceCase& c, std::ostream* os) {
-  *os << c.name;
-}
+class RandomMatches : public Scoring, public ::testing::WithParamInterface<MatchRun> {};
 
-class BestScorePlaces : public ::testing::TestWithParam<PlaceCase> {};
-
-TEST_P(BestScorePlaces, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
-  BestScores scores;
-  for (std::size_t place = 0; place < GetParam().before.size(); ++place) {
-    std::string name = "p";  // appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "p" + string
-    name += std::to_string(place + 1);
-    scores[place] = BestScore{name, std::to_string(GetParam().before[place])};
+// Two matches of random games, levels, give-ups through either menu and looks at the statistics,
+// held after every step to the tally; the second ends with the player declining another. Red's
+// last game of the first match is given up: the computer still answers the next match's click.
+TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
+  const MatchRun& run = GetParam();
+  const Table seven = {{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600},
+                       {"e", 500}, {"f", 100}, {"g", 10}};
+  Tally tally;
+  tally.best = run.filled ? seven : Table{}, tally.name1 = run.name1, tally.name2 = run.name2;
+  BestScores filled;
+  for (std::size_t k = 0; run.filled && k < seven.size(); ++k) {
+    filled[k] = {seven[k].first, std::to_string(seven[k].second)};
   }
-  InsertBestScore(scores, "new", GetParam().points);
-  std::vector<int> after;
-  for (const BestScore& entry : scores) after.push_back(entry.Points().value_or(-1));
-  EXPECT_EQ(after, GetParam().after);
+  if (run.filled) store.file = EncodeScoreFile(filled);
+  if (run.unreadable) store.file = "ten good scores", store.unreadable = true;
+  store.unwritable = run.unwritable;
+  const std::optional<std::string> file = store.file;
+  game.SetTwoPlayers(run.twoPlayers);
+  game.SetPlayerNames(run.name1, run.name2);
+  std::mt19937 random(run.seed);
+  for (int step = 0; tally.ended < 2 && !HasFatalFailure(); ++step) {
+    const std::size_t level = 1 + random() % 4;
+    const auto roll = random() % 20;
+    game.SetLevel(int(level));
+    view.answerWhenEmpty = tally.ended == 0;
+    if (roll == 0) {
+      game.ShowStatistics();
+      tally.Statistics();
+    } else if (!run.twoPlayers &&
+               (roll < 3 || FreeRow() == 0 || (tally.sets[1] == 2 && tally.games[1] == 4))) {
+      GameUnderWay();
+      view.answers = {true};
+      ASSERT_TRUE(roll == 1 ? game.mnuChanger_Click() : (game.mnuNouvelle_Click(), true));
+      ASSERT_EQ(Points(), 0);
+      tally.Game(true, level, view.answerWhenEmpty);
+    } else if (FreeRow() == 0) {
+      game.mnuNouvelle_Click();  // between two players no game is under way: nothing is lost
+    } else {
+      WinGame(roll < 10);
+      tally.Game(roll < 10, level, view.answerWhenEmpty);
+    }
+    ASSERT_FALSE(game.State().ComputerHasPlayed) << "a turn left unfinished, step " << step;
+    // Between two players every game ends in its closed zone, and no point grows in.
+    for (int i = 0; run.twoPlayers && i <= kLastPointRecord; ++i) {
+      ASSERT_TRUE(!game.CurrentSheet().HasPoint(i) || game.CurrentSheet().Closed(i)) << i;
+    }
+    ASSERT_EQ(Told(), tally.events) << "step " << step;
+    const ScoreBoard& b = game.MatchScores();
+    const MatchStatistics& s = game.Statistics();
+    ASSERT_EQ(std::tuple(b.HumanGames, b.ComputerGames, b.HumanSets, b.ComputerSets, b.SetsShown,
+                         s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
+              std::tuple(tally.games[0], tally.games[1], tally.sets[0], tally.sets[1], tally.shown,
+                         tally.wins[0], tally.wins[1], tally.points))
+        << "step " << step;
+  }
+  EXPECT_EQ(Filled(game.BestScoreTable()), tally.best);
+  // The statistics list shows places 1 to 3, each line ended by CR LF.
+  std::string list = std::string(13, ' ') + "JOUEURS" + std::string(55, ' ') + "SCORES\r\n\r\n";
+  for (std::size_t k = 0; k < 3; ++k) {
+    list += "  " + (k < tally.best.size() ? tally.best[k].first : "") + std::string(74, ' ') +
+            (k < tally.best.size() ? std::to_string(tally.best[k].second) : "") + "\r\n";
+  }
+  EXPECT_EQ(BestScoresText(game.BestScoreTable()), list);
+  const auto told = view.Only("message Quintara: Les meilleurs scores n'ont pas pu");
+  if (run.unwritable || run.unreadable) {
+    EXPECT_EQ(store.file, file);
+    ASSERT_EQ(told.size(), 1u);  // once in the run
+    EXPECT_TRUE(told[0].ends_with(run.unreadable ? "accès refusé" : "être écrit")) << told[0];
+  } else {
+    EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), tally.best);
+    EXPECT_EQ(told.size(), 0u);
+    EXPECT_EQ(store.reads, tally.reads);
+    // A file gone since the last showing shows an empty list, and is made again.
+    store.file.reset();
+    game.ShowStatistics();
+    EXPECT_EQ(store.file, "");
+    EXPECT_EQ(Filled(game.BestScoreTable()), Table{});
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Insertion, BestScorePlaces,
-    ::testing::Values(
-        PlaceCase{"empty_list", {}, 460, {460, -1, -1, -1, -1, -1, -1, -1, -1, -1}},
-        PlaceCase{"ninety_after_a_hundred", {100}, 90, {100, 90, -1, -1, -1, -1, -1, -1, -1, -1}},
-        PlaceCase{"tie_goes_below", {100, 50}, 100, {100, 100, 50, -1, -1, -1, -1, -1, -1, -1}},
-        PlaceCase{"pushes_the_tenth_out",
-                  {100, 90, 80, 70, 60, 50, 40, 30, 20, 10},
-                  75,
-                  {100, 90, 80, 75, 70, 60, 50, 40, 30, 20}},
-        PlaceCase{"beating_only_place_7_changes_nothing",
-                  {100, 90, 80, 70, 60, 50, 10},
-                  45,
-                  {100, 90, 80, 70, 60, 50, 10, -1, -1, -1}},
-        PlaceCase{"place_6_is_still_examined",
-                  {100, 90, 80, 70, 60, 50, 10},
-                  55,
-                  {100, 90, 80, 70, 60, 55, 50, 10, -1, -1}},
-        PlaceCase{"an_empty_place_counts_below_zero",
-                  {100},
-                  0,
-                  {100, 0, -1, -1, -1, -1, -1, -1, -1, -1}}));
+INSTANTIATE_TEST_SUITE_P(Runs, RandomMatches,
+                         ::testing::Values(MatchRun{1, false, false, false, false},
+                                           MatchRun{2, true, true, false, false, "Éloïse", "Zoé"},
+                                           MatchRun{3, false, true, true, false},
+                                           MatchRun{4, false, false, false, true}));
 
-TEST_F(Scoring, AMatchThatBeatsOnlyPlace7LeavesTheFileAsItWas) {
-  Fill({{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}, {"f", 400}, {"g", 10}});
-  const std::string before = *store.file;
-  Win(kGreen, 15, 1);  // 150 + 150 = 300
-  EXPECT_EQ(game.Statistics().MatchPoints, 300);
-  EXPECT_EQ(*store.file, before);
+// Places 1 to 6 in order: the first with fewer points takes the entry, ties going below, and the
+// places below move down, the tenth dropping out.
+TEST(BestScores, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
+  const std::vector<int> ten = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+  const std::vector<int> seven = {100, 90, 80, 70, 60, 50, 10};
+  const std::vector<std::tuple<std::vector<int>, int, int>> cases = {
+      {{100, 50}, 100, 2}, {ten, 75, 4}, {ten, 5, 0}, {seven, 45, 0}, {seven, 55, 6}};
+  for (const auto& [before, points, place] : cases) {
+    BestScores scores;
+    Table expected;
+    for (std::size_t k = 0; k < before.size(); ++k) {
+      scores[k] = {"p", std::to_string(before[k])};
+      expected.emplace_back("p", before[k]);
+    }
+    if (place != 0) expected.insert(expected.begin() + place - 1, {"n", points});
+    if (expected.size() > 10) expected.pop_back();
+    EXPECT_EQ(InsertBestScore(scores, "n", points), place) << points;
+    EXPECT_EQ(Filled(scores), expected) << points;
+  }
 }
 
-TEST_F(Scoring, TheFirstRunWithoutAFileShowsAnEmptyListAndCreatesTheFile) {
-  game.ShowStatistics();
-  ASSERT_TRUE(store.file.has_value());
-  EXPECT_EQ(*store.file, "");
-  const std::string heading =
-      "             JOUEURS                                                       SCORES\r\n";
-  const std::string blank = "  " + std::string(74, ' ') + "\r\n";
-  EXPECT_EQ(BestScoresText(game.BestScoreTable()), heading + "\r\n" + blank + blank + blank);
-}
+const std::string kAskSheet =
+    "ask Quintara: Si vous changez de feuille alors que la partie n'est pas terminée le point "
+    "ira à Ordinateur. Voulez vous tout de même changer de feuille?";
+const std::string kAskLevel =
+    "ask Quintara: Si vous changez de niveau alors que la partie n'est pas terminée le point ira "
+    "à Ordinateur. Voulez vous tout de même changer de niveau?";
 
-TEST_F(Scoring, AFileGoneSinceTheLastShowingShowsAnEmptyList) {
-  Fill({{"Ann", 90}});
-  game.ShowStatistics();
-  ASSERT_EQ(game.BestScoreTable()[0].name, "Ann");
-  store.file.reset();
-  game.ShowStatistics();
-  EXPECT_EQ(game.BestScoreTable()[0], BestScore{});
-}
-
-TEST_F(Scoring, TheListShowsPlaces1To3WithTheirNamesAndPoints) {
-  Fill({{"Éloïse", 460}, {"Bob", 90}, {"Zoé", 80}, {"Dan", 70}});
-  game.ShowStatistics();
-  const std::string text = BestScoresText(game.BestScoreTable());
-  EXPECT_NE(text.find("\r\n  Éloïse" + std::string(74, ' ') + "460\r\n"), std::string::npos);
-  EXPECT_NE(text.find("  Zoé" + std::string(74, ' ') + "80\r\n"), std::string::npos);
-  EXPECT_EQ(text.find("Dan"), std::string::npos);
-}
-
-TEST_F(Scoring, ReopeningTheStatisticsKeepsTheMatchCounts) {
-  Win(kGreen, 2, 3);
-  Win(kRed, 1, 4);
-  game.ShowStatistics();
-  game.ShowStatistics();
-  EXPECT_EQ(game.Statistics().HumanWinsAtLevel[3], 2);
-  EXPECT_EQ(game.Statistics().ComputerWinsAtLevel[4], 1);
-  EXPECT_EQ(game.Statistics().MatchPoints, 60);
-}
-
-TEST_F(Scoring, YesAtTheEndOfAMatchStartsANewOneOpenedByTheComputer) {
-  view.answers = {true};
-  Win(kGreen, 15, 1);
-  EXPECT_EQ(board().HumanSets, 0);
-  EXPECT_EQ(board().ComputerSets, 0);
-  EXPECT_TRUE(board().SetsShown);
-  EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
-  EXPECT_TRUE(view.Only("quit").empty());
-}
-
-TEST_F(Scoring, WhenTheComputersOwnPointWinsTheMatchTheHumanOpensTheNext) {
-  view.answers = {true};
-  Win(kRed, 15, 1);
-  EXPECT_EQ(board().ComputerSets, 0);
-  EXPECT_FALSE(game.CurrentSheet().HasPoint(652));
-  EXPECT_EQ(game.TurnColour(), HumanColour);
-}
-
-TEST_F(Scoring, BetweenTwoPlayersANewMatchOpensNoComputerPoint) {
-  view.answers = {true};
+// The menus ask before giving up a game under way in which the computer has played, a new sheet
+// only when one of its points can be seen; No changes nothing.
+TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
+  game.mnuNouvelle_Click();
   game.SetTwoPlayers(true);
-  Win(kGreen, 15, 1);
-  EXPECT_EQ(board().HumanSets, 0);
-  for (const std::string& point : view.Only("point")) {
-    ASSERT_EQ(point.find("grows"), std::string::npos) << point;
+  Click(At(8, 8));
+  game.SetTwoPlayers(false);
+  game.mnuNouvelle_Click();  // the computer has not played
+  Lay(Picture{10, 4, {"X O O O O . . X"}});
+  Click(At(10, 10));  // the computer's five: the human opens the next game
+  game.mnuNouvelle_Click();
+  Click(At(20, 27));
+  game.Form_Resize(9000, 6555);
+  game.mnuNouvelle_Click();  // a game out of sight
+  Lay(Picture{5, 5, {"X X X X .", "O O O . ."}});
+  Click(At(5, 9));  // the human's five: the computer opens the next game
+  game.mnuNouvelle_Click();
+  EXPECT_FALSE(game.mnuChanger_Click());
+  EXPECT_EQ(view.Only("ask"), (std::vector{kAskSheet, kAskLevel}));
+  EXPECT_EQ(view.Only("cleared").size(), 4u);
+  EXPECT_EQ(Points(), 9);
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
+}
+
+// The computer finds no answer (the point's neighbours taken, the rest closed or out of reach)
+// in a game it has played: though green played last, the game given up is red's.
+TEST_F(Scoring, AGameGivenUpAfterAGreenPointIsStillRed) {
+  Lay(Picture{9, 7, {"# X . . . X #", ". . o o o . .", ". . o . o . .", ". . o o o . ."}});
+  Lay(Picture{20, 28, {"# #", "# O"}});
+  Click(At(11, 10));
+  ASSERT_EQ(Points(), 12);
+  view.answers = {true};
+  game.mnuNouvelle_Click();
+  EXPECT_EQ(game.MatchScores().ComputerGames, 1);
+  EXPECT_EQ(game.MatchScores().HumanGames, 0);
+}
+
+// The bytes of the file, and the Windows-1252 names in it.
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (const int v : values) out += static_cast<char>(v);
+  return out;
+}
+std::string Text(const std::string& text) {
+  return Bytes({8, 0, int(text.size() & 0xFF), int(text.size() >> 8)}) + text;
+}
+
+// Twenty tagged values, place 1's name first; an empty name is text, an empty place type 0.
+TEST(ScoreFile, WritesTwentyTaggedValuesInPlaceOrderAndReadsThemBack) {
+  BestScores scores;
+  std::string bytes = Text("Zo\xE9 \x80?") + Text("100") + Text("") + Text("7");
+  scores[0] = {"Zoé €李", "100"};  // '?' for what the code page cannot hold
+  scores[1] = {"", "7"};
+  for (int k = 0; k < 16; ++k) bytes += Bytes({0, 0});
+  EXPECT_EQ(EncodeScoreFile(scores), bytes);
+  scores[0].name = "Zoé €?";
+  EXPECT_EQ(DecodeScoreFile(bytes), scores);
+  scores[0].name = std::string(40000, 'a');
+  const BestScores longName = DecodeScoreFile(EncodeScoreFile(scores));
+  EXPECT_EQ(longName[0].name->size(), 32767u);
+  EXPECT_EQ(longName[1], scores[1]);
+}
+
+// What is whole is read, the rest is empty, nothing is read past the end; points that are not a
+// number up to 32767 read as 0.
+TEST(ScoreFile, ADamagedFileReadsWhatIsWholeAndLeavesTheRestEmpty) {
+  using Entry = std::optional<std::string>;
+  const std::string ann5 = Text("Ann") + Text("5");
+  const std::vector<std::tuple<std::string, Entry, Entry, Entry>> cases = {
+      {"", {}, {}, {}},
+      {Bytes({8, 0, 3}), {}, {}, {}},
+      {Text("Ann") + Bytes({8, 0, 9, 0, '1'}), "Ann", {}, {}},
+      {Text("Ann") + Text(""), "Ann", "0", {}},
+      {ann5 + Bytes({8, 0, 0, 0x80}) + std::string(32768, 'x'), "Ann", "5", {}},
+      {ann5 + Bytes({3, 0, 1, 0, 'B'}), "Ann", "5", {}},
+      {ann5 + std::string(36, '\0') + "old tail", "Ann", "5", {}},
+      {Text("Ann") + Text("4x0") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("32768") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("000460") + Text("Bob"), "Ann", "0", "Bob"},
+      {Text("Ann") + Text("32767") + Text("Bob"), "Ann", "32767", "Bob"}};
+  for (const auto& [bytes, name1, points1, name2] : cases) {
+    BestScores expected;
+    expected[0] = {name1, points1};
+    expected[1].name = name2;
+    EXPECT_EQ(DecodeScoreFile(bytes), expected) << ::testing::PrintToString(bytes);
   }
 }
 
-TEST_F(Scoring, TheHumansMatchWinningPointLeavesTheNewMatchsOpeningPointInItsBox) {
-  view.answers = {true};
-  Win(kGreen, 15, 1);
-  ASSERT_EQ(board().HumanSets, 0);
-  // The computer opened the new match; its point starts the new game's box and is framed with it.
-  const int opening = game.State().ComputerMoves[1];
-  ASSERT_EQ(game.CurrentSheet().ColourAt(opening), ComputerColour);
-  EXPECT_EQ(game.State().Box.BoxTopIndex, opening);
-  EXPECT_EQ(game.State().Box.BoxLeft, HitAreaLeft(opening));
-  EXPECT_EQ(game.State().Box.BoxRightIndex, opening);
-}
-
-TEST_F(Scoring, AnUnreadableFileIsNeverSavedOverAndThePlayerIsToldOnce) {
-  store.file = "ten good scores";
-  store.unreadable = true;
-  view.answers = {true, true};
-  Win(kGreen, 30, 1);  // two matches
-  EXPECT_EQ(*store.file, "ten good scores");
-  EXPECT_EQ(store.writes, 0);
-  EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores").size(), 1u);
-  EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores")[0],
-            "message Quintara: Les meilleurs scores n'ont pas pu être enregistrés : accès refusé");
-}
-
-TEST_F(Scoring, AFailedSaveKeepsTheNewPointsInTheListAndIsToldOnce) {
-  store.unwritable = true;
-  view.answers = {true, true};
-  Win(kGreen, 15, 1);
-  EXPECT_EQ(game.BestScoreTable()[0].Points(), 300);
-  Win(kGreen, 15, 2);
-  EXPECT_EQ(game.BestScoreTable()[0].Points(), 600);
-  EXPECT_EQ(game.BestScoreTable()[1].Points(), 300);
-  EXPECT_EQ(view.Only("message Quintara: Les meilleurs scores").size(), 1u);
+TEST(Windows1252, EveryDefinedByteRoundTripsAndBrokenUtf8IsAQuestionMarkPerByte) {
+  for (int byte = 1; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    const bool undefined =
+        byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    EXPECT_EQ(ToWindows1252(FromWindows1252(one)), undefined ? "?" : one) << byte;
+  }
+  // Stray bytes, overlong forms (one of "A"), surrogates and code points above U+10FFFF, then
+  // U+00A0, the euro and a character the code page cannot hold; a sequence cut short at the end.
+  EXPECT_EQ(
+      ToWindows1252("\xE9t\xF8\xFF\xC1\xBF\xE0\x81\x81\xC2\x80\xED\xA0\x80\xED\xBF\xBF\xF4\x90\x80"
+                    "\x80\xC2\xA0\xE2\x82\xAC\xF0\x9F\x98\x80"),
+      "?t" + std::string(18, '?') + "\xA0\x80?");
+  EXPECT_EQ(ToWindows1252("a\xC3"), "a?");
 }
 
 }  // namespace

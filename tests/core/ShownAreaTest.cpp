@@ -1,7 +1,8 @@
+// What the window shows of the sheet: the area its size allows, the keyboard cross-hair that
+// moves over it, and the words a screen reader says about it.
 #include <gtest/gtest.h>
 
-#include "board/ShownArea.h"
-#include "game/Game.h"
+#include "game/SpokenWords.h"
 #include "support/GameFixture.h"
 
 namespace quintara {
@@ -10,138 +11,78 @@ namespace {
 using testing::At;
 using testing::Picture;
 
-struct HeightCase {
-  int height;
-  int rowMax;
-};
-
-class RowsByHeight : public ::testing::TestWithParam<HeightCase> {};
-
-TEST_P(RowsByHeight, EachThresholdAddsOneRow) {
-  EXPECT_EQ(RowMaxForHeight(GetParam().height), GetParam().rowMax);
+// Each 360 twips past 6539 add a row, from 15 to 21; lower heights show all 21 rows.
+TEST(ShownArea, EachThresholdOfHeightAddsOneRow) {
+  for (int height = 5000; height <= 10000; ++height) {
+    const int rows = height <= 6539 ? 21 : std::min(21, 15 + (height - 6540) / 360);
+    ASSERT_EQ(RowMaxForHeight(height), rows) << height;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(BandEdges, RowsByHeight,
-                         ::testing::Values(HeightCase{5000, 21}, HeightCase{6539, 21},
-                                           HeightCase{6540, 15}, HeightCase{6899, 15},
-                                           HeightCase{6900, 16}, HeightCase{7259, 16},
-                                           HeightCase{7260, 17}, HeightCase{7619, 17},
-                                           HeightCase{7620, 18}, HeightCase{7979, 18},
-                                           HeightCase{7980, 19}, HeightCase{8339, 19},
-                                           HeightCase{8340, 20}, HeightCase{8699, 20},
-                                           HeightCase{8700, 21}, HeightCase{9999, 21}));
-
-struct WidthCase {
-  int width;
-  int colMax;  // 0: the columns stay as they were
-};
-
-class ColumnsByWidth : public ::testing::TestWithParam<WidthCase> {};
-
-TEST_P(ColumnsByWidth, BandsSetTheLastColumnAndGapsKeepIt) {
-  const auto colMax = ColMaxForWidth(GetParam().width);
-  EXPECT_EQ(colMax.value_or(0), GetParam().colMax);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    BandEdges, ColumnsByWidth,
-    ::testing::Values(
-        WidthCase{8729, 0}, WidthCase{8730, 20}, WidthCase{9000, 20}, WidthCase{9075, 20},
-        WidthCase{9076, 0}, WidthCase{9084, 0}, WidthCase{9085, 21}, WidthCase{9435, 21},
-        WidthCase{9436, 0}, WidthCase{9445, 22}, WidthCase{9795, 22}, WidthCase{9805, 23},
-        WidthCase{10155, 23}, WidthCase{10165, 24}, WidthCase{10515, 24}, WidthCase{10525, 25},
-        WidthCase{10875, 25}, WidthCase{10876, 0}, WidthCase{10894, 0}, WidthCase{10895, 26},
-        WidthCase{11235, 26}, WidthCase{11245, 27}, WidthCase{11595, 27}, WidthCase{11605, 28},
-        WidthCase{11945, 28}, WidthCase{11954, 0}, WidthCase{11955, 29}, WidthCase{12120, 29}));
 
 class ShownAreaOfTheGame : public testing::GameFixture {
  protected:
-  // Playable exactly inside rows 2..RowMax and columns 2..ColMax, outside closed zones.
-  void ExpectPlayableOnlyInsideShownArea(const std::string& when) {
-    const Sheet& sheet = game.CurrentSheet();
-    for (int index = -50; index <= kLastPointRecord + 50; ++index) {
-      const bool inside = index >= kFirstGridIndex && index <= kLastIntersection &&
-                          RowOf(index) >= 2 && RowOf(index) <= sheet.RowMax() &&
-                          ColumnOf(index) >= 2 && ColumnOf(index) <= sheet.ColMax();
-      ASSERT_EQ(sheet.Playable(index), inside && !sheet.Closed(index))
-          << when << ", index " << index;
-    }
+  void Press(int key, int times = 1) {
+    for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
   }
 };
 
-TEST_F(ShownAreaOfTheGame, DesignSizeShowsRowsTo15AndColumnsTo20) {
-  EXPECT_EQ(game.CurrentSheet().RowMax(), 15);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
-  ExpectPlayableOnlyInsideShownArea("design size");
-}
-
-TEST_F(ShownAreaOfTheGame, NoIntersectionOutsideTheShownAreaIsPlayableAtAnySize) {
-  for (int width = 8000; width <= 12500; width += 5) {
-    game.Form_Resize(width, 6555);
-    ExpectPlayableOnlyInsideShownArea("width " + std::to_string(width));
+// A width between two bands or below them keeps the columns; sizes past the largest sheet are
+// capped to it.
+TEST_F(ShownAreaOfTheGame, TheWindowsSizeSetsTheShownArea) {
+  const Sheet& sheet = game.CurrentSheet();
+  const std::tuple<int, int, int, int> sizes[] = {
+      {9075, 6555, 15, 20}, {9085, 7000, 16, 21},  {9800, 8700, 21, 21},  {11955, 6555, 15, 29},
+      {8729, 6555, 15, 29}, {10880, 8700, 21, 29}, {20000, 6555, 21, 29}, {9000, 9999, 21, 29}};
+  for (const auto& [width, height, rows, columns] : sizes) {
+    game.Form_Resize(width, height);
+    EXPECT_EQ(std::pair(sheet.RowMax(), sheet.ColMax()), std::pair(rows, columns)) << width;
+    EXPECT_TRUE(sheet.Playable(At(rows, columns)) && !sheet.Playable(At(rows + 1, columns)) &&
+                !sheet.Playable(At(rows, columns + 1)));
   }
-  for (int height = 6000; height <= 9000; height += 5) {
-    game.Form_Resize(9000, height);
-    ExpectPlayableOnlyInsideShownArea("height " + std::to_string(height));
+  EXPECT_EQ(std::pair(game.OuterWidth(), game.OuterHeight()),
+            std::pair(kLargestOuterWidth, kLargestOuterHeight));
+}
+
+// The cross-hair stops at the edges of the shown area, crosses finished games' zones, and plays
+// where a point can go; what the window no longer shows it can neither reach nor play.
+TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereItStands) {
+  Lay(Picture{3, 16, {"# x #"}});
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
+  const std::tuple<int, int, int, int> moves[] = {
+      {kKeyRight, 2, 3, 17}, {kKeyEnter, 1, 3, 17}, {kKeyRight, 40, 3, 20}, {kKeyDown, 40, 15, 20},
+      {kKeyLeft, 40, 15, 2}, {kKeyUp, 40, 2, 2},    {65, 1, 2, 2}};
+  for (const auto& [key, presses, row, column] : moves) {
+    Press(key, presses);
+    EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << key;
   }
-}
-
-TEST_F(ShownAreaOfTheGame, WideningAtTheDesignHeightOpensNoRowBelowTheStatusBar) {
-  game.Form_Resize(11955, 6555);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
-  EXPECT_EQ(game.CurrentSheet().RowMax(), 15);
-  EXPECT_FALSE(game.CurrentSheet().Playable(At(16, 25)));
-  EXPECT_FALSE(game.CurrentSheet().Playable(At(21, 2)));
-}
-
-TEST_F(ShownAreaOfTheGame, AGapOrANarrowWidthKeepsTheColumnsItHad) {
-  game.Form_Resize(9500, 8700);
-  ASSERT_EQ(game.CurrentSheet().ColMax(), 22);
-  game.Form_Resize(9800, 8700);  // gap
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 22);
-  game.Form_Resize(8000, 8700);  // below the first band
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 22);
-  EXPECT_FALSE(game.CurrentSheet().Playable(At(21, 23)));
-}
-
-TEST_F(ShownAreaOfTheGame, MaximisingIsCappedToTheLargestSheet) {
-  game.Form_Resize(20000, 6555);  // too wide alone
-  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
-  game.Form_Resize(20000, 15000);
-  EXPECT_EQ(game.OuterWidth(), kLargestOuterWidth);
-  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
-  EXPECT_EQ(game.CurrentSheet().RowMax(), 21);
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 29);
-}
-
-TEST_F(ShownAreaOfTheGame, ResizingNeverReopensAClosedZone) {
-  Lay(Picture{3, 18, {"# # # # #", "# x o x #"}});
-  for (int width = 8730; width <= 12120; width += 90) {
-    game.Form_Resize(width, 8700 - (width - 8730) / 2);
-    for (int column = 18; column <= 22; ++column) {
-      ASSERT_FALSE(game.CurrentSheet().Playable(At(3, column))) << width;
-      ASSERT_TRUE(game.CurrentSheet().Closed(At(4, column))) << width;
-    }
-  }
-  ExpectPlayableOnlyInsideShownArea("after resizing across a closed zone");
-}
-
-TEST_F(ShownAreaOfTheGame, ANewSheetKeepsTheShownArea) {
+  Press(kKeyEnter);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
+  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+  Press(kKeyRight, 25);
   game.Form_Resize(9000, 6555);
-  Lay(Picture{5, 5, {"# x o #"}});
-  game.mnuNouvelle_Click();
-  EXPECT_EQ(game.CurrentSheet().ColMax(), 20);
-  EXPECT_FALSE(game.CurrentSheet().HasPoint(At(5, 6)));
-  ExpectPlayableOnlyInsideShownArea("after a new sheet");
+  for (const int key : {kKeyEnter, kKeyLeft, kKeyDown}) Press(key);
+  EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
+  EXPECT_EQ(view.Only("message"),
+            std::vector<std::string>(2, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
 }
 
-TEST(SheetReads, IndicesOutsideThePointRecordsReadAsEmptyAndUnplayable) {
-  const Sheet sheet;
-  for (const int index : {-100000, -36, -1, 1592, 1627, 40000}) {
-    EXPECT_FALSE(sheet.HasPoint(index)) << index;
-    EXPECT_FALSE(sheet.Playable(index)) << index;
-    EXPECT_FALSE(sheet.Closed(index)) << index;
+// Rows and columns as the player counts them, from the first shown crossing; a point says more
+// than the zone it lies in, and what the window hides is told apart from what is empty.
+TEST(SpokenWords, SayThePositionAndWhatLiesThere) {
+  Sheet sheet;
+  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
+  testing::Draw(sheet, Picture{8, 9, {"X O x #"}});
+  testing::Draw(sheet, Picture{20, 2, {"#"}});
+  std::vector<std::string> words;
+  for (const int i : {At(2, 2), At(16, 20), At(8, 9), At(8, 10), At(8, 11), At(8, 12), At(20, 2)}) {
+    words.push_back(spoken::IntersectionWords(sheet, i));
   }
+  EXPECT_EQ(words, (std::vector<std::string>{
+                       "Ligne 1, colonne 1, vide", "Ligne 15, colonne 19, zone non jouable",
+                       "Ligne 7, colonne 8, point vert", "Ligne 7, colonne 9, point rouge",
+                       "Ligne 7, colonne 10, point vert", "Ligne 7, colonne 11, zone fermée",
+                       "Ligne 19, colonne 1, zone fermée"}));
+  EXPECT_EQ(spoken::ComputerPointWords(At(8, 9)), "Ordinateur : ligne 7, colonne 8");
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "board/ShownArea.h"
 #include "game/Game.h"
 #include "support/AsciiBoard.h"
@@ -15,42 +13,39 @@ namespace quintara::testing {
 class GameFixture : public ::testing::Test {
  protected:
   void Lay(const Picture& picture) { testing::Lay(game, picture); }
+  void Click(int index) { game.lblIntersection_Click(index); }
   int Points() const { return CountPoints(game.CurrentSheet()); }
-  const Sheet& sheet() const { return game.CurrentSheet(); }
 
-  // Plays one game out as the window would: the winner's four laid in the first free row (next
-  // to the computer's opening point, if any, to keep the game's zone small), then the click that
-  // makes five; against the computer a red game is the human's click that closes the computer's
-  // four, which the computer then completes.
+  // Where a game of seven columns fits with no point in the rows above and below; 0 if nowhere.
+  int FreeRow() const {
+    for (int index = At(2, 2); index <= At(21, 23); ++index) {
+      bool free = ColumnOf(index) >= 2 && ColumnOf(index) <= 23;
+      for (int k = 0; k <= 6; ++k) {
+        free = free && game.CurrentSheet().Playable(index + k);
+        for (const int row : {-1, 0, 1})
+          free = free && !game.CurrentSheet().HasPoint(index + k + row * kColumns);
+      }
+      if (free) return index;
+    }
+    return 0;
+  }
+
+  // Plays one game out as the window would: the winner's four laid, then the click that makes
+  // five; against the computer a red game is the human's click that closes the computer's four,
+  // which the computer then completes.
   void WinGame(bool red) {
-    const int opening = game.State().ComputerMoves[1];
-    const int top = std::max(opening != 0 ? RowOf(opening) - 3 : 2, 2);
-    const int left = std::max(opening != 0 ? ColumnOf(opening) - 6 : 2, 2);
+    const int at = FreeRow();
+    ASSERT_NE(at, 0) << "no free row\n" << Show(game.CurrentSheet(), 0, 0, 23, 31);
     const bool byTheComputer = red && !game.TwoPlayers();
-    for (int row = top; row <= 21; ++row) {
-      for (int column = left; column + 6 <= 29; ++column) {
-        if (!FreeRow(row, column)) continue;
-        if (game.TwoPlayers() && game.TurnColour() != (red ? ComputerColour : HumanColour)) {
-          game.lblIntersection_Click(At(row, column + 6));  // the other player's move
-        }
-        Lay(Picture{row, column, {byTheComputer ? ". O O O O" : red ? "O O O O" : "X X X X"}});
-        game.lblIntersection_Click(At(row, byTheComputer ? column : column + 4));
-        return;
-      }
+    if (game.TwoPlayers() && game.TurnColour() != (red ? ComputerColour : HumanColour)) {
+      Click(at + 6);  // the other player's move
     }
-    FAIL() << "no free row\n" << Show(sheet(), 0, 0, 23, 31);
-  }
-  bool FreeRow(int row, int column) const {
-    for (int k = 0; k <= 6; ++k) {
-      for (const int r : {row - 1, row, row + 1}) {
-        if (sheet().HasPoint(At(r, column + k))) return false;
-      }
-      if (!sheet().Playable(At(row, column + k))) return false;
-    }
-    return true;
-  }
-  void WinGames(bool red, int count) {
-    for (int k = 0; k < count; ++k) WinGame(red);
+    Lay(Picture{RowOf(at),
+                ColumnOf(at),
+                {byTheComputer ? ". O O O O"
+                 : red         ? "O O O O"
+                               : "X X X X"}});
+    Click(byTheComputer ? at : at + 4);
   }
 
   RecordingView view;

@@ -13,17 +13,13 @@ class MemoryScoreStore : public ScoreStore {
   ReadResult Read() override {
     ++reads;
     if (unreadable) return {ReadStatus::kUnreadable, "", "accès refusé"};
-    if (!file) return {ReadStatus::kMissing, "", ""};
-    return {ReadStatus::kRead, *file, ""};
+    return {file ? ReadStatus::kRead : ReadStatus::kMissing, file.value_or(""), ""};
   }
   bool Write(const std::string& bytes, std::string& reason) override {
     ++writes;
-    if (unwritable) {
-      reason = "aucun dossier ne peut être écrit";
-      return false;
-    }
-    file = bytes;
-    return true;
+    if (unwritable) reason = "aucun dossier ne peut être écrit";
+    if (!unwritable) file = bytes;
+    return !unwritable;
   }
 
   std::optional<std::string> file;

@@ -13,12 +13,19 @@ namespace quintara::testing {
 // yes/no questions from a queue (then `answerWhenEmpty`, No unless set).
 class RecordingView : public GameView {
  public:
-  void PointPlaced(int index, int colour, bool growing) override;
+  void PointPlaced(int index, int colour, bool growing) override {
+    events.push_back("point " + std::to_string(index) + " " + std::to_string(colour) +
+                     (growing ? " grows" : ""));
+  }
   void SheetDrawn() override { events.push_back("drawn"); }
   void SheetCleared() override { events.push_back("cleared"); }
-  void TurnChanged(int colour, const std::string& statusText) override;
+  void TurnChanged(int colour, const std::string& text) override {
+    events.push_back("turn " + std::to_string(colour) + " " + text);
+  }
   void ScoresChanged() override { events.push_back("scores"); }
-  void ShowMessage(const std::string& text, const std::string& caption) override;
+  void ShowMessage(const std::string& text, const std::string& caption) override {
+    events.push_back("message " + caption + ": " + text);
+  }
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   void Maximise() override { events.push_back("maximise"); }
   void ShowStatistics() override { events.push_back("statistics"); }
@@ -38,7 +45,10 @@ class RecordingView : public GameView {
 class FixedDie : public DieSource {
  public:
   explicit FixedDie(std::vector<int> faces) : faces_(std::move(faces)) {}
-  int Roll() override;
+  int Roll() override {
+    ++rolls;
+    return faces_.empty() ? 1 : faces_[static_cast<std::size_t>(rolls - 1) % faces_.size()];
+  }
   int rolls = 0;
 
  private:
