@@ -4,7 +4,6 @@
 #include <random>
 
 #include "game/ScoreFile.h"
-#include "game/Windows1252.h"
 #include "support/GameFixture.h"
 #include "support/MemoryScoreStore.h"
 
@@ -302,22 +301,6 @@ TEST(ScoreFile, ADamagedFileReadsWhatIsWholeAndLeavesTheRestEmpty) {
     expected[1].name = name2;
     EXPECT_EQ(DecodeScoreFile(bytes), expected) << ::testing::PrintToString(bytes);
   }
-}
-
-TEST(Windows1252, EveryDefinedByteRoundTripsAndBrokenUtf8IsAQuestionMarkPerByte) {
-  for (int byte = 1; byte < 256; ++byte) {
-    const std::string one(1, static_cast<char>(byte));
-    const bool undefined =
-        byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
-    EXPECT_EQ(ToWindows1252(FromWindows1252(one)), undefined ? "?" : one) << byte;
-  }
-  // Stray bytes, overlong forms (one of "A"), surrogates and code points above U+10FFFF, then
-  // U+00A0, the euro and a character the code page cannot hold; a sequence cut short at the end.
-  EXPECT_EQ(
-      ToWindows1252("\xE9t\xF8\xFF\xC1\xBF\xE0\x81\x81\xC2\x80\xED\xA0\x80\xED\xBF\xBF\xF4\x90\x80"
-                    "\x80\xC2\xA0\xE2\x82\xAC\xF0\x9F\x98\x80"),
-      "?t" + std::string(18, '?') + "\xA0\x80?");
-  EXPECT_EQ(ToWindows1252("a\xC3"), "a?");
 }
 
 }  // namespace
