@@ -11,14 +11,6 @@ namespace {
 using testing::At;
 using testing::Picture;
 
-// Each 360 twips past 6539 add a row, from 15 to 21; lower heights show all 21 rows.
-TEST(ShownArea, EachThresholdOfHeightAddsOneRow) {
-  for (int height = 5000; height <= 10000; ++height) {
-    const int rows = height <= 6539 ? 21 : std::min(21, 15 + (height - 6540) / 360);
-    ASSERT_EQ(RowMaxForHeight(height), rows) << height;
-  }
-}
-
 class ShownAreaOfTheGame : public testing::GameFixture {
  protected:
   void Press(int key, int times = 1) {
