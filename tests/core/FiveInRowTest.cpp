@@ -54,7 +54,11 @@ TEST(FiveInRow, AgreesWithARunCounterOnRandomSheets) {
           while (OfSide(sheet, r + w.rows, c + w.columns, colour)) r += w.rows, c += w.columns;
           int length = 1;
           while (OfSide(sheet, r - length * w.rows, c - length * w.columns, colour)) ++length;
-          if (length >= 5) way = &w, highRow = r, highColumn = c;
+          if (length >= 5) {
+            way = &w;
+            highRow = r;
+            highColumn = c;
+          }
         }
         ASSERT_EQ(five.has_value(), way != nullptr) << row << ", " << column;
         if (way == nullptr) continue;

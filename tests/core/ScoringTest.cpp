@@ -33,15 +33,26 @@ struct Tally {
   std::vector<std::string> events;
   std::string name1, name2;
 
-  void Statistics() { events.push_back("statistics"), ++reads, loaded = true; }
+  void Statistics() {
+    events.push_back("statistics");
+    ++reads;
+    loaded = true;
+  }
   void Game(bool red, std::size_t level, bool again) {
-    if (!loaded) ++reads, loaded = true;
-    if (games == std::array<int, 2>{} && sets == std::array<int, 2>{}) wins = {}, points = 0;
+    reads += loaded ? 0 : 1;
+    loaded = true;
+    if (games == std::array<int, 2>{} && sets == std::array<int, 2>{}) {
+      wins = {};  // a new match
+      points = 0;
+    }
     const std::size_t side = red ? 1 : 0;
-    ++games[side], ++wins[side][level], points += red ? 0 : 10 * int(level);
+    ++games[side];
+    ++wins[side][level];
+    points += red ? 0 : 10 * int(level);
     events.push_back("scores");
     if (games[side] < 5) return;
-    shown = true, ++sets[side];
+    shown = true;
+    ++sets[side];
     events.push_back("scores");
     if (sets[side] == 3) {
       events.push_back("message Quintara: " + (red ? name2 : name1) + " remporte le match. " +
@@ -109,13 +120,18 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
   const Table seven = {{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600},
                        {"e", 500}, {"f", 100}, {"g", 10}};
   Tally tally;
-  tally.best = run.filled ? seven : Table{}, tally.name1 = run.name1, tally.name2 = run.name2;
+  tally.best = run.filled ? seven : Table{};
+  tally.name1 = run.name1;
+  tally.name2 = run.name2;
   BestScores filled;
   for (std::size_t k = 0; run.filled && k < seven.size(); ++k) {
     filled[k] = {seven[k].first, std::to_string(seven[k].second)};
   }
   if (run.filled) store.file = EncodeScoreFile(filled);
-  if (run.unreadable) store.file = "ten good scores", store.unreadable = true;
+  if (run.unreadable) {
+    store.file = "ten good scores";
+    store.unreadable = true;
+  }
   store.unwritable = run.unwritable;
   const std::optional<std::string> file = store.file;
   game.SetTwoPlayers(run.twoPlayers);
