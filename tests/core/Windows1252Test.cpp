@@ -57,7 +57,7 @@ TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
     const std::string in(1, static_cast<char>(byte));
     std::string_view rest = in;
     std::string expected;
-    if (!ConvertOne("UTF-8", "WINDOWS-1252", rest, expected)) expected = "?";
+    if (!ConvertOne("UTF-8", "WINDOWS-1252", rest, expected)) expected.assign(1, '?');
     ASSERT_EQ(FromWindows1252(in), expected) << byte;
     if (expected != "?") {
       ASSERT_EQ(ToWindows1252(expected), in) << byte;
