@@ -12,9 +12,14 @@
 namespace quintara {
 namespace {
 
-// One of the C library's converters, opened once: opening one loads its tables.
+// One of the C library's converters, opened once (opening one loads its tables) and closed at
+// exit.
 iconv_t Converter(const char* to, const char* from) {
-  static std::map<std::string, iconv_t> open;
+  static struct Open : std::map<std::string, iconv_t> {
+    ~Open() {
+      for (const auto& [name, cd] : *this) iconv_close(cd);
+    }
+  } open;
   const auto [at, added] = open.try_emplace(std::string(to) + from);
   if (added) at->second = iconv_open(to, from);
   return at->second;
