@@ -170,7 +170,7 @@ Row Parse(const std::string& text) {
     Picture& laid = row.pictures.emplace_back();
     char colon = 0;
     picture >> laid.row >> laid.column >> colon;
-    while (std::getline(picture, piece, '/')) laid.lines.push_back(piece);
+    for (std::string line; std::getline(picture, line, '/');) laid.lines.push_back(line);
     if (colon != ':' || laid.lines.empty()) ADD_FAILURE() << "unreadable picture: " << text;
   }
   return row;
