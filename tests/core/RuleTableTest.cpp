@@ -1,6 +1,5 @@
-// What the properties cannot see: which rule wins when several hold, which end
-// the die picks, the level gates and the order of the anchors. One row per
-// position.
+// What the properties cannot see: which rule wins when several hold, which end the die picks,
+// the level gates and the order of the anchors. One row per position.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,134 +15,94 @@
 namespace quintara::testing {
 namespace {
 
-// A row: what it shows; then what it calls (T a whole computer turn, L1..L4
-// LineRules with that many points, D2, D3, D21 DoubleThreatRules in that mode,
-// C CrossingChoice on the ends E and F, E ExtendOwnLineRules), the level, the
-// die's face and "elsewhere" when the reply must not be at *; then its
-// pictures, "row column: line / line", or a $name from kNamed, laid in turn.
-// Besides AsciiBoard's letters: A and H the anchor (a computer or a human
-// point), E and F the two ends, * the one place where the computer must play (e
-// or f when that is an end). Without * nothing may be placed. The human's last
-// point is the last X or H laid.
+// A row: what it shows; then what it calls (T a whole computer turn, L1..L4 LineRules with that
+// many points, D2, D3, D21 DoubleThreatRules in that mode, C CrossingChoice on the ends E and F,
+// E ExtendOwnLineRules), the level, the die's face and "elsewhere" when the reply must not be at
+// *; then its pictures, "row column: line / line", or a $name from kNamed, laid in turn. Besides
+// AsciiBoard's letters: A and H the anchor (a computer or a human point), E and F the two ends, *
+// the one place where the computer must play (e or f when that is an end). Without * nothing may
+// be placed. The human's last point is the last X or H laid.
 const std::map<std::string, std::string> kNamed = {
     {"far", "18 20: X"},
     // The human's closed three and a split pair across its free end (10, 13).
-    {"humans3", "8 8: . . . . . X . / . . . . . . . / . O X X X . . / . . . . . X ."},
-    // The computer's three closed by an earlier game and two earlier points
-    // across (10, 9).
-    {"mine3", "9 7: . . o . . . . / . . . O O O x / . . . . . . . / . . o . . . ."},
-    {"box",
-     "8 7: . . . . . . . / ? X . . . X ? / . . o o o . . / . . o X o . "
-     ". / . . o o o . ."},
-    {"extend", "4 4: x O O O . ."},
+    {"humans3", "8 8: .....X. / ....... / .OXXX.. / .....X."},
+    // The computer's three closed by an earlier game and two earlier points across (10, 9).
+    {"mine3", "9 7: ..o.... / ...OOOx / ....... / ..o...."},
+    {"box", "8 7: ....... / ?X...X? / ..ooo.. / ..oXo.. / ..ooo.."},
+    {"extend", "4 4: xOOO.."},
 };
 
 const char* const kRows[][2] = {
-    {"open four: the die's high faces take the far end", "L4 1 4 | 5 5: . A O O O *"},
-    {"open four: the low faces the near end", "L4 1 3 | 5 5: * A O O O ."},
-    {"open four read from its last point", "L4 1 6 | 5 5: * O O O A ."},
-    {"open four, one end closed: the other whatever the die", "L4 1 1 | 5 5: # A O O O *"},
-    {"a failed rule ends its direction, not the call",
-     "L4 4 6 | 5 5: O O O . A O o O X / . . . . . O . . . / . . . . . . O . . "
-     "/ "
-     ". . . . . . . O . / . . . . . . . . *"},
-    {"the human's open three, die high", "L3 1 6 | 5 5: . . H X X * ."},
-    {"the human's closed three: nothing when its far side is closed",
-     "L3 1 6 | 5 5: # . X X H . O"},
-    {"... nor when the computer's point closing it is out of play", "L3 1 6 | 5 5: o . X X H . ."},
-    {"the computer's three, far side off the sheet: the near end", "L3 1 6 | 5 24: . * A O O ."},
-    {"the human's same three is not blocked by that rule", "L3 1 6 | 5 24: . . H X X ."},
-    {"a two at level 4 leaves its own direction to the die", "L2 4 1 | 5 5: . * A O . ."},
-    {"a two at level 4: a human point below an end", "L2 4 6 | 5 5: . . O A * . / . . . . X ."},
-    {"the computer's three, near side closed: the far end", "L3 1 1 | 5 5: # . A O O * ."},
-    {"the computer's three with a point out of play: nothing", "L3 1 6 | 5 5: X . O o A . ."},
-    {"a two with a human point past one end: the other end", "L2 1 6 | 5 5: . * A O . X"},
-    {"a two at level 4: the crossing choice before the die",
-     "L2 4 6 | 5 5: . * A O . . / . X . . . . / . X . . . ."},
-    {"a two closed past one end: no crossing choice", "L2 4 6 | 5 5: X . O A . . / . . . . X ."},
-    {"a two closed past the other end: no crossing choice",
-     "L2 4 6 | 5 5: . . O A . X / . . . . X ."},
+    {"open four: the die's high faces take the far end", "L4 1 4 | 5 5: .AOOO*"},
+    {"open four: the low faces the near end", "L4 1 3 | 5 5: *AOOO."},
+    {"open four read from its last point", "L4 1 6 | 5 5: *OOOA."},
+    {"open four, one end closed: the other whatever the die", "L4 1 1 | 5 5: #AOOO*"},
+    {"a failed rule ends its direction only",
+     "L4 4 6 | 5 5: OOO.AOoOX / .....O... / ......O.. / .......O. / ........*"},
+    {"the human's open three, die high", "L3 1 6 | 5 5: ..HXX*."},
+    {"the human's closed three: nothing when its far side is closed", "L3 1 6 | 5 5: #.XXH.O"},
+    {"... nor when the computer's point closing it is out of play", "L3 1 6 | 5 5: o.XXH.."},
+    {"the computer's three, far side off the sheet: the near end", "L3 1 6 | 5 24: .*AOO."},
+    {"the human's same three is not blocked by that rule", "L3 1 6 | 5 24: ..HXX."},
+    {"a two at level 4 leaves its own direction to the die", "L2 4 1 | 5 5: .*AO.."},
+    {"a two at level 4: a human point below an end", "L2 4 6 | 5 5: ..OA*. / ....X."},
+    {"the computer's three, near side closed: the far end", "L3 1 1 | 5 5: #.AOO*."},
+    {"the computer's three with a point out of play: nothing", "L3 1 6 | 5 5: X.OoA.."},
+    {"a two with a human point past one end: the other end", "L2 1 6 | 5 5: .*AO.X"},
+    {"a two at level 4: crossing choice first", "L2 4 6 | 5 5: .*AO.. / .X.... / .X...."},
+    {"a two closed past one end: no crossing choice", "L2 4 6 | 5 5: X.OA.. / ....X."},
+    {"a two closed past the other end: no crossing choice", "L2 4 6 | 5 5: ..OA.X / ....X."},
     {"a single point, die high: below", "L1 1 6 | 4 5: . / A / *"},
     {"a single point, die low: above", "L1 1 1 | 4 5: * / A / ."},
-    {"at level 4 the crossing choice goes before the die",
-     "L3 4 6 | 5 4: . . * A O O . . / . X . . . . . . / X . . . . . . ."},
-    {"crossing: human pair at the second end before own pair at the first",
-     "C 4 6 | 7 7: E O O . . . . . . . f X X"},
-    {"crossing: the first end within a group", "C 4 6 | 7 7: e X . . . . . . . . F X"},
-    {"crossing: a human pair out of play ends the choice", "C 4 6 | 7 7: E x X . . . . . . . F X"},
-    {"crossing: a human point at the second end before an own point at the "
-     "first",
-     "C 4 6 | 7 7: E O . . . . . . . . f x ."},
-    {"crossing: an earlier game's red point next to an end",
-     "C 4 6 | 7 7: e o X . . . . . . . F ."},
-    {"crossing: a human point two steps from an end", "C 4 6 | 7 7: e . X # . . . . . . F ."},
-    {"crossing: an own pair at the second end, even of an earlier game, before "
-     "a human point",
-     "C 4 6 | 7 7: E X . . . . . . . . f o O ."},
-    {"crossing: an own point before a human one further on",
-     "C 4 6 | 7 7: E X O . . . . . . . f o ."},
-    {"crossing: a human point before an own one", "C 4 6 | 7 7: E O X . . . . . . . f x O"},
-    {"crossing: an own point two steps away", "C 4 6 | 7 7: E . . . . . . . . . f . O #"},
-    {"crossing at level 3: a pair closed or out of play", "C 3 6 | 7 7: E X X O . . . . . F X X #"},
-    {"crossing at level 3: a human pair", "C 3 6 | 7 7: e X X . #"},
-    {"crossing at level 3: nothing else", "C 3 6 | 7 7: E O O ."},
-    {"double threat: a pair, and a pair down-left from the first candidate",
-     "D2 3 6 | 5 5: . . . . . O / . . . . O . / . O A * . ."},
-    {"extend: a closed three becomes an open four", "E 1 6 | 5 5: . * O O O X / X . X . X ."},
-    {"extend: the same with its far end closed ends the chain",
-     "E 1 6 | 5 5: # . O O O X / X . X . X ."},
-    {"extend: a vertical hole at level 4",
-     "E 4 6 | 4 6: X . X . X / O . . . . / O . . . . / * . . . . / O . . . . / "
-     ". . . . ."},
-    {"extend: not below level 4",
-     "E 3 6 | 4 6: X . X . X / O . . . . / O . . "
-     ". . / . . . . . / O . . . . / . . . . ."},
-    {"extend: at level 4 from two points and an earlier game's",
-     "E 4 6 | 5 5: . * O O o X / X . X . . ."},
-    {"extend: not below level 4 from fewer than three points",
-     "E 3 6 | 5 5: . . O O o X / X . X . . ."},
-    {"extend: not when a point of the three is out of play",
-     "E 4 6 | 4 6: X / O / o | 7 6: O / . / . | 12 4: X"},
-    {"extend: an earlier game's point closing the three",
-     "E 1 6 | 8 6: O | 4 6: . / * / O / O / ? / x | 12 4: X . X"},
-    {"extend: the computer's newest point is no anchor when it opened",
-     "E 4 6 | 7 7: O . O X | 7 5: . O | 12 4: X . X"},
-    {"extend: ... and is one when the human opened",
-     "E 4 6 | 7 7: O * O X | 7 5: . O | 12 4: X . X . X"},
-    {"extend: a closed three down-left, from its first point",
-     "E 1 6 | 4 10: * | 5 9: O | 6 8: O | 7 7: O | 8 6: X | 12 4: X"},
-    {"extend: not up to a four a human point already closes",
-     "E 1 6 | 4 6: X / O / O / O / . / X | 12 4: X . X"},
-    {"turn: own four wins rather than blocking the human's",
-     "T 1 6 | 4 3: * O O O O . / . . . . . . / . X X X X ."},
-    {"turn: double threats over the human's points not at level 1",
-     "T 1 6 elsewhere | $humans3 | $far | 10 13: *"},
+    {"a three at level 4: crossing choice first", "L3 4 6 | 5 4: ..*AOO.. / .X...... / X......."},
+    {"crossing: human pair at F before own pair at E", "C 4 6 | 7 7: EOO.......fXX"},
+    {"crossing: the first end within a group", "C 4 6 | 7 7: eX........FX"},
+    {"crossing: a human pair out of play ends the choice", "C 4 6 | 7 7: ExX.......FX"},
+    {"crossing: human point at F before own point at E", "C 4 6 | 7 7: EO........fx."},
+    {"crossing: an earlier game's red point next to an end", "C 4 6 | 7 7: eoX.......F."},
+    {"crossing: a human point two steps from an end", "C 4 6 | 7 7: e.X#......F."},
+    {"crossing: own pair at F, even an earlier game's, first", "C 4 6 | 7 7: EX........foO."},
+    {"crossing: an own point before a human one further on", "C 4 6 | 7 7: EXO.......fo."},
+    {"crossing: a human point before an own one", "C 4 6 | 7 7: EOX.......fxO"},
+    {"crossing: an own point two steps away", "C 4 6 | 7 7: E.........f.O#"},
+    {"crossing at level 3: a pair closed or out of play", "C 3 6 | 7 7: EXXO.....FXX#"},
+    {"crossing at level 3: a human pair", "C 3 6 | 7 7: eXX.#"},
+    {"crossing at level 3: nothing else", "C 3 6 | 7 7: EOO."},
+    {"double threat: a pair, and one down-left", "D2 3 6 | 5 5: .....O / ....O. / .OA*.."},
+    {"extend: a closed three becomes an open four", "E 1 6 | 5 5: .*OOOX / X.X.X."},
+    {"extend: the same with its far end closed ends the chain", "E 1 6 | 5 5: #.OOOX / X.X.X."},
+    {"extend: a hole at level 4", "E 4 6 | 4 6: X.X.X / O.... / O.... / *.... / O.... / ....."},
+    {"extend: not below level 4", "E 3 6 | 4 6: X.X.X / O.... / O.... / ..... / O.... / ....."},
+    {"extend: at level 4 from two points and an earlier game's", "E 4 6 | 5 5: .*OOoX / X.X..."},
+    {"extend: not below level 4 from fewer than three points", "E 3 6 | 5 5: ..OOoX / X.X..."},
+    {"extend: not from a point out of play", "E 4 6 | 4 6: X / O / o | 7 6: O / . / . | 12 4: X"},
+    {"extend: an earlier game's point closing",
+     "E 1 6 | 8 6: O | 4 6: . / * / O / O / ? / x | 12 4: X.X"},
+    {"extend: newest point no anchor if red opened", "E 4 6 | 7 7: O.OX | 7 5: .O | 12 4: X.X"},
+    {"extend: ... and is one when the human opened", "E 4 6 | 7 7: O*OX | 7 5: .O | 12 4: X.X.X"},
+    {"extend: a three down-left", "E 1 6 | 4 10: * | 5 9: O | 6 8: O | 7 7: O | 8 6: X | 12 4: X"},
+    {"extend: not to a four already closed", "E 1 6 | 4 6: X / O / O / O / . / X | 12 4: X.X"},
+    {"turn: own five before a block", "T 1 6 | 4 3: *OOOO. / ...... / .XXXX."},
+    {"turn: human's double threat not at level 1", "T 1 6 elsewhere | $humans3 | $far | 10 13: *"},
     {"turn: ... from level 2", "T 2 6 | $humans3 | $far | 10 13: *"},
-    {"turn: double threats over the computer's points not at level 2",
-     "T 2 6 elsewhere | $mine3 | $far | 10 9: *"},
+    {"turn: own double threat not at level 2", "T 2 6 elsewhere | $mine3 | $far | 10 9: *"},
     {"turn: ... from level 3", "T 3 6 | $mine3 | $far | 10 9: *"},
-    {"turn: ... also when its end is closed and empty",
-     "T 3 6 | 9 7: . . o . . . . / . . . O O O # / . . . . . . . / . . o . . . "
-     ". | $far | 10 9: *"},
-    {"turn: level 3 extends before blocking with 8 computer points",
-     "T 3 6 | $extend | $humans3 | 16 4: O . . . O . . . O . . . O | $far | 4 "
-     "8: *"},
-    {"turn: ... not with 7",
-     "T 3 6 | $extend | $humans3 | 16 4: O . . . O . . . O | $far | 10 13: *"},
-    {"turn: level 2 extends its own line early only from 6 points",
-     "T 2 6 | $extend | 18 4: X . . . X . . . X . . . X | 5 7: *"},
-    {"turn: level 4 blocks a two of the human with 3 to 7 points",
-     "T 4 1 | 10 5: . * X X . . | 18 3: X"},
-    {"turn: ... not with 8", "T 4 1 | 10 5: . . X X . . | 18 3: X . X . X . X . X . X *"},
-    {"turn: ... nor with 2", "T 4 1 | 10 5: . . X X * ."},
-    {"turn: level 2 blocks where two pairs of the human would cross",
-     "T 2 6 | 8 6: . X . . / . X . . / . * X X"},
-    {"fallback: left of the human's last point", "T 1 6 | 10 9: * X #"},
-    {"fallback: above-right last", "T 1 6 | 9 9: o o * / o X o / # o #"},
+    {"turn: ... also with its end closed",
+     "T 3 6 | 9 7: ..o.... / ...OOO# / ....... / ..o.... | $far | 10 9: *"},
+    {"turn: level 3, 8 red: extend first",
+     "T 3 6 | $extend | $humans3 | 16 4: O...O...O...O | $far | 4 8: *"},
+    {"turn: ... not with 7", "T 3 6 | $extend | $humans3 | 16 4: O...O...O | $far | 10 13: *"},
+    {"turn: level 2 extends early from 6", "T 2 6 | $extend | 18 4: X...X...X...X | 5 7: *"},
+    {"turn: level 4 blocks a two at 3 to 7", "T 4 1 | 10 5: .*XX.. | 18 3: X"},
+    {"turn: ... not with 8", "T 4 1 | 10 5: ..XX.. | 18 3: X.X.X.X.X.X*"},
+    {"turn: ... nor with 2", "T 4 1 | 10 5: ..XX*."},
+    {"turn: level 2 blocks two pairs crossing", "T 2 6 | 8 6: .X.. / .X.. / .*XX"},
+    {"fallback: left of the human's last point", "T 1 6 | 10 9: *X#"},
+    {"fallback: above-right last", "T 1 6 | 9 9: oo* / oXo / #o#"},
     {"fallback: right of the game's box", "T 1 6 | $box | 9 13: *"},
     {"fallback: left of the box", "T 1 6 | $box | 9 7: * | 9 13: #"},
-    {"fallback: left of the box, closed: nothing", "T 1 6 | $box | 9 7: # . . . . . #"},
-    {"fallback: above the box", "T 1 6 | $box | 8 8: * | 9 7: x . . . . . #"},
+    {"fallback: left of the box, closed: nothing", "T 1 6 | $box | 9 7: #.....#"},
+    {"fallback: above the box", "T 1 6 | $box | 8 8: * | 9 7: x.....#"},
 };
 
 struct Row {
