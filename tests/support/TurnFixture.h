@@ -13,8 +13,8 @@
 namespace quintara::testing {
 
 // A computer turn over a position, without a window: the rules place through a placer that
-// refuses as the game does (a point there, not playable, already played) and notes what it
-// was first asked and what it placed. The sheet shows its largest area (rows 2..21, columns 2..29).
+// refuses as the game does (a point there, not playable, already played) and notes what it placed.
+// The sheet shows its largest area (rows 2..21, columns 2..29).
 class TurnFixture : public PointPlacer {
  public:
   explicit TurnFixture(std::vector<int> dieFaces = {6})
@@ -53,7 +53,6 @@ class TurnFixture : public PointPlacer {
   // Below level 4 a rule that has placed its point asks for no other.
   void PlaceComputerPoint(int index) override {
     if (played && level_ < 4) ADD_FAILURE() << "a second point asked for at level " << level_;
-    if (asked == 0) asked = index;
     if (sheet.HasPoint(index) || !sheet.Playable(index) || played) return;
     sheet.PutPoint(index, ComputerColour);
     placed = index;
@@ -63,7 +62,6 @@ class TurnFixture : public PointPlacer {
   Sheet sheet;
   GameState state;
   FixedDie die;
-  int asked = 0;   // the first place asked for
   int placed = 0;  // the point placed
   bool played = false;
 
