@@ -54,20 +54,21 @@ TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereIt
   game.Form_Resize(9000, 6555);
   for (const int key : {kKeyEnter, kKeyLeft, kKeyDown}) Press(key);
   EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
+  // Clicks on points of either side and on indices off the sheet are refused too.
+  for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) game.lblIntersection_Click(index);
   EXPECT_EQ(view.Only("message"),
-            std::vector<std::string>(2, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
+            std::vector<std::string>(7, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
+  EXPECT_EQ(Points(), 3);
 }
 
 // Rows and columns as the player counts them, from the first shown crossing; a point says more
 // than the zone it lies in, and what the window hides is told apart from what is empty.
-TEST(SpokenWords, SayThePositionAndWhatLiesThere) {
-  Sheet sheet;
-  sheet.SetShownArea({kDesignOuterWidth, kDesignOuterHeight});
-  testing::Draw(sheet, Picture{8, 9, {"X O x #"}});
-  testing::Draw(sheet, Picture{20, 2, {"#"}});
+TEST_F(ShownAreaOfTheGame, TheSpokenWordsSayThePositionAndWhatLiesThere) {
+  Lay(Picture{8, 9, {"X O x #"}});
+  Lay(Picture{20, 2, {"#"}});
   std::vector<std::string> words;
   for (const int i : {At(2, 2), At(16, 20), At(8, 9), At(8, 10), At(8, 11), At(8, 12), At(20, 2)}) {
-    words.push_back(spoken::IntersectionWords(sheet, i));
+    words.push_back(spoken::IntersectionWords(game.CurrentSheet(), i));
   }
   EXPECT_EQ(words, (std::vector<std::string>{
                        "Ligne 1, colonne 1, vide", "Ligne 15, colonne 19, zone non jouable",

@@ -30,19 +30,6 @@ TEST_F(TurnCycle, AClickAndTheComputersAnswerAsTheWindowIsTold) {
   EXPECT_EQ(view.Only("sound"), (std::vector<std::string>{"sound stop"}));
 }
 
-// Points of either side or of a finished game, closed or hidden intersections, indices off the
-// sheet: the warning, and nothing else.
-TEST_F(TurnCycle, AClickWhereNoPointCanGoIsRefused) {
-  Lay(Picture{5, 5, {"X O x #"}});
-  game.Form_Resize(9000, 6555);  // rows to 15, columns to 20
-  const std::vector refused = {At(5, 5), At(5, 6), At(5, 7), At(5, 8), At(17, 5), 10, -1, 99999};
-  for (const int index : refused) Click(index);
-  EXPECT_EQ(view.events,
-            std::vector<std::string>(refused.size(),
-                                     "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
-  EXPECT_EQ(Points(), 3);
-}
-
 TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInAFreeArea) {
   Lay(Picture{6, 6, {"X . . . .", ". X . . .", ". . X . .", ". . . X .", "O O . O ."}});
   Click(At(10, 10));

@@ -1,23 +1,6 @@
 #include "support/AsciiBoard.h"
 
 namespace quintara::testing {
-namespace {
-
-struct BareSheet {
-  Sheet& sheet;
-  void LayPoint(int index, int colour, bool closed = false) {
-    if (colour != kNoPoint) sheet.PutPoint(index, colour);
-    if (closed)
-      sheet.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
-  }
-};
-
-}  // namespace
-
-void Draw(Sheet& sheet, const Picture& picture) {
-  BareSheet bare{sheet};
-  Lay(bare, picture);
-}
 
 int CountPoints(const Sheet& sheet) {
   int count = 0;

@@ -51,9 +51,6 @@ void Lay(Board& board, const Picture& picture) {
   });
 }
 
-// Lays the picture on a bare sheet.
-void Draw(Sheet& sheet, const Picture& picture);
-
 // How many intersections hold a point.
 int CountPoints(const Sheet& sheet);
 

@@ -16,7 +16,6 @@ class MemoryScoreStore : public ScoreStore {
     return {file ? ReadStatus::kRead : ReadStatus::kMissing, file.value_or(""), ""};
   }
   bool Write(const std::string& bytes, std::string& reason) override {
-    ++writes;
     if (unwritable) reason = "aucun dossier ne peut être écrit";
     if (!unwritable) file = bytes;
     return !unwritable;
@@ -26,7 +25,6 @@ class MemoryScoreStore : public ScoreStore {
   bool unreadable = false;
   bool unwritable = false;
   int reads = 0;
-  int writes = 0;
 };
 
 }  // namespace quintara::testing
