@@ -71,6 +71,7 @@ const char* const kRows[][2] = {
     {"double threat: a pair, and one down-left", "D2 3 6 | 5 5: .....O / ....O. / .OA*.."},
     {"double threat: the second candidate only if the first gave nothing",
      "D2 3 6 | 10 8: .OA*.. | 11 11: OO / OO"},
+    {"double threat: ... and the second when it did", "D2 3 6 | 10 8: .OA.*. | 11 12: O / O"},
     {"double threat: a human pair's end that makes a two at level 4", "D21 4 6 | 9 5: O / *HX.."},
     {"double threat: ... not below level 4", "D21 3 6 | 9 5: O / .HX.."},
     {"extend: a closed three becomes an open four", "E 1 6 | 5 5: .*OOOX / X.X.X."},

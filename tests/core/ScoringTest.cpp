@@ -306,6 +306,7 @@ TEST(ScoreFile, ADamagedFileReadsWhatIsWholeAndLeavesTheRestEmpty) {
       {Text("Ann") + Text(""), "Ann", "0", {}},
       {ann5 + Bytes({8, 0, 0, 0x80}) + std::string(32768, 'x'), "Ann", "5", {}},
       {ann5 + Bytes({3, 0, 1, 0, 'B'}), "Ann", "5", {}},
+      {Text("Ann") + Bytes({9, 0}) + Text("Bob"), "Ann", {}, {}},
       {ann5 + std::string(36, '\0') + "old tail", "Ann", "5", {}},
       {Text("Ann") + Text("4x0") + Text("Bob"), "Ann", "0", "Bob"},
       {Text("Ann") + Text("32768") + Text("Bob"), "Ann", "0", "Bob"},
