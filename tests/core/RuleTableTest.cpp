@@ -112,6 +112,8 @@ const char* const kRows[][2] = {
     {"fallback: left of the box", "T 1 6 | $box | 9 7: * | 9 13: #"},
     {"fallback: left of the box, closed: nothing", "T 1 6 | $box | 9 7: #.....#"},
     {"fallback: above the box", "T 1 6 | $box | 8 8: * | 9 7: x.....#"},
+    {"fallback: below the box's first lowest point",
+     "T 1 6 | 8 7: ....... / xX...X# / ....ooo / .X..oXo / .*..ooo"},
 };
 
 struct Row {
