@@ -1,4 +1,4 @@
-// What the properties cannot see: which rule wins when several hold, which end the die picks,
+// What a property cannot see: which rule wins when several hold, which end the die picks,
 // the level gates and the order of the anchors. One row per position.
 #include <gtest/gtest.h>
 
