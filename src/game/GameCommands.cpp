@@ -1,5 +1,7 @@
 // The player's commands besides a click: the cross-hair's keys and the menus that start a new
 // sheet, giving up a running game if need be.
+#include <algorithm>
+
 #include "game/Game.h"
 #include "game/Texts.h"
 
@@ -14,6 +16,14 @@ void Game::txtPion_KeyDown(int KeyCode) {
     case kKeyUp: step = -kVertical; break;
     case kKeyDown: step = kVertical; break;
     default: return;
+  }
+  // A smaller window may leave the cross-hair outside the shown area, where no neighbour is
+  // shown: any arrow brings it back to the nearest shown crossing, so the keys never stick.
+  if (!sheet_.InShownArea(CrossHairIndex_)) {
+    CrossHairIndex_ =
+        IndexOf(std::clamp(RowOf(CrossHairIndex_), kFirstPlayableRow, sheet_.RowMax()),
+                std::clamp(ColumnOf(CrossHairIndex_), kFirstPlayableColumn, sheet_.ColMax()));
+    return;
   }
   // The cross-hair stays on the shown area, finished games' zones included, so it never wraps
   // from one row's end to the next row.

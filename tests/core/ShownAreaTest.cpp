@@ -2,6 +2,8 @@
 // moves over it, and the words a screen reader says about it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "game/SpokenWords.h"
 #include "support/GameFixture.h"
 
@@ -36,7 +38,8 @@ TEST_F(ShownAreaOfTheGame, TheWindowsSizeSetsTheShownArea) {
 }
 
 // The cross-hair stops at the edges of the shown area, crosses finished games' zones, and plays
-// where a point can go; what the window no longer shows it can neither reach nor play.
+// where a point can go; what the window no longer shows it can neither reach nor play, and the
+// first arrow there brings it back.
 TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereItStands) {
   Lay(Picture{3, 16, {"# x #"}});
   EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
@@ -53,12 +56,42 @@ TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereIt
   Press(kKeyRight, 25);
   game.Form_Resize(9000, 6555);
   for (const int key : {kKeyEnter, kKeyLeft, kKeyDown}) Press(key);
-  EXPECT_EQ(game.CrossHairIndex(), At(2, 27));
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 20));
   // Clicks on points of either side and on indices off the sheet are refused too.
   for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) game.lblIntersection_Click(index);
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>(7, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
   EXPECT_EQ(Points(), 3);
+}
+
+// After any shrink, from anywhere the window stops showing, every arrow brings the cross-hair
+// to the shown crossing nearest to it, from a finished game's zone too.
+TEST_F(ShownAreaOfTheGame, EveryArrowBringsAStrandedCrossHairToTheNearestShownCrossing) {
+  Lay(Picture{16, 18, {"# #", "# #"}});
+  const Sheet& sheet = game.CurrentSheet();
+  const auto distance = [](int a, int b) {
+    return std::hypot(RowOf(a) - RowOf(b), ColumnOf(a) - ColumnOf(b));
+  };
+  for (const auto& [width, height] : {std::pair(9000, 6555), std::pair(10880, 7700)}) {
+    for (int start = At(2, 2); start <= At(21, 29); ++start) {
+      if (ColumnOf(start) < 2 || ColumnOf(start) > 29) continue;
+      for (const int key : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
+        game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+        for (const auto& [to, presses] :
+             {std::pair(kKeyUp, 20), std::pair(kKeyLeft, 30), std::pair(kKeyDown, RowOf(start) - 2),
+              std::pair(kKeyRight, ColumnOf(start) - 2)})
+          Press(to, presses);
+        game.Form_Resize(width, height);
+        if (sheet.InShownArea(start)) continue;
+        Press(key);
+        double nearest = 99;
+        for (int shown = At(2, 2); shown <= At(21, 29); ++shown)
+          if (sheet.InShownArea(shown)) nearest = std::min(nearest, distance(start, shown));
+        ASSERT_TRUE(sheet.InShownArea(game.CrossHairIndex())) << start << " " << key;
+        ASSERT_EQ(distance(start, game.CrossHairIndex()), nearest) << start << " " << key;
+      }
+    }
+  }
 }
 
 // Rows and columns as the player counts them, from the first shown crossing; a point says more
