@@ -1,6 +1,7 @@
 #include "game/BestScores.h"
 
 #include "game/ScoreFile.h"
+#include "game/Texts.h"
 
 namespace quintara {
 namespace {
@@ -35,8 +36,8 @@ std::string BestScoresText(const BestScores& scores) {
   text += kLineEnd;
   for (int place = 0; place < kPlacesShown; ++place) {
     const BestScore& entry = scores[static_cast<std::size_t>(place)];
-    text += "  " + entry.name.value_or("") + std::string(74, ' ') + entry.points.value_or("") +
-            kLineEnd;
+    const std::string name = entry.name ? texts::IsolatedName(*entry.name) : "";
+    text += "  " + name + std::string(74, ' ') + entry.points.value_or("") + kLineEnd;
   }
   return text;
 }

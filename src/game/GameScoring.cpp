@@ -41,9 +41,11 @@ void Game::CountSet(bool redWon) {
   }
   view_.ScoresChanged();
   if (redWon && scoreBoard_.ComputerSets == MatchWinSets) {
-    view_.ShowMessage(PlayerName2_ + texts::kMatchWonByRed, texts::kApplicationTitle);
+    view_.ShowMessage(texts::IsolatedName(PlayerName2_) + texts::kMatchWonByRed,
+                      texts::kApplicationTitle);
   } else if (!redWon && scoreBoard_.HumanSets == MatchWinSets) {
-    view_.ShowMessage(PlayerName1_ + texts::kMatchWonByGreen, texts::kApplicationTitle);
+    view_.ShowMessage(texts::IsolatedName(PlayerName1_) + texts::kMatchWonByGreen,
+                      texts::kApplicationTitle);
   }
   scoreBoard_.HumanGames = 0;
   scoreBoard_.ComputerGames = 0;

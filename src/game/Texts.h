@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace quintara::texts {
 
 // Every text the game itself shows, exactly as the player reads it.
@@ -23,5 +25,11 @@ inline constexpr const char* kGiveUpForNewLevel =
     "Voulez vous tout de même changer de niveau?";
 inline constexpr const char* kScoresNotSaved =
     "Les meilleurs scores n'ont pas pu être enregistrés : ";
+
+// A player's name inside one of the game's own sentences, isolated (U+2068 ... U+2069): letters
+// written right to left or direction marks in the name turn only the name itself around.
+inline std::string IsolatedName(const std::string& name) {
+  return "\u2068" + name + "\u2069";
+}
 
 }  // namespace quintara::texts

@@ -55,7 +55,8 @@ struct Tally {
     ++sets[side];
     events.push_back("scores");
     if (sets[side] == 3) {
-      events.push_back("message Quintara: " + (red ? name2 : name1) + " remporte le match. " +
+      events.push_back("message Quintara: \u2068" + (red ? name2 : name1) +
+                       "\u2069 remporte le match. " +
                        (red ? "La revenche quand vous voulez" : "Bravo!"));
     }
     games = {};
@@ -176,7 +177,10 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
   // The statistics list shows places 1 to 3, each line ended by CR LF.
   std::string list = std::string(13, ' ') + "JOUEURS" + std::string(55, ' ') + "SCORES\r\n\r\n";
   for (std::size_t k = 0; k < 3; ++k) {
-    list += "  " + (k < tally.best.size() ? tally.best[k].first : "") + std::string(74, ' ') +
+    // Names stand isolated in the game's sentences, so that one written right to left or
+    // holding a direction mark turns only itself around.
+    list += "  " + (k < tally.best.size() ? "\u2068" + tally.best[k].first + "\u2069" : "") +
+            std::string(74, ' ') +
             (k < tally.best.size() ? std::to_string(tally.best[k].second) : "") + "\r\n";
   }
   EXPECT_EQ(BestScoresText(game.BestScoreTable()), list);

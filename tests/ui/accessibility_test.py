@@ -466,7 +466,7 @@ class Scenario:
                 equal(self.count("Parties Joueur 2"), "0", "red's games after the set")
                 passed("five games to green: the counts and \"Manches\" read")
 
-        box = self.message_box("Quintara", "Joueur 1 remporte le match. Bravo!")
+        box = self.message_box("Quintara", "\u2068Joueur 1\u2069 remporte le match. Bravo!")
         self.answer(box, "OK")
         window = wait_for(lambda: self.r.window("Quintara", self.at.ROLE_DIALOG,
                                                 containing="Les meilleurs scores"),
