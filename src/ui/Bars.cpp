@@ -1,5 +1,8 @@
 #include "ui/Bars.h"
 
+#include <QPaintEvent>
+#include <QPainter>
+
 #include "ui/Colours.h"
 #include "ui/Twips.h"
 #include "ui/WindowTexts.h"
@@ -8,12 +11,13 @@ namespace quintara::ui {
 
 Bar::Bar(const QString& name, QWidget* parent) : QWidget(parent) {
   setObjectName(name);
-  setAutoFillBackground(true);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Window, kWindowBackground);
-  setPalette(colours);
   // A click on a bar hands the keyboard focus back to the sheet (see ClientArea).
   setFocusPolicy(Qt::ClickFocus);
+}
+
+// Painted here: a style sheet's background turns a widget's own filling off.
+void Bar::paintEvent(QPaintEvent* event) {
+  QPainter(this).fillRect(event->rect(), kWindowBackground);
 }
 
 TopBar::TopBar(QWidget* parent) : Bar("TopBar", parent), levelText_(new QLabel(this)) {

@@ -11,6 +11,9 @@ class Bar : public QWidget {
 
  public:
   Bar(const QString& name, QWidget* parent);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 };
 
 // The top bar: the level text.

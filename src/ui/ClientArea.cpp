@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/Bars.h"
+#include "ui/Colours.h"
 #include "ui/RightPanel.h"
 #include "ui/SheetWidget.h"
 #include "ui/Twips.h"
@@ -24,6 +25,7 @@ ClientArea::ClientArea(const Game& game, QWidget* parent)
       rightPanel_(new RightPanel(this)),
       statusBar_(new StatusBar(this)) {
   setObjectName("clientArea");
+  UseGameColours(*this);
   // The arrows keep working after a click on a bar: the sheet takes the focus instead.
   for (QWidget* bar : {static_cast<QWidget*>(topBar_), static_cast<QWidget*>(leftBar_),
                        static_cast<QWidget*>(rightPanel_), static_cast<QWidget*>(statusBar_)}) {

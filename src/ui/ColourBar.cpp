@@ -1,19 +1,33 @@
 #include "ui/ColourBar.h"
 
+#include <QPainter>
 #include <QWidget>
 
 #include "ui/Twips.h"
 
 namespace quintara::ui {
+namespace {
+
+// Paints its own colour, whatever palette or style sheet the desktop gives it.
+class ColourBar : public QWidget {
+ public:
+  ColourBar(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
+
+ private:
+  QColor colour_;
+};
+
+}  // namespace
 
 QWidget* NewColourBar(const QString& name, const QColor& colour, QWidget* parent) {
-  auto* bar = new QWidget(parent);
+  auto* bar = new ColourBar(colour, parent);
   bar->setObjectName(name);
   bar->setAccessibleName(name);
-  bar->setAutoFillBackground(true);
-  QPalette colours = bar->palette();
-  colours.setColor(QPalette::Window, colour);
-  bar->setPalette(colours);
   bar->setMinimumSize(PixelSize(615, 135));
   bar->resize(PixelSize(615, 135));
   return bar;

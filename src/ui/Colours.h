@@ -2,13 +2,22 @@
 
 #include <QColor>
 
+class QWidget;
+
 #include "board/Geometry.h"
 
 namespace quintara::ui {
 
-// The window's light grey, taken by the sheet and the four bars.
+// The game's own look, the same on every desktop: black on the window's light grey.
+// The grey is taken by the sheet, the four bars and the rules' panel; the black by the grid,
+// the cross-hair's ring and every text on them.
 inline const QColor kWindowBackground(224, 224, 224);
+inline const QColor kWindowText(0, 0, 0);
 inline const QColor kHoverMarkerColour(255, 255, 0);
+
+// A widget and everything in it take the game's look instead of the desktop's palette and
+// style sheet (the application's style sheet yields to a widget's own).
+void UseGameColours(QWidget& widget);
 
 // A colour as the game keeps it: a 24-bit RGB number with red in the low byte.
 inline QColor FromRgbNumber(int rgb) {

@@ -170,8 +170,8 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
 }
 
 void SheetWidget::drawGrid(QPainter& painter) const {
-  // In the window text colour, on pixel centres so that the lines stay crisp.
-  painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+  // On pixel centres so that the lines stay crisp.
+  painter.setPen(QPen(kWindowText, 0));
   const auto pixels = [](int twips) { return twips / double(kTwipsPerPixel) + 0.5; };
   for (int k = 0; k < kVerticalGridLines; ++k) {
     const double x = pixels(k * kGridSpacing);
@@ -209,7 +209,7 @@ void SheetWidget::drawHoverMarker(QPainter& painter) const {
 
 void SheetWidget::drawCrossHair(QPainter& painter) const {
   // `shpViseur`: a ring in the window text colour round its crossing.
-  QPen ring(palette().color(QPalette::WindowText), 1);
+  QPen ring(kWindowText, 1);
   ring.setCosmetic(true);
   painter.setPen(ring);
   painter.setBrush(Qt::NoBrush);

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 #include <array>
 
+#include "ui/Colours.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -57,9 +58,7 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   panel_->setObjectName(QStringLiteral("picTexte"));
   panel_->setGeometry(PixelRect(0, 0, kPanelWidth, kPanelHeight));
   panel_->setAutoFillBackground(true);
-  QPalette grey = panel_->palette();
-  grey.setColor(QPalette::Window, QColor(224, 224, 224));
-  panel_->setPalette(grey);
+  UseGameColours(*panel_);
 
   for (const RulesLine& line : kRules) {
     auto* label = new QLabel(QString::fromUtf8(line.text), panel_);

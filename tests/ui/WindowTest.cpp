@@ -11,6 +11,21 @@ using namespace quintara;
 using namespace quintara::testing;
 
 static const QColor kGreen(Qt::green);
+// The game's look: black lines and texts on the window's light grey.
+static const QColor kGrey(224, 224, 224), kBlack(0, 0, 0);
+
+// The darkest and the lightest of the pixels in a rectangle, by their brightest channel.
+static std::pair<int, int> DarkestAndLightest(const QImage& image, const QRect& rect) {
+  std::pair range(255, 0);
+  for (int y = rect.top(); y <= rect.bottom(); ++y) {
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      const int value = std::max({c.red(), c.green(), c.blue()});
+      range = {std::min(range.first, value), std::max(range.second, value)};
+    }
+  }
+  return range;
+}
 
 // The main window and its dialogs as the player uses them, but for the points, frames, keys and
 // widths on a real display (program-under-xvfb.sh) and what a screen reader reads and presses
@@ -142,6 +157,50 @@ class WindowTest : public QObject {
     QCOMPARE(cell->text(QAccessible::Name), name + ". " + QString::fromStdString(reply));
     QTest::keyClick(&sheet, Qt::Key_Up);  // at the edge: the cross-hair stays
     QCOMPARE(cell->text(QAccessible::Name), name);
+  }
+
+  // A dark desktop, by its palette or by a style sheet, leaves the sheet, the ring, the bars
+  // and their texts in the game's colours.
+  void theSheetAndItsBarsKeepTheGamesLookOnADarkDesktop() {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+      dark.setColor(role, QColor(0xe8, 0xe8, 0xe8));
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+      dark.setColor(role, QColor(0x2a, 0x2a, 0x2a));
+    for (const bool styleSheet : {false, true}) {
+      if (styleSheet) {
+        QApplication::setPalette(desktop);
+        qApp->setStyleSheet("QWidget { color: #e8e8e8; background-color: #2a2a2a; }");
+      } else {
+        QApplication::setPalette(dark);
+      }
+      WindowHarness h;
+      const QImage image = h.client().grab().toImage();
+      QCOMPARE(image.pixelColor(Pixel(5, 5) + QPoint(12, 0)), kBlack);  // a grid line
+      QCOMPARE(image.pixelColor(Pixel(5, 5) + QPoint(12, 12)), kGrey);
+      // The ring round (3, 15), beside the grid lines through its crossing.
+      const QPoint ring = Pixel(3, 15);
+      QVERIFY(DarkestAndLightest(image, QRect(ring + QPoint(-10, -10), QSize(9, 9))).first < 64);
+      // The bars: grey over the grid, with dark texts; the score board's bars in the sides'
+      // colours.
+      const int right = h.client().width() - 12;
+      for (const QPoint bar : {Pixel(1, 5), Pixel(5, 1), QPoint(right, Pixel(11, 0).y()),
+                               QPoint(Pixel(0, 5).x(), h.client().height() - 12)})
+        QCOMPARE(image.pixelColor(bar), kGrey);
+      const QWidget* texts[] = {&h.client().topBar().levelText(),
+                                h.client().rightPanel().findChild<QWidget*>("statusLine"),
+                                h.client().rightPanel().findChild<QWidget*>("Parties Joueur 1")};
+      for (const QWidget* text : texts) {
+        const QRect where(text->mapTo(&h.client(), QPoint()), text->size());
+        QCOMPARE(DarkestAndLightest(image, where).second, 224);
+        QVERIFY(DarkestAndLightest(image, where).first < 64);
+        QCOMPARE(image.pixelColor(where.topLeft() - QPoint(1, 1)), kGrey);
+      }
+      const QWidget* green = h.client().rightPanel().findChild<QWidget*>("Parties vert");
+      QCOMPARE(image.pixelColor(green->mapTo(&h.client(), QPoint(5, 5))), kGreen);
+    }
+    qApp->setStyleSheet({});
   }
 };
 
