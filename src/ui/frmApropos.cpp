@@ -1,5 +1,7 @@
 #include "ui/frmApropos.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -86,6 +88,7 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   cancel->adjustSize();
   cancel->move(width() - cancel->width() - 12, height() - cancel->height() - 12);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  cancel->installEventFilter(this);  // it has the focus, and would take the arrows
 }
 
 void frmApropos::resizeEvent(QResizeEvent* event) {
@@ -96,6 +99,34 @@ void frmApropos::resizeEvent(QResizeEvent* event) {
     QMetaObject::invokeMethod(
         this, [this, fixed] { resize(fixed); }, Qt::QueuedConnection);
   }
+}
+
+void frmApropos::wheelEvent(QWheelEvent* event) {
+  QCoreApplication::sendEvent(scrollBar_, event);
+}
+
+void frmApropos::keyPressEvent(QKeyEvent* event) {
+  if (!scrollByKey(event->key())) QDialog::keyPressEvent(event);
+}
+
+bool frmApropos::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress && scrollByKey(static_cast<QKeyEvent*>(event)->key())) {
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+bool frmApropos::scrollByKey(int key) {
+  switch (key) {
+    case Qt::Key_Up: scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_PageUp: scrollBar_->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: scrollBar_->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Home: scrollBar_->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case Qt::Key_End: scrollBar_->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    default: return false;
+  }
+  return true;
 }
 
 void frmApropos::VScroll_Change(int value) {

@@ -20,9 +20,16 @@ class frmApropos : public QDialog {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  // The wheel and the keys anywhere over the window move the bar as its own would, also when
+  // the button "Annuler" has the focus.
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void VScroll_Change(int value);
+  // Moves the bar for Up, Down, Page Up, Page Down, Home or End; false for any other key.
+  bool scrollByKey(int key);
 
   QWidget* panel_;
   QScrollBar* scrollBar_;

@@ -1,11 +1,14 @@
 #include <QAccessible>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "WindowHarness.h"
 #include "game/SpokenWords.h"
 #include "game/Texts.h"
 #include "support/AsciiBoard.h"
+#include "ui/frmApropos.h"
 
 using namespace quintara;
 using namespace quintara::testing;
@@ -201,6 +204,36 @@ class WindowTest : public QObject {
       QCOMPARE(image.pixelColor(green->mapTo(&h.client(), QPoint(5, 5))), kGreen);
     }
     qApp->setStyleSheet({});
+  }
+
+  // The wheel over the text and the arrows, Page Up, Page Down, Home and End move the rules as
+  // the bar does (range 0 to 2000, steps 200 and 600), the text going up by as many twips.
+  void theRulesScrollByTheWheelAndTheKeys() {
+    ui::frmApropos rules, bar;
+    rules.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rules));
+    QWidget* text = rules.textPanel()->childAt(ui::PixelPoint(100, 520));
+    QVERIFY(text != nullptr);
+    const auto wheel = [](QWidget* over) {
+      QWheelEvent down(QPointF(5, 5), over->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120),
+                       Qt::NoButton, {}, Qt::NoScrollPhase, false);
+      QSpontaneKeyEvent::setSpontaneous(&down);  // as from the mouse: unused, it goes up
+      qApp->notify(over, &down);
+    };
+    wheel(text);
+    wheel(bar.scrollBar());
+    QVERIFY(bar.scrollBar()->value() > 0);
+    QCOMPARE(rules.scrollBar()->value(), bar.scrollBar()->value());
+    rules.scrollBar()->setValue(0);
+    const std::pair<Qt::Key, int> keys[] = {
+        {Qt::Key_Down, 200},    {Qt::Key_PageDown, 800}, {Qt::Key_End, 2000}, {Qt::Key_Down, 2000},
+        {Qt::Key_PageUp, 1400}, {Qt::Key_Up, 1200},      {Qt::Key_Home, 0}};
+    QWidget* focus = rules.findChild<QWidget*>("cmdAnnuler");
+    for (const auto& [key, value] : keys) {
+      QTest::keyClick(focus, key);
+      QCOMPARE(rules.scrollBar()->value(), value);
+      QCOMPARE(rules.textPanel()->y(), -ui::ToPixels(value));
+    }
   }
 };
 
