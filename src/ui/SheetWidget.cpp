@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "board/Geometry.h"
@@ -161,8 +162,8 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
   painter.fillRect(event->rect(), kWindowBackground);
   painter.setRenderHint(QPainter::Antialiasing);
   drawGrid(painter);
-  painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
   drawLinesAndFrames(painter);
+  painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
   // The hover marker lies beneath the points, so a point is never hidden by it.
   drawHoverMarker(painter);
   drawCrossHair(painter);
@@ -184,14 +185,22 @@ void SheetWidget::drawGrid(QPainter& painter) const {
 }
 
 void SheetWidget::drawLinesAndFrames(QPainter& painter) const {
-  // Their widths are the sheet's line setting, in pixels.
+  // Their widths are the sheet's line setting, in pixels. Drawn crisp at every scale: each
+  // stroke is whole device pixels wide and its edges lie between device pixels, within half a
+  // pixel of where the game puts it.
+  const double ratio = devicePixelRatioF();
   painter.setBrush(Qt::NoBrush);
   for (const SheetDrawing& drawing : game_.Drawings()) {
-    QPen pen(FromColourNumber(drawing.colourNumber), drawing.width);
-    pen.setCosmetic(true);
+    const double width = std::max(1.0, std::round(drawing.width * ratio));
+    const auto crisp = [ratio, width](int twips) {
+      const double middle = twips * ratio / kTwipsPerPixel;
+      return (std::round(middle - width / 2) + width / 2) / ratio;
+    };
+    QPen pen(FromColourNumber(drawing.colourNumber), width / ratio);
+    pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);
-    const QPointF from(drawing.x1, drawing.y1);
-    const QPointF to(drawing.x2, drawing.y2);
+    const QPointF from(crisp(drawing.x1), crisp(drawing.y1));
+    const QPointF to(crisp(drawing.x2), crisp(drawing.y2));
     if (drawing.kind == SheetDrawing::Kind::kFrame) {
       painter.drawRect(QRectF(from, to));
     } else {

@@ -87,7 +87,8 @@ class SheetWidget : public QWidget {
 
   int playableAt(QPointF position) const;
   int pointSize(int index) const;
-  // What the sheet shows, bottom to top. The grid is drawn in pixels, the rest in twips.
+  // What the sheet shows, bottom to top. The grid, lines and frames are drawn in pixels, the
+  // rest in twips.
   void drawGrid(QPainter& painter) const;
   void drawLinesAndFrames(QPainter& painter) const;
   void drawHoverMarker(QPainter& painter) const;

@@ -235,6 +235,37 @@ class WindowTest : public QObject {
       QCOMPARE(rules.textPanel()->y(), -ui::ToPixels(value));
     }
   }
+
+  // A finished game's frame and its winning line lie in whole device pixels, within half a
+  // pixel of where the game puts them, 2 pixels wide: no halo at any scale.
+  void theFrameAndTheWinningLineAreCrisp() {
+    WindowHarness h;
+    Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
+    h.Click(Pixel(10, 14));
+    const QImage image = h.client().grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    // Across a stroke whose middle lies at `middle` pixels: only the stroke's colour and the
+    // grey, the stroke 2 pixels wide round its place.
+    const auto crisp = [&](QPoint from, QPoint step, double middle, const QColor& colour) {
+      const QPoint start = from * ratio;
+      int first = -1, count = 0;
+      for (int k = 0; k < int(6 * ratio); ++k) {
+        const QColor seen = image.pixelColor(start + step * k);
+        QVERIFY2(seen == colour || seen == kGrey, qPrintable(seen.name()));
+        if (seen != colour) continue;
+        if (first < 0) first = k;
+        ++count;
+      }
+      QCOMPARE(count, int(std::lround(2 * ratio)));
+      const double drawn = QPoint::dotProduct(start, step) + first + count / 2.0;
+      QVERIFY2(std::abs(drawn - middle * ratio) <= 0.5 * ratio, qPrintable(QString::number(drawn)));
+    };
+    // The frame runs 110 twips before the first crossing (3600 twips): 232.67 pixels; the line
+    // 20 twips before it: 238.67. Looked at between the points, away from the grid.
+    crisp(QPoint(252, 229), QPoint(0, 1), 3490 / 15.0, QColor(0, 128, 0));
+    crisp(QPoint(229, 236), QPoint(1, 0), 3490 / 15.0, QColor(0, 128, 0));
+    crisp(QPoint(252, 234), QPoint(0, 1), 3580 / 15.0, kBlack);
+  }
 };
 
 QTEST_MAIN(WindowTest)
