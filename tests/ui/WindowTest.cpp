@@ -166,18 +166,11 @@ class WindowTest : public QObject {
   // and their texts in the game's colours.
   void theSheetAndItsBarsKeepTheGamesLookOnADarkDesktop() {
     const QPalette desktop = QApplication::palette();
-    QPalette dark = desktop;
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-      dark.setColor(role, QColor(0xe8, 0xe8, 0xe8));
-    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-      dark.setColor(role, QColor(0x2a, 0x2a, 0x2a));
-    for (const bool styleSheet : {false, true}) {
-      if (styleSheet) {
-        QApplication::setPalette(desktop);
-        qApp->setStyleSheet("QWidget { color: #e8e8e8; background-color: #2a2a2a; }");
-      } else {
-        QApplication::setPalette(dark);
-      }
+    for (const bool styleSheet : {true, false}) {
+      qApp->setStyleSheet(styleSheet ? "QWidget { color: #e8e8e8; background-color: #2a2a2a; }"
+                                     : "");
+      // A palette made from a dark grey: light texts on dark windows.
+      QApplication::setPalette(styleSheet ? desktop : QPalette(QColor(0x2a, 0x2a, 0x2a)));
       WindowHarness h;
       const QImage image = h.client().grab().toImage();
       QCOMPARE(image.pixelColor(Pixel(5, 5) + QPoint(12, 0)), kBlack);  // a grid line
@@ -203,7 +196,7 @@ class WindowTest : public QObject {
       const QWidget* green = h.client().rightPanel().findChild<QWidget*>("Parties vert");
       QCOMPARE(image.pixelColor(green->mapTo(&h.client(), QPoint(5, 5))), kGreen);
     }
-    qApp->setStyleSheet({});
+    QApplication::setPalette(desktop);
   }
 
   // The wheel over the text and the arrows, Page Up, Page Down, Home and End move the rules as
