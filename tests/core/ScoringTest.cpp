@@ -203,7 +203,7 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
 
 INSTANTIATE_TEST_SUITE_P(Runs, RandomMatches,
                          ::testing::Values(MatchRun{1, false, false, false, false},
-                                           MatchRun{2, true, true, false, false, "Éloïse", "Zoé"},
+                                           MatchRun{2, true, true, false, false, "Éloïse", "Zoé\u202E"},
                                            MatchRun{3, false, true, true, false},
                                            MatchRun{4, false, false, false, true}));
 
