@@ -2,9 +2,9 @@
 
 #include <QColor>
 
-class QWidget;
-
 #include "board/Geometry.h"
+
+class QWidget;
 
 namespace quintara::ui {
 
