@@ -93,10 +93,11 @@ void Game::SetPlayerNames(const std::string& name1, const std::string& name2) {
 }
 
 void Game::ComputerTurn(int HumanMoveNumber) {
-  Turn turn{
-      sheet_, state_.ComputerMoves,    state_.HumanMoves, state_.Box, level_, HumanMoveNumber, die_,
-      *this,  state_.ComputerHasPlayed};
-  quintara::ComputerTurn(turn);
+  // The rules choose on the game as it stands; only once they are done does the point go on the
+  // sheet, with all that may follow it (a five, the end of a match, the next game).
+  Turn turn({sheet_, state_.ComputerMoves, state_.HumanMoves, state_.Box, level_, HumanMoveNumber},
+            die_);
+  if (const std::optional<int> point = quintara::ComputerTurn(turn)) PlaceComputerPoint(*point);
 }
 
 void Game::PlaceComputerPoint(int index) {

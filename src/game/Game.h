@@ -23,7 +23,7 @@ inline constexpr int kKeyDown = 40;
 
 // The whole game behind the main window: the sheet, the running game, the turn cycle and the
 // computer's turn. It is driven by the window's events and answers through a GameView.
-class Game : private PointPlacer {
+class Game {
  public:
   Game(GameView& view, DieSource& die);
 
@@ -52,7 +52,8 @@ class Game : private PointPlacer {
   // Loads the best scores and shows the statistics window.
   void ShowStatistics();
 
-  // The computer's answer alone, without the rest of the turn: for measuring it.
+  // The computer's answer alone, chosen and placed, without the rest of the turn: for
+  // measuring it.
   void ComputerTurn(int HumanMoveNumber);
 
   // --- What the window reads ----------------------------------------------------------------
@@ -80,7 +81,7 @@ class Game : private PointPlacer {
 
  private:
   // The steps of the turn cycle, run by the events above.
-  void PlaceComputerPoint(int index) override;
+  void PlaceComputerPoint(int index);
   void PlacePlayerPoint(int index);
   void ExtendGameBox(int index);
   void CheckFiveInRow(int index);

@@ -98,9 +98,9 @@ bool PlayableAndEmpty(const Turn& turn, int index) {
 
 }  // namespace
 
-void ComputerTurn(Turn& turn) {
+std::optional<int> ComputerTurn(Turn& turn) {
   for (const CascadeStep& step : kCascade) {
-    if (turn.ComputerHasPlayed()) return;
+    if (turn.ComputerHasPlayed()) return turn.Point();
     if (!RunsAtLevel(step.levels, turn.level) || !step.condition(turn)) continue;
     if (step.call == Call::kExtendOwnLineRules) {
       ExtendOwnLineRules(turn);
@@ -108,9 +108,10 @@ void ComputerTurn(Turn& turn) {
       OverAnchors(turn, step);
     }
   }
-  if (turn.ComputerHasPlayed() || turn.HumanMoveNumber < 1) return;
+  if (turn.ComputerHasPlayed() || turn.HumanMoveNumber < 1) return turn.Point();
   NeighbourFallback(turn);
   if (!turn.ComputerHasPlayed()) BoxFallback(turn);
+  return turn.Point();
 }
 
 void NeighbourFallback(Turn& turn) {

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <optional>
+
 #include "opponent/Turn.h"
 
 namespace quintara {
 
-// Chooses and places the computer's point: the 18-step cascade, first placement wins.
-void ComputerTurn(Turn& turn);
+// Chooses the computer's point: the 18-step cascade, the first point a rule takes wins. Returns
+// it, or nothing when no rule and no fallback finds one; the game places it.
+std::optional<int> ComputerTurn(Turn& turn);
 
 // The two last resorts, when no rule has placed a point.
 void NeighbourFallback(Turn& turn);

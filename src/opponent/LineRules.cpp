@@ -278,7 +278,7 @@ void Act(const LineContext& at, const LineAction& action) {
 // NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
 void LineRules(Turn& turn, int Anchor, int PointCount, int Colour) {
   // The die is thrown on every call, whether or not a rule uses it.
-  const int DieRoll = turn.die.Roll();
+  const int DieRoll = turn.RollDie();
   const std::span<const LineRule> rules = RulesFor(PointCount);
   if (rules.empty()) return;
 

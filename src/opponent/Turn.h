@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "board/GameBox.h"
 #include "board/MoveList.h"
 #include "board/Sheet.h"
@@ -7,31 +9,36 @@
 
 namespace quintara {
 
-// The one way the computer's rules act on the game.
-class PointPlacer {
- public:
-  virtual ~PointPlacer() = default;
-  // Places the computer's point unless the intersection holds a point, is not playable or the
-  // computer has already played in this turn; a refusal is silent.
-  virtual void PlaceComputerPoint(int index) = 0;
-};
-
-// What one computer turn reads of the game. The lists are read live: a point that ends a
-// match may empty them while a rule is still looping over them.
-struct Turn {
+// What the computer reads to choose its point: the running game as it stands before the turn.
+struct Position {
   const Sheet& sheet;
   const MoveList& ComputerMoves;
   const MoveList& HumanMoves;
   const GameBox& box;
   int level;
   int HumanMoveNumber;
-  DieSource& die;
-  PointPlacer& placer;
-  // Read after every rule: the placer's own flag, read directly rather than asked for.
-  const bool& computerHasPlayed;
+};
 
-  bool ComputerHasPlayed() const { return computerHasPlayed; }
-  void PlaceComputerPoint(int index) { placer.PlaceComputerPoint(index); }
+// One computer turn: the position, the die, and the point the rules have chosen. Nothing on the
+// sheet changes until the turn is over; the game then places the point.
+class Turn : public Position {
+ public:
+  Turn(const Position& position, DieSource& die) : Position(position), die_(die) {}
+
+  int RollDie() { return die_.Roll(); }
+
+  // A rule's point: taken unless the intersection holds a point, is not playable or the
+  // computer has already chosen in this turn; a refusal is silent.
+  void PlaceComputerPoint(int index) {
+    if (sheet.HasPoint(index) || !sheet.Playable(index) || point_) return;
+    point_ = index;
+  }
+  bool ComputerHasPlayed() const { return point_.has_value(); }
+  std::optional<int> Point() const { return point_; }
+
+ private:
+  DieSource& die_;
+  std::optional<int> point_;
 };
 
 }  // namespace quintara

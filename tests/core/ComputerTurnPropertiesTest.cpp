@@ -68,11 +68,11 @@ TEST(ComputerTurnProperties, TakesAFiveOrElseBlocksTheHumansFive) {
         !CanComplete(before, ComputerColour, false) && CanComplete(before, HumanColour, true);
     if (finished) continue;
     Turn turn = f.MakeTurn(1 + static_cast<int>(random() % 4));
-    ComputerTurn(turn);  // which asks for no second point below level 4
+    const int placed = ComputerTurn(turn).value_or(0);
     if (!(win || block)) continue;
-    ASSERT_EQ(MostInAWindow(before, f.placed, win ? ComputerColour : HumanColour, false), 4)
-        << "placed at (" << RowOf(f.placed) << ", " << ColumnOf(f.placed) << ")\n"
-        << Show(before, RowOf(f.placed) - 5, ColumnOf(f.placed) - 5, 11, 11);
+    ASSERT_EQ(MostInAWindow(before, placed, win ? ComputerColour : HumanColour, false), 4)
+        << "placed at (" << RowOf(placed) << ", " << ColumnOf(placed) << ")\n"
+        << Show(before, RowOf(placed) - 5, ColumnOf(placed) - 5, 11, 11);
     wins += win;
     blocks += block;
   }

@@ -173,15 +173,16 @@ TEST(RuleTable, EachRowsReply) {
     if (row.call == "E") ExtendOwnLineRules(turn);
     if (row.call[0] == 'D') DoubleThreatRules(turn, anchor, std::stoi(row.call.substr(1)), colour);
     if (row.call[0] == 'L') LineRules(turn, anchor, row.call[1] - '0', colour);
+    const int placed = turn.Point().value_or(0);
     std::string where = "reply at (";
-    where += std::to_string(RowOf(f.placed)) + ", " + std::to_string(ColumnOf(f.placed));
+    where += std::to_string(RowOf(placed)) + ", " + std::to_string(ColumnOf(placed));
     where += "): ";
     where += what;
     if (row.elsewhere) {
-      EXPECT_NE(f.placed, expected) << where;
-      EXPECT_NE(f.placed, 0) << where;
+      EXPECT_NE(placed, expected) << where;
+      EXPECT_NE(placed, 0) << where;
     } else {
-      EXPECT_EQ(f.placed, expected) << where;
+      EXPECT_EQ(placed, expected) << where;
     }
   }
 }

@@ -12,10 +12,9 @@
 
 namespace quintara::testing {
 
-// A computer turn over a position, without a window: the rules place through a placer that
-// refuses as the game does (a point there, not playable, already played) and notes what it placed.
+// A computer turn over a position, without a window; the turn keeps the point its rules chose.
 // The sheet shows its largest area (rows 2..21, columns 2..29).
-class TurnFixture : public PointPlacer {
+class TurnFixture {
  public:
   explicit TurnFixture(std::vector<int> dieFaces = {6})
       : sheet(LargestSheet()), die(std::move(dieFaces)) {}
@@ -43,30 +42,13 @@ class TurnFixture : public PointPlacer {
   void SetUp(const Picture& picture) { Lay(*this, picture); }
 
   Turn MakeTurn(int level, int humanMoveNumber = -1) {
-    level_ = level;
     if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
-    return Turn{
-        sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber, die, *this,
-        played};
-  }
-
-  // Below level 4 a rule that has placed its point asks for no other.
-  void PlaceComputerPoint(int index) override {
-    if (played && level_ < 4) ADD_FAILURE() << "a second point asked for at level " << level_;
-    if (sheet.HasPoint(index) || !sheet.Playable(index) || played) return;
-    sheet.PutPoint(index, ComputerColour);
-    placed = index;
-    played = true;
+    return {{sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber}, die};
   }
 
   Sheet sheet;
   GameState state;
   FixedDie die;
-  int placed = 0;  // the point placed
-  bool played = false;
-
- private:
-  int level_ = 0;
 };
 
 }  // namespace quintara::testing
