@@ -25,10 +25,10 @@ namespace {
 
 class SilentView : public GameView {
  public:
-  void PointPlaced(int, int, bool) override {}
+  void PointPlaced(int, PointColour, bool) override {}
   void SheetDrawn() override {}
   void SheetCleared() override {}
-  void TurnChanged(int, const std::string&) override {}
+  void TurnChanged(PointColour, const std::string&) override {}
   void ScoresChanged() override {}
   void ShowMessage(const std::string&, const std::string&) override {}
   // Another match, whenever one ends.

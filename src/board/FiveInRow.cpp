@@ -3,7 +3,7 @@
 namespace quintara {
 
 std::optional<FiveFound> FindFiveInRow(const Sheet& sheet, int index) {
-  const int side = sheet.ColourAt(index);
+  const PointColour side = sheet.ColourAt(index);
   if (side != HumanColour && side != ComputerColour) return std::nullopt;
   const auto ofSide = [&](int p) { return sheet.ColourAt(p) == side && sheet.Playable(p); };
 

@@ -69,19 +69,25 @@ constexpr int HitAreaTop(int index) {
   return CrossingY(index) - kHitAreaOffset;
 }
 
-// Colours as 24-bit RGB numbers with red in the low byte; an intersection without a point
-// reports the window background.
-inline constexpr int HumanColour = 65280;   // pure green, the first side
-inline constexpr int ComputerColour = 255;  // pure red, the computer or the second player
-inline constexpr int kNoPoint = 0;
+// A point's colour, which names its side: a 24-bit RGB number with red in the low byte.
+enum class PointColour : int {
+  kNone = 0,        // no point
+  kComputer = 255,  // pure red, the computer or the second player
+  kHuman = 65280,   // pure green, the first side
+};
+inline constexpr PointColour HumanColour = PointColour::kHuman;
+inline constexpr PointColour ComputerColour = PointColour::kComputer;
+inline constexpr PointColour kNoPoint = PointColour::kNone;
 
-constexpr int OtherColour(int colour) {
-  return colour == HumanColour ? ComputerColour : HumanColour;
+constexpr int RgbNumber(PointColour colour) {
+  return static_cast<int>(colour);
 }
 
-// QuickBASIC colour numbers used for lines and frames.
-inline constexpr int kColourNumberBlack = 0;
-inline constexpr int kColourNumberDarkGreen = 2;
-inline constexpr int kColourNumberBrightRed = 12;
+// QuickBASIC colour numbers, in which lines and frames are drawn and a game's result is kept.
+enum class ColourNumber : int {
+  kBlack = 0,
+  kDarkGreen = 2,
+  kBrightRed = 12,
+};
 
 }  // namespace quintara

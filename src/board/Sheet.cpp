@@ -15,7 +15,7 @@ Sheet::Sheet() {
   RefreshPlayable();
 }
 
-void Sheet::PutPoint(int index, int colour) {
+void Sheet::PutPoint(int index, PointColour colour) {
   if (!OnGrid(index)) return;
   records_[static_cast<std::size_t>(index)].colour = colour;
   ReadLinesThrough(index);

@@ -9,7 +9,7 @@
 namespace quintara {
 
 struct Intersection {
-  int colour = kNoPoint;
+  PointColour colour = kNoPoint;
   bool Playable = false;
   bool Closed = false;
 
@@ -38,7 +38,7 @@ class Sheet {
     return records_[static_cast<std::size_t>(index)];
   }
   bool HasPoint(int index) const { return At(index).HasPoint(); }
-  int ColourAt(int index) const { return At(index).colour; }
+  PointColour ColourAt(int index) const { return At(index).colour; }
   bool Playable(int index) const { return At(index).Playable; }
   bool Closed(int index) const { return At(index).Closed; }
 
@@ -54,7 +54,7 @@ class Sheet {
   }
 
   // Puts a point on an intersection of the grid; indices off the grid are ignored.
-  void PutPoint(int index, int colour);
+  void PutPoint(int index, PointColour colour);
 
   // Closes every intersection of the rectangle, edges included.
   void CloseRectangle(const GridRectangle& rectangle);

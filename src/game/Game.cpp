@@ -18,6 +18,9 @@ constexpr int kFrameAfter = 280;
 // The computer opens a game 5 rows down and 5 columns right of a free area's corner.
 constexpr int kOpeningOffset = IndexOf(5, 5) - IndexOf(0, 0);
 constexpr int kNewSheetOpening = IndexOf(7, 7);
+// The last row and column where the top-left corner of a free 12 x 12 area is looked for.
+constexpr int kLastOpeningRow = 11;
+constexpr int kLastOpeningColumn = 20;
 
 }  // namespace
 
@@ -83,7 +86,7 @@ void Game::NewSheet() {
 }
 
 void Game::SetLevel(int level) {
-  level_ = std::clamp(level, 1, 4);
+  level_ = std::clamp(level, kLowestLevel, kHighestLevel);
 }
 
 void Game::SetPlayerNames(const std::string& name1, const std::string& name2) {
@@ -127,9 +130,9 @@ void Game::ExtendGameBox(int index) {
 }
 
 void Game::CheckFiveInRow(int index) {
-  const int colour = sheet_.ColourAt(index);
-  if (colour == ComputerColour) state_.WinColourNumber = kColourNumberBrightRed;
-  if (colour == HumanColour) state_.WinColourNumber = kColourNumberDarkGreen;
+  const PointColour colour = sheet_.ColourAt(index);
+  if (colour == ComputerColour) state_.WinColourNumber = ColourNumber::kBrightRed;
+  if (colour == HumanColour) state_.WinColourNumber = ColourNumber::kDarkGreen;
 
   const auto five = FindFiveInRow(sheet_, index);
   if (!five) return;
@@ -137,7 +140,7 @@ void Game::CheckFiveInRow(int index) {
   const int to = five->lowest + 4 * five->step;
   drawings_.push_back({SheetDrawing::Kind::kWinningLine, HitAreaLeft(from) + kLineInset,
                        HitAreaTop(from) + kLineInset, HitAreaLeft(to) + kLineInset,
-                       HitAreaTop(to) + kLineInset, kColourNumberBlack, kLineSetting});
+                       HitAreaTop(to) + kLineInset, ColourNumber::kBlack, kLineSetting});
   view_.SheetDrawn();
   CloseGameZone();
 }
@@ -168,7 +171,7 @@ void Game::OpenNewGame() {
     Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     view_.Maximise();
   }
-  for (int row = kFirstPlayableRow + 1; row <= 11; ++row) {
+  for (int row = kFirstPlayableRow + 1; row <= kLastOpeningRow; ++row) {
     if (TryOpenInRow(row)) return;
   }
   view_.ShowMessage(texts::kSheetTooSmall, texts::kApplicationTitle);
@@ -178,7 +181,7 @@ void Game::OpenNewGame() {
 }
 
 bool Game::TryOpenInRow(int row) {
-  for (int column = kFirstPlayableColumn; column <= 20; ++column) {
+  for (int column = kFirstPlayableColumn; column <= kLastOpeningColumn; ++column) {
     const int topLeft = IndexOf(row, column);
     if (IsFreeArea(sheet_, topLeft)) {
       PlaceComputerPoint(topLeft + kOpeningOffset);
@@ -200,7 +203,7 @@ void Game::ResetGameState() {
   state_.Box = GameBox{};
 }
 
-int Game::LayPoint(int index, int colour, bool closed) {
+int Game::LayPoint(int index, PointColour colour, bool closed) {
   if (colour != kNoPoint) sheet_.PutPoint(index, colour);
   if (closed) {
     sheet_.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
@@ -213,12 +216,12 @@ int Game::LayPoint(int index, int colour, bool closed) {
   return state_.ComputerMoves.Record(index);
 }
 
-void Game::PutPoint(int index, int colour, bool growing) {
+void Game::PutPoint(int index, PointColour colour, bool growing) {
   sheet_.PutPoint(index, colour);
   view_.PointPlaced(index, colour, growing);
 }
 
-void Game::SetTurn(int colour) {
+void Game::SetTurn(PointColour colour) {
   turnColour_ = colour;
   statusText_ = colour == HumanColour ? TurnTextPlayer1_ : TurnTextPlayer2_;
   view_.TurnChanged(turnColour_, statusText_);

@@ -7,19 +7,13 @@
 #include "game/BestScores.h"
 #include "game/GameState.h"
 #include "game/GameView.h"
+#include "game/Keys.h"
 #include "game/ScoreStore.h"
 #include "game/Scores.h"
 #include "game/SheetDrawing.h"
 #include "opponent/Turn.h"
 
 namespace quintara {
-
-// The keys that move the cross-hair and play where it stands.
-inline constexpr int kKeyEnter = 13;
-inline constexpr int kKeyLeft = 37;
-inline constexpr int kKeyUp = 38;
-inline constexpr int kKeyRight = 39;
-inline constexpr int kKeyDown = 40;
 
 // The whole game behind the main window: the sheet, the running game, the turn cycle and the
 // computer's turn. It is driven by the window's events and answers through a GameView.
@@ -31,8 +25,8 @@ class Game {
   // The human has chosen an intersection (mouse click, or Enter on the cross-hair).
   void lblIntersection_Click(int index);
   // A key for the cross-hair: the arrows move it, Enter plays where it stands; other keys do
-  // nothing. Key codes are those of the arrows (37 to 40) and Enter (13).
-  void txtPion_KeyDown(int KeyCode);
+  // nothing.
+  void txtPion_KeyDown(Key KeyCode);
   // The window's outer size changed (twips); the game caps it to the largest sheet.
   void Form_Resize(int outerWidth, int outerHeight);
   // "&Nouvelle feuille": a new sheet, after giving up a running game if the player agrees.
@@ -62,7 +56,7 @@ class Game {
   const std::vector<SheetDrawing>& Drawings() const { return drawings_; }
   int Level() const { return level_; }
   bool TwoPlayers() const { return twoPlayers_; }
-  int TurnColour() const { return turnColour_; }
+  PointColour TurnColour() const { return turnColour_; }
   int CrossHairIndex() const { return CrossHairIndex_; }
   const std::string& StatusText() const { return statusText_; }
   const std::string& PlayerName1() const { return PlayerName1_; }
@@ -77,7 +71,7 @@ class Game {
   // A point of the running game, recorded as if played (its side's moves, the game box); with
   // `closed`, an intersection of a finished game instead, with that point or none (kNoPoint).
   // Returns the point's slot in its side's moves, 0 when not recorded.
-  int LayPoint(int index, int colour, bool closed = false);
+  int LayPoint(int index, PointColour colour, bool closed = false);
 
  private:
   // The steps of the turn cycle, run by the events above.
@@ -92,8 +86,8 @@ class Game {
   void NewSheet();
   void LoadBestScores();
   void SaveBestScores();
-  void PutPoint(int index, int colour, bool growing);
-  void SetTurn(int colour);
+  void PutPoint(int index, PointColour colour, bool growing);
+  void SetTurn(PointColour colour);
   bool TryOpenInRow(int row);
   bool RunningGamePointIsPlayable() const;
   bool GiveUpRunningGame(bool ask, const char* question);
@@ -115,7 +109,7 @@ class Game {
   std::string PlayerName2_;
   std::string TurnTextPlayer1_;
   std::string TurnTextPlayer2_;
-  int turnColour_ = HumanColour;
+  PointColour turnColour_ = HumanColour;
   int CrossHairIndex_ = IndexOf(3, 15);
   std::string statusText_;
   int outerWidth_;

@@ -7,14 +7,14 @@
 
 namespace quintara {
 
-void Game::txtPion_KeyDown(int KeyCode) {
+void Game::txtPion_KeyDown(Key KeyCode) {
   int step = 0;
   switch (KeyCode) {
-    case kKeyEnter: lblIntersection_Click(CrossHairIndex_); return;
-    case kKeyLeft: step = -kHorizontal; break;
-    case kKeyRight: step = kHorizontal; break;
-    case kKeyUp: step = -kVertical; break;
-    case kKeyDown: step = kVertical; break;
+    case Key::kEnter: lblIntersection_Click(CrossHairIndex_); return;
+    case Key::kLeft: step = -kHorizontal; break;
+    case Key::kRight: step = kHorizontal; break;
+    case Key::kUp: step = -kVertical; break;
+    case Key::kDown: step = kVertical; break;
     default: return;
   }
   // A smaller window may leave the cross-hair outside the shown area, where no neighbour is
@@ -55,7 +55,7 @@ bool Game::RunningGamePointIsPlayable() const {
 bool Game::GiveUpRunningGame(bool ask, const char* question) {
   if (!ask) return true;
   if (!view_.AskYesNo(question, texts::kApplicationTitle)) return false;
-  state_.WinColourNumber = kColourNumberBrightRed;
+  state_.WinColourNumber = ColourNumber::kBrightRed;
   RecordGameResult();
   return true;
 }

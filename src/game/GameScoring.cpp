@@ -11,8 +11,8 @@ void Game::RecordGameResult() {
   if (scoreBoard_.AllZero()) statistics_ = MatchStatistics{};
 
   const auto level = static_cast<std::size_t>(level_);
-  const bool redWon = state_.WinColourNumber == kColourNumberBrightRed;
-  const bool greenWon = state_.WinColourNumber == kColourNumberDarkGreen;
+  const bool redWon = state_.WinColourNumber == ColourNumber::kBrightRed;
+  const bool greenWon = state_.WinColourNumber == ColourNumber::kDarkGreen;
   if (redWon) {
     ++scoreBoard_.ComputerGames;
     ++statistics_.ComputerWinsAtLevel[level];
@@ -53,7 +53,7 @@ void Game::CountSet(bool redWon) {
 }
 
 void Game::EndMatch() {
-  for (std::size_t level = 1; level <= 4; ++level) {
+  for (std::size_t level = kLowestLevel; level <= kHighestLevel; ++level) {
     const int human = statistics_.HumanWinsAtLevel[level];
     const int computer = statistics_.ComputerWinsAtLevel[level];
     if (human > computer) {

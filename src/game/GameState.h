@@ -14,7 +14,8 @@ struct GameState {
   bool ComputerNotYetPlayed = true;  // no computer point since the game's set-up
   bool GameOver = false;
   GameBox Box;
-  int WinColourNumber = 0;  // colour number of the side whose point was tested last
+  // The colour number of the side whose point was tested last.
+  ColourNumber WinColourNumber = ColourNumber::kBlack;
 };
 
 }  // namespace quintara

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "board/Geometry.h"
+
 namespace quintara {
 
 // What the game tells its window, and the questions it asks it. The game never touches a
@@ -11,13 +13,13 @@ class GameView {
   virtual ~GameView() = default;
 
   // A point was put on the sheet; the computer's point grows in (growing is true).
-  virtual void PointPlaced(int index, int colour, bool growing) = 0;
+  virtual void PointPlaced(int index, PointColour colour, bool growing) = 0;
   // A winning line or a game's frame was drawn on the sheet (see Game::Drawings()).
   virtual void SheetDrawn() = 0;
   // Every point and drawing has gone from the sheet.
   virtual void SheetCleared() = 0;
   // The side to move changed: the turn indicator's colour and the status line.
-  virtual void TurnChanged(int colour, const std::string& statusText) = 0;
+  virtual void TurnChanged(PointColour colour, const std::string& statusText) = 0;
   // The score board changed (see Game::MatchScores()).
   virtual void ScoresChanged() = 0;
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "opponent/Levels.h"
+
 namespace quintara {
 
 inline constexpr int SetWinGames = 5;
@@ -21,10 +23,10 @@ struct ScoreBoard {
   }
 };
 
-// The statistics of the running match, per level 1..4 (index 0 unused).
+// The statistics of the running match, per level (index 0 unused).
 struct MatchStatistics {
-  std::array<int, 5> HumanWinsAtLevel{};
-  std::array<int, 5> ComputerWinsAtLevel{};
+  std::array<int, kHighestLevel + 1> HumanWinsAtLevel{};
+  std::array<int, kHighestLevel + 1> ComputerWinsAtLevel{};
   int MatchPoints = 0;
 };
 

@@ -11,7 +11,7 @@ struct SheetDrawing {
   int y1;
   int x2;
   int y2;
-  int colourNumber;  // QuickBASIC colour number
+  ColourNumber colourNumber;
   int width;
 };
 

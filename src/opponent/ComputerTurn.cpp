@@ -5,19 +5,11 @@
 #include "board/Geometry.h"
 #include "opponent/DoubleThreatRules.h"
 #include "opponent/ExtendOwnLineRules.h"
+#include "opponent/Levels.h"
 #include "opponent/LineRules.h"
 
 namespace quintara {
 namespace {
-
-// Levels as a set: bit n-1 stands for level n.
-enum Levels : unsigned {
-  kAllLevels = 0b1111,
-  kLevel2Up = 0b1110,
-  kLevel3Up = 0b1100,
-  kLevel3Only = 0b0100,
-  kLevel4Only = 0b1000,
-};
 
 enum class Call { kLineRules, kDoubleThreatRules, kExtendOwnLineRules };
 enum class Anchors { kNone, kComputer, kHuman };
@@ -37,46 +29,58 @@ bool ComputerHasSixPointsOrLevel4(const Turn& t) {
   return t.ComputerMoves.Filled(6) || t.level == 4;
 }
 
+// The rules a step calls, with the mode each family takes.
+struct StepCall {
+  Call family;
+  LinePoints PointCount{};  // LineRules
+  ThreatMode Mode{};        // DoubleThreatRules
+};
+constexpr StepCall Lines(LinePoints PointCount) {
+  return {Call::kLineRules, PointCount, {}};
+}
+constexpr StepCall DoubleThreats(ThreatMode Mode) {
+  return {Call::kDoubleThreatRules, {}, Mode};
+}
+constexpr StepCall kExtendOwnLine{Call::kExtendOwnLineRules};
+
 struct CascadeStep {
-  unsigned levels;
-  Condition condition;
-  Call call;
-  Anchors anchors;
-  int mode;  // PointCount for LineRules, Mode for DoubleThreatRules
-  int colour;
+  unsigned levels = kAllLevels;
+  Condition condition = nullptr;
+  StepCall call;
+  Anchors anchors = Anchors::kNone;
+  PointColour colour = kNoPoint;
 };
 
 // Steps 1 to 16 of the cascade, in order; the fallbacks (17, 18) follow in ComputerTurn.
 constexpr std::array<CascadeStep, 16> kCascade = {{
-    /*  1 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 4, ComputerColour},
-    /*  2 */ {kAllLevels, Always, Call::kLineRules, Anchors::kHuman, 4, HumanColour},
-    /*  3 */ {kLevel3Up, Always, Call::kDoubleThreatRules, Anchors::kComputer, 3, ComputerColour},
-    /*  4 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 3, ComputerColour},
-    /*  5 */ {kLevel3Only, ComputerHasEightPoints, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
-    /*  6 */ {kAllLevels, Always, Call::kLineRules, Anchors::kHuman, 3, HumanColour},
-    /*  7 */ {kLevel2Up, Always, Call::kDoubleThreatRules, Anchors::kHuman, 3, HumanColour},
-    /*  8 */ {kLevel3Up, Always, Call::kDoubleThreatRules, Anchors::kComputer, 2, ComputerColour},
-    /*  9 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 2, ComputerColour},
+    /*  1 */ {kAllLevels, Always, Lines(LinePoints::kFour), Anchors::kComputer, ComputerColour},
+    /*  2 */ {kAllLevels, Always, Lines(LinePoints::kFour), Anchors::kHuman, HumanColour},
+    /*  3 */
+    {kLevel3Up, Always, DoubleThreats(ThreatMode::kThree), Anchors::kComputer, ComputerColour},
+    /*  4 */ {kAllLevels, Always, Lines(LinePoints::kThree), Anchors::kComputer, ComputerColour},
+    /*  5 */ {kLevel3Only, ComputerHasEightPoints, kExtendOwnLine, Anchors::kNone, kNoPoint},
+    /*  6 */ {kAllLevels, Always, Lines(LinePoints::kThree), Anchors::kHuman, HumanColour},
+    /*  7 */ {kLevel2Up, Always, DoubleThreats(ThreatMode::kThree), Anchors::kHuman, HumanColour},
+    /*  8 */
+    {kLevel3Up, Always, DoubleThreats(ThreatMode::kTwo), Anchors::kComputer, ComputerColour},
+    /*  9 */ {kAllLevels, Always, Lines(LinePoints::kTwo), Anchors::kComputer, ComputerColour},
     /* 10 */
-    {kLevel4Only, HumanHasThreeToSevenPoints, Call::kLineRules, Anchors::kHuman, 2, HumanColour},
-    /* 11 */ {kLevel2Up, Always, Call::kDoubleThreatRules, Anchors::kHuman, 2, HumanColour},
-    /* 12 */
-    {kLevel2Up, ComputerHasSixPointsOrLevel4, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
-    /* 13 */ {kLevel4Only, Always, Call::kDoubleThreatRules, Anchors::kHuman, 21, HumanColour},
-    /* 14 */ {kLevel4Only, Always, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
-    /* 15 */ {kAllLevels, Always, Call::kLineRules, Anchors::kComputer, 1, ComputerColour},
-    /* 16 */ {kAllLevels, Always, Call::kExtendOwnLineRules, Anchors::kNone, 0, 0},
+    {kLevel4Only, HumanHasThreeToSevenPoints, Lines(LinePoints::kTwo), Anchors::kHuman,
+     HumanColour},
+    /* 11 */ {kLevel2Up, Always, DoubleThreats(ThreatMode::kTwo), Anchors::kHuman, HumanColour},
+    /* 12 */ {kLevel2Up, ComputerHasSixPointsOrLevel4, kExtendOwnLine, Anchors::kNone, kNoPoint},
+    /* 13 */
+    {kLevel4Only, Always, DoubleThreats(ThreatMode::kTwentyOne), Anchors::kHuman, HumanColour},
+    /* 14 */ {kLevel4Only, Always, kExtendOwnLine, Anchors::kNone, kNoPoint},
+    /* 15 */ {kAllLevels, Always, Lines(LinePoints::kOne), Anchors::kComputer, ComputerColour},
+    /* 16 */ {kAllLevels, Always, kExtendOwnLine, Anchors::kNone, kNoPoint},
 }};
 
-bool RunsAtLevel(unsigned levels, int level) {
-  return level >= 1 && level <= 4 && (levels & (1u << (level - 1))) != 0;
-}
-
 void CallRules(Turn& turn, const CascadeStep& step, int anchor) {
-  if (step.call == Call::kLineRules) {
-    LineRules(turn, anchor, step.mode, step.colour);
+  if (step.call.family == Call::kLineRules) {
+    LineRules(turn, anchor, step.call.PointCount, step.colour);
   } else {
-    DoubleThreatRules(turn, anchor, step.mode, step.colour);
+    DoubleThreatRules(turn, anchor, step.call.Mode, step.colour);
   }
 }
 
@@ -102,7 +106,7 @@ std::optional<int> ComputerTurn(Turn& turn) {
   for (const CascadeStep& step : kCascade) {
     if (turn.ComputerHasPlayed()) return turn.Point();
     if (!RunsAtLevel(step.levels, turn.level) || !step.condition(turn)) continue;
-    if (step.call == Call::kExtendOwnLineRules) {
+    if (step.call.family == Call::kExtendOwnLineRules) {
       ExtendOwnLineRules(turn);
     } else {
       OverAnchors(turn, step);

@@ -75,7 +75,7 @@ constexpr std::array<CandidateRule, 36> kThreeRules = {{
 // clang-format on
 
 // TwoRules (mode 21, level 4): a point on the candidate makes an open two of the computer.
-// L and M are raw strings so that their "??" is never read as a trigraph.
+// L and M are raw strings: in an ordinary literal their "??-" draws GCC's -Wtrigraphs warning.
 constexpr std::array<Family, 5> kTwoFamilies = {{
     /* J */ {CompilePattern("--O*-"), true},
     /* K */ {CompilePattern("-*O--"), true},
@@ -191,19 +191,16 @@ void TriggerStep(Turn& turn, const LineReader& line, const std::array<Trigger, N
 
 }  // namespace
 
-// The game's own argument order; the cascade passes each from its table by name.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
-void DoubleThreatRules(Turn& turn, int Anchor, int Mode, int Colour) {
-  if (Mode != 2 && Mode != 3 && Mode != 21) return;
-  if (Mode == 3 && turn.level == 1) return;
+void DoubleThreatRules(Turn& turn, int Anchor, ThreatMode Mode, PointColour Colour) {
+  if (Mode == ThreatMode::kThree && turn.level == 1) return;
   // Mode 21 always works for the computer against the human, whatever side it was given.
-  const int ownColour = Mode == 21 ? ComputerColour : Colour;
+  const PointColour ownColour = Mode == ThreatMode::kTwentyOne ? ComputerColour : Colour;
   for (const int step : kLineDirections) {
     const LineReader line(turn.sheet, Anchor, step, ownColour);
     switch (Mode) {
-      case 2: TriggerStep(turn, line, kMode2Triggers, false); break;
-      case 3: TriggerStep(turn, line, kMode3Triggers, false); break;
-      case 21: TriggerStep(turn, line, kMode21Triggers, true); break;
+      case ThreatMode::kTwo: TriggerStep(turn, line, kMode2Triggers, false); break;
+      case ThreatMode::kThree: TriggerStep(turn, line, kMode3Triggers, false); break;
+      case ThreatMode::kTwentyOne: TriggerStep(turn, line, kMode21Triggers, true); break;
     }
     if (turn.ComputerHasPlayed()) return;
   }

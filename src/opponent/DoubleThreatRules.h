@@ -4,8 +4,11 @@
 
 namespace quintara {
 
-// Makes (own points) or prevents (the human's points) two threats at once through the anchor;
-// Mode is 3, 2 or 21.
-void DoubleThreatRules(Turn& turn, int Anchor, int Mode, int Colour);
+// Which triggers a double-threat rule looks for: a three (3), a two (2), or the human's open two
+// read for the computer's own two (21).
+enum class ThreatMode : int { kTwo = 2, kThree = 3, kTwentyOne = 21 };
+
+// Makes (own points) or prevents (the human's points) two threats at once through the anchor.
+void DoubleThreatRules(Turn& turn, int Anchor, ThreatMode Mode, PointColour Colour);
 
 }  // namespace quintara

@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "opponent/Levels.h"
 #include "opponent/Pattern.h"
 
 namespace quintara {
@@ -36,7 +37,7 @@ consteval Checks All(Each... each) {
   static_assert(sizeof...(each) <= 6);
   return Checks{{each...}, static_cast<int>(sizeof...(each))};
 }
-constexpr Checks kNone{};
+constexpr Checks kNoChecks{};
 
 bool Holds(const Checks& checks, const LineReader& line) {
   for (int i = 0; i < checks.count; ++i) {
@@ -69,54 +70,51 @@ constexpr Pattern kShape8 = CompilePattern("*OO[O]X");
 struct ExtendRule {
   int step = 0;
   Pattern trigger;
-  bool level4Only = false;  // part of the trigger: at other levels the rule is skipped
+  unsigned levels = kAllLevels;  // part of the trigger: at other levels the rule is skipped
   Checks triggerAlso;
   Checks extra;  // when these fail the chain ends without a point
 };
 
-constexpr bool kAllLevels = false;
-constexpr bool kLevel4 = true;
-
 // clang-format off
 constexpr std::array<ExtendRule, 32> kExtendRules = {{
     // Horizontal
-    {kHorizontal, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {kHorizontal, kShape2, kAllLevels, kNone, kNone},
-    {kHorizontal, kShape3, kAllLevels, kNone, kNone},
-    {kHorizontal, kShape4, kAllLevels, kNone, kNone},
-    {kHorizontal, kShape5, kAllLevels, kNone, kNone},
-    {kHorizontal, kShape6, kAllLevels, All(Playable(+4)), kNone},
-    {kHorizontal, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kHorizontal, kShape1, kAllLevels, kNoChecks, All(Playable(-2), NotX(-2))},
+    {kHorizontal, kShape2, kAllLevels, kNoChecks, kNoChecks},
+    {kHorizontal, kShape3, kAllLevels, kNoChecks, kNoChecks},
+    {kHorizontal, kShape4, kAllLevels, kNoChecks, kNoChecks},
+    {kHorizontal, kShape5, kAllLevels, kNoChecks, kNoChecks},
+    {kHorizontal, kShape6, kAllLevels, All(Playable(+4)), kNoChecks},
+    {kHorizontal, kShape7, kAllLevels, kNoChecks, All(Playable(+2), NotX(+2))},
     {kHorizontal, kShape8, kAllLevels, All(Playable(-4)),
      All(Playable(-3), Playable(-2), Playable(-1), Playable(0), NotX(-4))},
     // Vertical
-    {kVertical, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {kVertical, kShape2, kAllLevels, kNone, kNone},
-    {kVertical, kShape3, kLevel4, kNone, kNone},
-    {kVertical, kShape4, kAllLevels, kNone, kNone},
-    {kVertical, kShape5, kAllLevels, kNone, kNone},
+    {kVertical, kShape1, kAllLevels, kNoChecks, All(Playable(-2), NotX(-2))},
+    {kVertical, kShape2, kAllLevels, kNoChecks, kNoChecks},
+    {kVertical, kShape3, kLevel4Only, kNoChecks, kNoChecks},
+    {kVertical, kShape4, kAllLevels, kNoChecks, kNoChecks},
+    {kVertical, kShape5, kAllLevels, kNoChecks, kNoChecks},
     {kVertical, kShape6, kAllLevels, All(Playable(+4)),
      All(Playable(-1), Playable(0), Playable(+1), Playable(+2), Playable(+3), NotX(+4))},
-    {kVertical, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kVertical, kShape7, kAllLevels, kNoChecks, All(Playable(+2), NotX(+2))},
     {kVertical, kShape8, kAllLevels, All(Playable(-4)),
      All(Playable(-3), Playable(-2), Playable(-1), Playable(0), NotX(-4))},
     // Diagonal down-right
-    {kDownRight, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {kDownRight, kShape2, kAllLevels, kNone, kNone},
-    {kDownRight, kShape3, kLevel4, kNone, kNone},
-    {kDownRight, kShape4, kAllLevels, kNone, kNone},
-    {kDownRight, kShape5, kAllLevels, kNone, kNone},
-    {kDownRight, kShape6, kAllLevels, kNone, All(Playable(+4), NotX(+4))},
-    {kDownRight, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
-    {kDownRight, kShape8, kAllLevels, kNone, All(Playable(-4), NotX(-4))},
+    {kDownRight, kShape1, kAllLevels, kNoChecks, All(Playable(-2), NotX(-2))},
+    {kDownRight, kShape2, kAllLevels, kNoChecks, kNoChecks},
+    {kDownRight, kShape3, kLevel4Only, kNoChecks, kNoChecks},
+    {kDownRight, kShape4, kAllLevels, kNoChecks, kNoChecks},
+    {kDownRight, kShape5, kAllLevels, kNoChecks, kNoChecks},
+    {kDownRight, kShape6, kAllLevels, kNoChecks, All(Playable(+4), NotX(+4))},
+    {kDownRight, kShape7, kAllLevels, kNoChecks, All(Playable(+2), NotX(+2))},
+    {kDownRight, kShape8, kAllLevels, kNoChecks, All(Playable(-4), NotX(-4))},
     // Diagonal down-left
-    {kDownLeft, kShape1, kAllLevels, kNone, All(Playable(-2), NotX(-2))},
-    {kDownLeft, kShape2, kAllLevels, kNone, kNone},
-    {kDownLeft, kShape3, kLevel4, kNone, kNone},
-    {kDownLeft, kShape4, kAllLevels, kNone, kNone},
-    {kDownLeft, kShape5, kLevel4, kNone, kNone},
+    {kDownLeft, kShape1, kAllLevels, kNoChecks, All(Playable(-2), NotX(-2))},
+    {kDownLeft, kShape2, kAllLevels, kNoChecks, kNoChecks},
+    {kDownLeft, kShape3, kLevel4Only, kNoChecks, kNoChecks},
+    {kDownLeft, kShape4, kAllLevels, kNoChecks, kNoChecks},
+    {kDownLeft, kShape5, kLevel4Only, kNoChecks, kNoChecks},
     {kDownLeft, kShape6, kAllLevels, All(NoPoint(+4)), All(Playable(+4), NotX(+4))},
-    {kDownLeft, kShape7, kAllLevels, kNone, All(Playable(+2), NotX(+2))},
+    {kDownLeft, kShape7, kAllLevels, kNoChecks, All(Playable(+2), NotX(+2))},
     {kDownLeft, kShape8, kAllLevels, All(NoPoint(-4)), All(Playable(-4), NotX(-4))},
 }};
 // clang-format on
@@ -132,7 +130,7 @@ consteval bool GroupedByDirection() {
 static_assert(GroupedByDirection());
 
 bool TriggerHolds(const ExtendRule& rule, const LineReader& line, int level) {
-  if (rule.level4Only && level != 4) return false;
+  if (!RunsAtLevel(rule.levels, level)) return false;
   return line.Holds(rule.trigger, TargetTest::kMustBeEmpty) && Holds(rule.triggerAlso, line);
 }
 

@@ -33,7 +33,7 @@ struct FurtherTest {
   int offset = 0;
 };
 
-constexpr FurtherTest kNone{};  // the tables' "-"
+constexpr FurtherTest kNoTest{};  // the tables' "-"
 consteval FurtherTest NotPlayable(int offset) {
   return {FurtherKind::kNotPlayable, offset};
 }
@@ -124,64 +124,64 @@ consteval LineRule Rule(std::string_view pattern, FurtherTest further, LineActio
 // clang-format off
 constexpr std::array kLinesOfFour = {
   //          pattern      further tests       action
-  /* L4.1  */ Rule(".[O]OOO.",  kNone,              OpenFour(IfPlayable(-1, +1, +2, +3, +4),
+  /* L4.1  */ Rule(".[O]OOO.",  kNoTest,            OpenFour(IfPlayable(-1, +1, +2, +3, +4),
                                                              ByDie(+4, -1))),
-  /* L4.2  */ Rule(".OOO[O].",  kNone,              OpenFour(IfPlayable(+1, -1, -2, -3, -4),
+  /* L4.2  */ Rule(".OOO[O].",  kNoTest,            OpenFour(IfPlayable(+1, -1, -2, -3, -4),
                                                              ByDie(-4, +1))),
-  /* L4.3  */ Rule("X[O]OOO*",  kNone,              PlaceAt(+4, IfPlayable(+1, +2, +3, +4))),
-  /* L4.4  */ Rule("*[O]OOOX",  kNone,              PlaceAt(-1, IfPlayable(-1, +1, +2, +3))),
+  /* L4.3  */ Rule("X[O]OOO*",  kNoTest,            PlaceAt(+4, IfPlayable(+1, +2, +3, +4))),
+  /* L4.4  */ Rule("*[O]OOOX",  kNoTest,            PlaceAt(-1, IfPlayable(-1, +1, +2, +3))),
   /* L4.5  */ Rule("?OOO[O]*",  NotPlayable(-4),    PlaceAt(+1)),
-  /* L4.6  */ Rule("XOOO[O]*",  kNone,              PlaceAt(+1)),
+  /* L4.6  */ Rule("XOOO[O]*",  kNoTest,            PlaceAt(+1)),
   /* L4.7  */ Rule("*OOO[O]?",  NotPlayable(+1),    PlaceAt(-4)),
   /* L4.8  */ Rule("*OOO[O]?",  XOrNotPlayable(+1), PlaceAt(-4)),
-  /* L4.9  */ Rule("[O]OO*O",   kNone,              PlaceAt(+3)),
-  /* L4.10 */ Rule("O*OO[O]",   kNone,              PlaceAt(-3)),
-  /* L4.11 */ Rule("OOO*[O]",   kNone,              PlaceAt(-1)),
-  /* L4.12 */ Rule("[O]O*OO",   kNone,              PlaceAt(+2)),
+  /* L4.9  */ Rule("[O]OO*O",   kNoTest,            PlaceAt(+3)),
+  /* L4.10 */ Rule("O*OO[O]",   kNoTest,            PlaceAt(-3)),
+  /* L4.11 */ Rule("OOO*[O]",   kNoTest,            PlaceAt(-1)),
+  /* L4.12 */ Rule("[O]O*OO",   kNoTest,            PlaceAt(+2)),
 };
 
 constexpr std::array kLinesOfThree = {
-  /* L3.1  */ Rule("..[O]OO..", kNone,              OpenThree(ByDie(+3, -1), PastEnds(+4, -2))),
-  /* L3.2  */ Rule("..OO[O]..", kNone,              CrossingThenDie(ByDie(-3, +1),
+  /* L3.1  */ Rule("..[O]OO..", kNoTest,            OpenThree(ByDie(+3, -1), PastEnds(+4, -2))),
+  /* L3.2  */ Rule("..OO[O]..", kNoTest,            CrossingThenDie(ByDie(-3, +1),
                                                                     IfPlayable(-3, -2, -1, +1))),
-  /* L3.3  */ Rule(".*[O]OO.X", kNone,              PlaceAt(-1, IfPlayable(-1, +3, +4))),
-  /* L3.4  */ Rule("X.[O]OO*.", kNone,              PlaceAt(+3,
+  /* L3.3  */ Rule(".*[O]OO.X", kNoTest,            PlaceAt(-1, IfPlayable(-1, +3, +4))),
+  /* L3.4  */ Rule("X.[O]OO*.", kNoTest,            PlaceAt(+3,
                                                             IfPlayable(-2, -1, +1, +2, +3, +4))),
-  /* L3.5  */ Rule(".*OO[O].X", kNone,              PlaceAt(-3,
+  /* L3.5  */ Rule(".*OO[O].X", kNoTest,            PlaceAt(-3,
                                                             IfPlayable(-4, -3, -2, -1, +1, +2))),
-  /* L3.6  */ Rule("X.OO[O]*.", kNone,              PlaceAt(+1,
+  /* L3.6  */ Rule("X.OO[O]*.", kNoTest,            PlaceAt(+1,
                                                             IfPlayable(-4, -3, -2, -1, +1, +2))),
-  /* L3.7  */ Rule(".[O]O*O.",  kNone,              PlaceAt(+2, IfPlayable(-1, +1, +2, +3, +4))),
-  /* L3.8  */ Rule(".O*O[O].",  kNone,              PlaceAt(-2, IfPlayable(-4, -3, -2, -1, +1))),
-  /* L3.9  */ Rule(".OO*[O].",  kNone,              PlaceAt(-1, IfPlayable(-4, -3, -2, -1, +1))),
-  /* L3.10 */ Rule(".[O]*OO.",  kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3, +4))),
-  /* L3.11 */ Rule("X.[O]OO.X", kNone,              CrossingThenDie(ByDie(+3, -1),
+  /* L3.7  */ Rule(".[O]O*O.",  kNoTest,            PlaceAt(+2, IfPlayable(-1, +1, +2, +3, +4))),
+  /* L3.8  */ Rule(".O*O[O].",  kNoTest,            PlaceAt(-2, IfPlayable(-4, -3, -2, -1, +1))),
+  /* L3.9  */ Rule(".OO*[O].",  kNoTest,            PlaceAt(-1, IfPlayable(-4, -3, -2, -1, +1))),
+  /* L3.10 */ Rule(".[O]*OO.",  kNoTest,            PlaceAt(+1, IfPlayable(-1, +1, +2, +3, +4))),
+  /* L3.11 */ Rule("X.[O]OO.X", kNoTest,            CrossingThenDie(ByDie(+3, -1),
                                                                     IfPlayable(-1, +3))),
 };
 
 constexpr std::array kLinesOfTwo = {
-  /* L2.1  */ Rule(".[O]*O.",   kNone,              PlaceAt(+1, IfPlayable(-1, +1, +2, +3))),
-  /* L2.2  */ Rule(".[O]O.",    kNone,              OpenTwo(ByDie(+2, -1),
+  /* L2.1  */ Rule(".[O]*O.",   kNoTest,            PlaceAt(+1, IfPlayable(-1, +1, +2, +3))),
+  /* L2.2  */ Rule(".[O]O.",    kNoTest,            OpenTwo(ByDie(+2, -1),
                                                             PastEnds(+3, -2), IfPlayable(+1))),
-  /* L2.3  */ Rule(".O[O].",    kNone,              CrossingOnly(CrossingOn(-2, +1),
+  /* L2.3  */ Rule(".O[O].",    kNoTest,            CrossingOnly(CrossingOn(-2, +1),
                                                                  PastEnds(-3, +2))),
 };
 
 constexpr std::array kSinglePoints = {
-  /* L1.1  */ Rule("..[O]..",   kNone,              CrossingThenDie(ByDie(+1, -1))),
-  /* L1.2  */ Rule("..*[O].X",  kNone,              PlaceAt(-1)),
-  /* L1.3  */ Rule("X.[O]*..",  kNone,              PlaceAt(+1)),
+  /* L1.1  */ Rule("..[O]..",   kNoTest,            CrossingThenDie(ByDie(+1, -1))),
+  /* L1.2  */ Rule("..*[O].X",  kNoTest,            PlaceAt(-1)),
+  /* L1.3  */ Rule("X.[O]*..",  kNoTest,            PlaceAt(+1)),
 };
 // clang-format on
 
-std::span<const LineRule> RulesFor(int PointCount) {
+std::span<const LineRule> RulesFor(LinePoints PointCount) {
   switch (PointCount) {
-    case 4: return kLinesOfFour;
-    case 3: return kLinesOfThree;
-    case 2: return kLinesOfTwo;
-    case 1: return kSinglePoints;
-    default: return {};
+    case LinePoints::kFour: return kLinesOfFour;
+    case LinePoints::kThree: return kLinesOfThree;
+    case LinePoints::kTwo: return kLinesOfTwo;
+    case LinePoints::kOne: return kSinglePoints;
   }
+  return {};
 }
 
 // One direction's reading for one call: the line through the anchor, and what the actions need.
@@ -190,7 +190,7 @@ struct LineContext {
   const LineReader& line;
   int step;
   int DieRoll;
-  int OwnColour;
+  PointColour OwnColour;
   bool skipThisDirection;  // the lines of two keep CrossingChoice off their own direction
 
   bool AllPlayable(const Cells& cells) const {
@@ -274,9 +274,7 @@ void Act(const LineContext& at, const LineAction& action) {
 
 }  // namespace
 
-// The game's own argument order; the cascade passes each from its table by name.
-// NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
-void LineRules(Turn& turn, int Anchor, int PointCount, int Colour) {
+void LineRules(Turn& turn, int Anchor, LinePoints PointCount, PointColour Colour) {
   // The die is thrown on every call, whether or not a rule uses it.
   const int DieRoll = turn.RollDie();
   const std::span<const LineRule> rules = RulesFor(PointCount);
@@ -284,7 +282,7 @@ void LineRules(Turn& turn, int Anchor, int PointCount, int Colour) {
 
   for (const int step : kLineDirections) {
     const LineReader line(turn.sheet, Anchor, step, Colour);
-    const LineContext context{turn, line, step, DieRoll, Colour, PointCount == 2};
+    const LineContext context{turn, line, step, DieRoll, Colour, PointCount == LinePoints::kTwo};
     // The first rule that holds ends this direction's list, whether or not it places.
     RunChain(
         rules,

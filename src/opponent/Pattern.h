@@ -119,15 +119,12 @@ enum class TargetTest { kMustBeEmpty, kNotTested };
 // once, when the reader is made: a rule reads a line only while the sheet stays as it is.
 class LineReader {
  public:
-  // An index, a step and a colour: every caller passes them by name (an anchor or an end, a
-  // direction constant, a colour constant or the rule's Colour).
-  // NOLINTNEXTLINE(bugprone-easily-swappable-parameters)
-  LineReader(const Sheet& sheet, int reference, int step, int ownColour)
+  LineReader(const Sheet& sheet, int reference, int step, PointColour ownColour)
       : sheet_(sheet),
         reference_(reference),
         step_(step),
         forHuman_(ownColour == HumanColour),
-        bits_(Read(reference)) {}
+        bits_(ForSide(sheet.LineAt(reference, step))) {}
 
   int At(int k) const { return reference_ + k * step_; }
   int Step() const { return step_; }
@@ -155,13 +152,13 @@ class LineReader {
   }
 
  private:
-  line_bits::Bits Read(int reference) const {
-    const line_bits::Bits line = sheet_.LineAt(reference, step_);
+  line_bits::Bits ForSide(line_bits::Bits line) const {
     return forHuman_ ? line_bits::SwapSides(line) : line;
   }
   bool Has(int k, line_bits::Bits bits) const {
     if (line_bits::InReach(k)) return (bits_ & line_bits::At(k, bits)) != 0;
-    return (Read(At(k)) & line_bits::At(0, bits)) != 0;  // beyond the reach, where no rule reads
+    return (ForSide(sheet_.LineAt(At(k), step_)) & line_bits::At(0, bits)) !=
+           0;  // beyond the reach, where no rule reads
   }
 
   const Sheet& sheet_;

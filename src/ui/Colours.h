@@ -20,15 +20,16 @@ inline const QColor kHoverMarkerColour(255, 255, 0);
 void UseGameColours(QWidget& widget);
 
 // A colour as the game keeps it: a 24-bit RGB number with red in the low byte.
-inline QColor FromRgbNumber(int rgb) {
+inline QColor FromRgbNumber(PointColour colour) {
+  const int rgb = RgbNumber(colour);
   return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
 
 // QuickBASIC colour numbers as Visual Basic shows them: 0 black, 2 dark green, 12 bright red.
-inline QColor FromColourNumber(int colourNumber) {
+inline QColor FromColourNumber(ColourNumber colourNumber) {
   switch (colourNumber) {
-    case kColourNumberDarkGreen: return QColor(0x00, 0x80, 0x00);
-    case kColourNumberBrightRed: return QColor(0xFF, 0x00, 0x00);
+    case ColourNumber::kDarkGreen: return QColor(0x00, 0x80, 0x00);
+    case ColourNumber::kBrightRed: return QColor(0xFF, 0x00, 0x00);
     default: return QColor(0x00, 0x00, 0x00);
   }
 }

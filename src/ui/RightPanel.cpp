@@ -116,7 +116,7 @@ RightPanel::RightPanel(QWidget* parent)
   turnIndicator_->setGeometry(PixelRect(240, 840, kIndicatorDiameter, kIndicatorDiameter));
 }
 
-void RightPanel::showTurn(int colour, const QString& statusText) {
+void RightPanel::showTurn(PointColour colour, const QString& statusText) {
   statusLine_->setText(statusText);
   turnIndicator_->showTurn(FromRgbNumber(colour), statusText);
 }

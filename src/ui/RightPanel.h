@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "board/Geometry.h"
 #include "ui/Bars.h"
 
 namespace quintara::ui {
@@ -62,7 +63,7 @@ class RightPanel : public Bar {
 
  public:
   explicit RightPanel(QWidget* parent);
-  void showTurn(int colour, const QString& statusText);
+  void showTurn(PointColour colour, const QString& statusText);
 
   const QLabel& statusLine() const { return *statusLine_; }
   const TurnIndicator& turnIndicator() const { return *turnIndicator_; }

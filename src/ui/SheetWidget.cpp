@@ -265,12 +265,12 @@ void SheetWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void SheetWidget::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
-    case Qt::Key_Left: emit crossHairKey(kKeyLeft); break;
-    case Qt::Key_Up: emit crossHairKey(kKeyUp); break;
-    case Qt::Key_Right: emit crossHairKey(kKeyRight); break;
-    case Qt::Key_Down: emit crossHairKey(kKeyDown); break;
+    case Qt::Key_Left: emit crossHairKey(Key::kLeft); break;
+    case Qt::Key_Up: emit crossHairKey(Key::kUp); break;
+    case Qt::Key_Right: emit crossHairKey(Key::kRight); break;
+    case Qt::Key_Down: emit crossHairKey(Key::kDown); break;
     case Qt::Key_Return:
-    case Qt::Key_Enter: emit crossHairKey(kKeyEnter); break;
+    case Qt::Key_Enter: emit crossHairKey(Key::kEnter); break;
     default: QWidget::keyPressEvent(event); return;
   }
   event->accept();

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <vector>
 
+#include "game/Keys.h"
 #include "ui/PointGrowth.h"
 
 class QPainter;
@@ -70,7 +71,7 @@ class SheetWidget : public QWidget {
   // The last running growth has ended or was cancelled.
   void growthsEnded();
   // A key for the cross-hair, as the game numbers it (arrows 37 to 40, Enter 13).
-  void crossHairKey(int keyCode);
+  void crossHairKey(quintara::Key key);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -194,9 +194,9 @@ void frmJeuxDePoints::lblIntersection_Click(int index) {
   refreshBars();
 }
 
-void frmJeuxDePoints::txtPion_KeyDown(int keyCode) {
+void frmJeuxDePoints::txtPion_KeyDown(Key key) {
   const int before = game_.CrossHairIndex();
-  game_.txtPion_KeyDown(keyCode);
+  game_.txtPion_KeyDown(key);
   client_->sheet().moveCrossHair(before, game_.CrossHairIndex());
   refreshBars();
 }
@@ -232,7 +232,7 @@ void frmJeuxDePoints::tellScreenReader() {
   crossHairWords_ = crossHair;
 }
 
-void frmJeuxDePoints::PointPlaced(int index, int /*colour*/, bool growing) {
+void frmJeuxDePoints::PointPlaced(int index, PointColour /*colour*/, bool growing) {
   SheetWidget& sheet = client_->sheet();
   if (growing) {
     sheet.startGrowth(index);
@@ -251,7 +251,7 @@ void frmJeuxDePoints::SheetCleared() {
   client_->sheet().update();
 }
 
-void frmJeuxDePoints::TurnChanged(int colour, const std::string& statusText) {
+void frmJeuxDePoints::TurnChanged(PointColour colour, const std::string& statusText) {
   client_->rightPanel().showTurn(colour, QString::fromStdString(statusText));
 }
 

@@ -67,7 +67,7 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   // Events of the window.
   void Form_Resize();
   void lblIntersection_Click(int index);
-  void txtPion_KeyDown(int keyCode);
+  void txtPion_KeyDown(Key key);
   void createMenus();
   void mnuNouvelle_Click();
   void mnuChanger_Click();
@@ -80,10 +80,10 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void tellScreenReader();
 
   // What the game tells the window.
-  void PointPlaced(int index, int colour, bool growing) override;
+  void PointPlaced(int index, PointColour colour, bool growing) override;
   void SheetDrawn() override;
   void SheetCleared() override;
-  void TurnChanged(int colour, const std::string& statusText) override;
+  void TurnChanged(PointColour colour, const std::string& statusText) override;
   void ScoresChanged() override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   bool AskYesNo(const std::string& text, const std::string& caption) override;

@@ -82,7 +82,7 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
 
 void frmStatistique::Refresh() {
   const MatchStatistics& statistics = game_.Statistics();
-  for (std::size_t level = 1; level <= 4; ++level) {
+  for (std::size_t level = kLowestLevel; level <= kHighestLevel; ++level) {
     ShowCount(*humanWins_[level - 1], statistics.HumanWinsAtLevel[level]);
     ShowCount(*computerWins_[level - 1], statistics.ComputerWinsAtLevel[level]);
   }

@@ -14,7 +14,7 @@ namespace {
 
 // The most points of `colour` in a five-wide window through `at`; with `runningOnly`, only those
 // of the running game, which stand on playable places.
-int MostInAWindow(const Sheet& sheet, int at, int colour, bool runningOnly) {
+int MostInAWindow(const Sheet& sheet, int at, PointColour colour, bool runningOnly) {
   int most = 0;
   for (const int step : kLineDirections) {
     for (int first = at - 4 * step; first <= at; first += step) {
@@ -30,7 +30,7 @@ int MostInAWindow(const Sheet& sheet, int at, int colour, bool runningOnly) {
 }
 
 // Whether a point of `colour` on a free playable place would make five.
-bool CanComplete(const Sheet& sheet, int colour, bool runningOnly) {
+bool CanComplete(const Sheet& sheet, PointColour colour, bool runningOnly) {
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!sheet.HasPoint(index) && sheet.Playable(index) &&
         MostInAWindow(sheet, index, colour, runningOnly) == 4) {

@@ -138,13 +138,13 @@ std::vector<std::string> Replay(const ReplayRun& run) {
         // Along the row, then along the column; a key that cannot move leaves the cross-hair.
         for (int moves = 0; moves < 40 && ColumnOf(game.CrossHairIndex()) != ColumnOf(index);
              ++moves) {
-          game.txtPion_KeyDown(ColumnOf(game.CrossHairIndex()) < ColumnOf(index) ? kKeyRight
-                                                                                 : kKeyLeft);
+          game.txtPion_KeyDown(ColumnOf(game.CrossHairIndex()) < ColumnOf(index) ? Key::kRight
+                                                                                 : Key::kLeft);
         }
         for (int moves = 0; moves < 40 && RowOf(game.CrossHairIndex()) != RowOf(index); ++moves) {
-          game.txtPion_KeyDown(RowOf(game.CrossHairIndex()) < RowOf(index) ? kKeyDown : kKeyUp);
+          game.txtPion_KeyDown(RowOf(game.CrossHairIndex()) < RowOf(index) ? Key::kDown : Key::kUp);
         }
-        game.txtPion_KeyDown(kKeyEnter);
+        game.txtPion_KeyDown(Key::kEnter);
       }
     }
     if (!view.events.empty() && view.events.back() == "quit") break;

@@ -167,12 +167,13 @@ TEST(RuleTable, EachRowsReply) {
       f.SetUp(picture);
     }
     Turn turn = f.MakeTurn(row.level);
-    const int colour = f.sheet.ColourAt(anchor);
+    const PointColour colour = f.sheet.ColourAt(anchor);
     if (row.call == "T") ComputerTurn(turn);
     if (row.call == "C") CrossingChoice(turn, ends[0], ends[1]);
     if (row.call == "E") ExtendOwnLineRules(turn);
-    if (row.call[0] == 'D') DoubleThreatRules(turn, anchor, std::stoi(row.call.substr(1)), colour);
-    if (row.call[0] == 'L') LineRules(turn, anchor, row.call[1] - '0', colour);
+    if (row.call[0] == 'D')
+      DoubleThreatRules(turn, anchor, ThreatMode{std::stoi(row.call.substr(1))}, colour);
+    if (row.call[0] == 'L') LineRules(turn, anchor, LinePoints{row.call[1] - '0'}, colour);
     const int placed = turn.Point().value_or(0);
     std::string where = "reply at (";
     where += std::to_string(RowOf(placed)) + ", " + std::to_string(ColumnOf(placed));

@@ -15,7 +15,7 @@ using testing::Picture;
 
 class ShownAreaOfTheGame : public testing::GameFixture {
  protected:
-  void Press(int key, int times = 1) {
+  void Press(Key key, int times = 1) {
     for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
   }
 };
@@ -43,19 +43,20 @@ TEST_F(ShownAreaOfTheGame, TheWindowsSizeSetsTheShownArea) {
 TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereItStands) {
   Lay(Picture{3, 16, {"# x #"}});
   EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
-  const std::tuple<int, int, int, int> moves[] = {
-      {kKeyRight, 2, 3, 17}, {kKeyEnter, 1, 3, 17}, {kKeyRight, 40, 3, 20}, {kKeyDown, 40, 15, 20},
-      {kKeyLeft, 40, 15, 2}, {kKeyUp, 40, 2, 2},    {65, 1, 2, 2}};
+  const std::tuple<Key, int, int, int> moves[] = {
+      {Key::kRight, 2, 3, 17},        {Key::kEnter, 1, 3, 17}, {Key::kRight, 40, 3, 20},
+      {Key::kDown, 40, 15, 20},       {Key::kLeft, 40, 15, 2}, {Key::kUp, 40, 2, 2},
+      {static_cast<Key>(65), 1, 2, 2}};
   for (const auto& [key, presses, row, column] : moves) {
     Press(key, presses);
-    EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << key;
+    EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << static_cast<int>(key);
   }
-  Press(kKeyEnter);
+  Press(Key::kEnter);
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
   game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-  Press(kKeyRight, 25);
+  Press(Key::kRight, 25);
   game.Form_Resize(9000, 6555);
-  for (const int key : {kKeyEnter, kKeyLeft, kKeyDown}) Press(key);
+  for (const Key key : {Key::kEnter, Key::kLeft, Key::kDown}) Press(key);
   EXPECT_EQ(game.CrossHairIndex(), At(3, 20));
   // Clicks on points of either side and on indices off the sheet are refused too.
   for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) game.lblIntersection_Click(index);
@@ -75,11 +76,11 @@ TEST_F(ShownAreaOfTheGame, EveryArrowBringsAStrandedCrossHairToTheNearestShownCr
   for (const auto& [width, height] : {std::pair(9000, 6555), std::pair(10880, 7700)}) {
     for (int start = At(2, 2); start <= At(21, 29); ++start) {
       if (ColumnOf(start) < 2 || ColumnOf(start) > 29) continue;
-      for (const int key : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
+      for (const Key key : {Key::kLeft, Key::kUp, Key::kRight, Key::kDown}) {
         game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
         for (const auto& [to, presses] :
-             {std::pair(kKeyUp, 20), std::pair(kKeyLeft, 30), std::pair(kKeyDown, RowOf(start) - 2),
-              std::pair(kKeyRight, ColumnOf(start) - 2)})
+             {std::pair(Key::kUp, 20), std::pair(Key::kLeft, 30),
+              std::pair(Key::kDown, RowOf(start) - 2), std::pair(Key::kRight, ColumnOf(start) - 2)})
           Press(to, presses);
         game.Form_Resize(width, height);
         if (sheet.InShownArea(start)) continue;
@@ -87,8 +88,10 @@ TEST_F(ShownAreaOfTheGame, EveryArrowBringsAStrandedCrossHairToTheNearestShownCr
         double nearest = 99;
         for (int shown = At(2, 2); shown <= At(21, 29); ++shown)
           if (sheet.InShownArea(shown)) nearest = std::min(nearest, distance(start, shown));
-        ASSERT_TRUE(sheet.InShownArea(game.CrossHairIndex())) << start << " " << key;
-        ASSERT_EQ(distance(start, game.CrossHairIndex()), nearest) << start << " " << key;
+        ASSERT_TRUE(sheet.InShownArea(game.CrossHairIndex()))
+            << start << " " << static_cast<int>(key);
+        ASSERT_EQ(distance(start, game.CrossHairIndex()), nearest)
+            << start << " " << static_cast<int>(key);
       }
     }
   }

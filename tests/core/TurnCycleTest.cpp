@@ -39,10 +39,12 @@ TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInA
   const SheetDrawing& frame = game.Drawings()[1];
   // The line joins points 20 twips above and left of the crossings of (6, 6) and (10, 10); the
   // frame runs 110 before the zone's first crossings and 140 past its last.
-  EXPECT_EQ(std::vector({line.x1, line.y1, line.x2, line.y2, line.colourNumber, line.width}),
-            std::vector({2140, 2140, 3580, 3580, kColourNumberBlack, 2}));
-  EXPECT_EQ(std::vector({frame.x1, frame.y1, frame.x2, frame.y2, frame.colourNumber, frame.width}),
-            std::vector({2050, 2050, 3740, 3740, kColourNumberDarkGreen, 2}));
+  // Black is QuickBASIC colour 0, dark green 2.
+  const auto numbers = [](const SheetDrawing& d) {
+    return std::vector({d.x1, d.y1, d.x2, d.y2, static_cast<int>(d.colourNumber), d.width});
+  };
+  EXPECT_EQ(numbers(line), std::vector({2140, 2140, 3580, 3580, 0, 2}));
+  EXPECT_EQ(numbers(frame), std::vector({2050, 2050, 3740, 3740, 2, 2}));
   EXPECT_TRUE(Closed(6, 6) && Closed(10, 10) && !Closed(5, 6) && !Closed(6, 5));
   EXPECT_FALSE(Closed(11, 10) || Closed(10, 11));
   // The first free 12 x 12 square has its corner at (2, 11): the opening is 5 down and 5 right,

@@ -45,7 +45,7 @@ std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& befor
   const std::size_t added = game.Drawings().size() - before.drawings;
   bool swept = game.Drawings().size() < before.drawings;
   for (int index = 0; index <= kLastPointRecord; ++index) {
-    const int was = before.colour[static_cast<std::size_t>(index)];
+    const PointColour was = before.colour[static_cast<std::size_t>(index)];
     swept = swept || (was != kNoPoint && sheet.ColourAt(index) != was);
   }
   if (swept && reach == EventReach::kNoPoint) return "the sheet changed without a click or menu";

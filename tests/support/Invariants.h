@@ -22,7 +22,7 @@ enum class EventReach {
 
 // The sheet as it stood before an event.
 struct Snapshot {
-  std::array<int, kPointRecordCount> colour{};
+  std::array<PointColour, kPointRecordCount> colour{};
   std::array<bool, kPointRecordCount> closed{};
   std::size_t drawings = 0;
 

@@ -13,14 +13,14 @@ namespace quintara::testing {
 // yes/no questions from a queue (then `answerWhenEmpty`, No unless set).
 class RecordingView : public GameView {
  public:
-  void PointPlaced(int index, int colour, bool growing) override {
-    events.push_back("point " + std::to_string(index) + " " + std::to_string(colour) +
+  void PointPlaced(int index, PointColour colour, bool growing) override {
+    events.push_back("point " + std::to_string(index) + " " + std::to_string(RgbNumber(colour)) +
                      (growing ? " grows" : ""));
   }
   void SheetDrawn() override { events.push_back("drawn"); }
   void SheetCleared() override { events.push_back("cleared"); }
-  void TurnChanged(int colour, const std::string& text) override {
-    events.push_back("turn " + std::to_string(colour) + " " + text);
+  void TurnChanged(PointColour colour, const std::string& text) override {
+    events.push_back("turn " + std::to_string(RgbNumber(colour)) + " " + text);
   }
   void ScoresChanged() override { events.push_back("scores"); }
   void ShowMessage(const std::string& text, const std::string& caption) override {

@@ -30,7 +30,7 @@ class TurnFixture {
   }
 
   // As Game::LayPoint: the running game's points enter the moves and the box.
-  int LayPoint(int index, int colour, bool closed = false) {
+  int LayPoint(int index, PointColour colour, bool closed = false) {
     if (colour != kNoPoint) sheet.PutPoint(index, colour);
     if (closed) {
       sheet.CloseRectangle({RowOf(index), ColumnOf(index), RowOf(index), ColumnOf(index)});
