@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "board/Sheet.h"
-#include "game/BestScores.h"
+#include "game/BestScoreKeeper.h"
 #include "game/GameState.h"
 #include "game/GameView.h"
 #include "game/Keys.h"
@@ -41,7 +41,7 @@ class Game {
   void SetSoundOn(bool soundOn) { soundOn_ = soundOn; }
   void SetPlayerNames(const std::string& name1, const std::string& name2);
   // Where the best scores are kept; without one they last for the run only.
-  void SetScoreStore(ScoreStore* store) { scoreStore_ = store; }
+  void SetScoreStore(ScoreStore* store) { scoreKeeper_.SetStore(store); }
 
   // Loads the best scores and shows the statistics window.
   void ShowStatistics();
@@ -63,7 +63,7 @@ class Game {
   const std::string& PlayerName2() const { return PlayerName2_; }
   const ScoreBoard& MatchScores() const { return scoreBoard_; }
   const MatchStatistics& Statistics() const { return statistics_; }
-  const BestScores& BestScoreTable() const { return bestScores_; }
+  const BestScores& BestScoreTable() const { return scoreKeeper_.Table(); }
   int OuterWidth() const { return outerWidth_; }
   int OuterHeight() const { return outerHeight_; }
 
@@ -84,8 +84,6 @@ class Game {
   void OpenNewGame();
   void ResetGameState();
   void NewSheet();
-  void LoadBestScores();
-  void SaveBestScores();
   void PutPoint(int index, PointColour colour, bool growing);
   void SetTurn(PointColour colour);
   bool TryOpenInRow(int row);
@@ -94,7 +92,6 @@ class Game {
   void NewSheetFromMenu();
   void CountSet(bool redWon);
   void EndMatch();
-  void TellScoresNotSaved(const std::string& reason);
 
   GameView& view_;
   DieSource& die_;
@@ -117,13 +114,7 @@ class Game {
 
   ScoreBoard scoreBoard_;
   MatchStatistics statistics_;
-  BestScores bestScores_;
-  ScoreStore* scoreStore_ = nullptr;
-  bool bestScoresLoaded_ = false;
-  bool bestScoresUnsaved_ = false;    // the list holds points the file does not
-  bool scoreFileUnreadable_ = false;  // never save over a file that could not be read
-  std::string scoreFileProblem_;
-  bool scoreProblemTold_ = false;
+  BestScoreKeeper scoreKeeper_{view_};  // the best scores and their file
 };
 
 }  // namespace quintara

@@ -1,13 +1,12 @@
-// The scoring of games, sets and matches, and the best scores: the part of Game that counts.
+// The scoring of games, sets and matches: the part of Game that counts.
 #include "game/Game.h"
-#include "game/ScoreFile.h"
 #include "game/Texts.h"
 
 namespace quintara {
 
 void Game::RecordGameResult() {
   state_.GameOver = true;
-  if (!bestScoresLoaded_) LoadBestScores();
+  if (!scoreKeeper_.Loaded()) scoreKeeper_.LoadBestScores();
   if (scoreBoard_.AllZero()) statistics_ = MatchStatistics{};
 
   const auto level = static_cast<std::size_t>(level_);
@@ -60,10 +59,8 @@ void Game::EndMatch() {
       statistics_.MatchPoints += (human - computer) * 10 * static_cast<int>(level);
     }
   }
-  if (InsertBestScore(bestScores_, PlayerName1_, statistics_.MatchPoints) != 0) {
-    bestScoresUnsaved_ = true;
-  }
-  SaveBestScores();
+  scoreKeeper_.Insert(PlayerName1_, statistics_.MatchPoints);
+  scoreKeeper_.SaveBestScores();
   ShowStatistics();
 
   if (!view_.AskYesNo(texts::kPlayAgain, texts::kApplicationTitle)) {
@@ -78,53 +75,9 @@ void Game::EndMatch() {
   if (!twoPlayers_) OpenNewGame();
 }
 
-void Game::LoadBestScores() {
-  bestScoresLoaded_ = true;
-  // Points not yet in the file stay in memory rather than being read over.
-  if (scoreStore_ == nullptr || bestScoresUnsaved_) return;
-  ScoreStore::ReadResult read = scoreStore_->Read();
-  switch (read.status) {
-    case ScoreStore::ReadStatus::kRead:
-      bestScores_ = DecodeScoreFile(read.bytes);
-      scoreFileUnreadable_ = false;
-      break;
-    case ScoreStore::ReadStatus::kMissing: {
-      bestScores_ = BestScores{};
-      scoreFileUnreadable_ = false;
-      std::string reason;
-      if (!scoreStore_->Write("", reason)) TellScoresNotSaved(reason);
-      break;
-    }
-    case ScoreStore::ReadStatus::kUnreadable:
-      scoreFileUnreadable_ = true;
-      scoreFileProblem_ = read.reason;
-      break;
-  }
-}
-
-void Game::SaveBestScores() {
-  if (scoreStore_ == nullptr) return;
-  if (scoreFileUnreadable_) {
-    TellScoresNotSaved(scoreFileProblem_);
-    return;
-  }
-  std::string reason;
-  if (scoreStore_->Write(EncodeScoreFile(bestScores_), reason)) {
-    bestScoresUnsaved_ = false;
-  } else {
-    TellScoresNotSaved(reason);
-  }
-}
-
 void Game::ShowStatistics() {
-  LoadBestScores();
+  scoreKeeper_.LoadBestScores();
   view_.ShowStatistics();
-}
-
-void Game::TellScoresNotSaved(const std::string& reason) {
-  if (scoreProblemTold_) return;
-  scoreProblemTold_ = true;
-  view_.ShowMessage(texts::kScoresNotSaved + reason, texts::kApplicationTitle);
 }
 
 }  // namespace quintara
