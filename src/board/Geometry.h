@@ -71,13 +71,13 @@ constexpr int HitAreaTop(int index) {
 
 // A point's colour, which names its side: a 24-bit RGB number with red in the low byte.
 enum class PointColour : int {
-  kNone = 0,        // no point
+  kNoPoint = 0,
   kComputer = 255,  // pure red, the computer or the second player
   kHuman = 65280,   // pure green, the first side
 };
 inline constexpr PointColour HumanColour = PointColour::kHuman;
 inline constexpr PointColour ComputerColour = PointColour::kComputer;
-inline constexpr PointColour kNoPoint = PointColour::kNone;
+inline constexpr PointColour kNoPoint = PointColour::kNoPoint;
 
 constexpr int RgbNumber(PointColour colour) {
   return static_cast<int>(colour);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "board/Geometry.h"
+#include "opponent/Levels.h"
 #include "opponent/Pattern.h"
 
 namespace quintara {
@@ -73,7 +74,7 @@ bool FirstCellsPlayable(const LineReader& across, int count) {
 }  // namespace
 
 void CrossingChoice(Turn& turn, int FirstEnd, int SecondEnd, std::optional<int> skippedDirection) {
-  if (turn.level != 3 && turn.level != 4) return;
+  if (!RunsAtLevel(kLevel3Up, turn.level)) return;
 
   const auto skipped = [&](int halfDirection) {
     return skippedDirection && std::abs(halfDirection) == *skippedDirection;
