@@ -30,6 +30,7 @@ class SilentView : public GameView {
   void SheetCleared() override {}
   void TurnChanged(PointColour, const std::string&) override {}
   void ScoresChanged() override {}
+  void Announce(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
   // Another match, whenever one ends.
   bool AskYesNo(const std::string&, const std::string&) override { return true; }

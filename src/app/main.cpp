@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QStandardPaths>
 
-#include "opponent/Die.h"
+#include "app/ProgramDie.h"
 #include "ui/ChimeSound.h"
 #include "ui/FileScoreStore.h"
 #include "ui/MessageBoxes.h"
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   // translation the message boxes still name their buttons in French.
   quintara::ui::LoadQtFrenchTexts(application);
 
-  quintara::ClockDie die;
+  quintara::DieSource& die = quintara::ProgramDie();
   quintara::ui::frmJeuxDePoints window(die);
   window.setPointSound(
       std::make_unique<quintara::ui::ChimeSound>(quintara::ui::ChimeSound::besideProgram()));

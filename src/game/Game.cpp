@@ -5,6 +5,7 @@
 #include "board/FiveInRow.h"
 #include "board/FreeArea.h"
 #include "board/ShownArea.h"
+#include "game/SpokenWords.h"
 #include "game/Texts.h"
 #include "opponent/ComputerTurn.h"
 
@@ -81,6 +82,7 @@ void Game::NewSheet() {
   drawings_.clear();
   sheet_.Clear();
   view_.SheetCleared();
+  view_.Announce(spoken::kNewSheetWords);
   ResetGameState();
   Form_Resize(outerWidth_, outerHeight_);
 }
@@ -107,6 +109,7 @@ void Game::PlaceComputerPoint(int index) {
   if (sheet_.HasPoint(index) || !sheet_.Playable(index) || state_.ComputerHasPlayed) return;
   if (soundOn_) view_.PlayPointSound();
   PutPoint(index, ComputerColour, true);
+  view_.Announce(spoken::ComputerPointWords(index));
   view_.StopPointSound();
   state_.ComputerHasPlayed = true;
   state_.ComputerNotYetPlayed = false;
@@ -123,6 +126,7 @@ void Game::PlacePlayerPoint(int index) {
   // The players go on alternating; a won game leaves the next one a fresh state.
   if (state_.GameOver) ResetGameState();
   SetTurn(turnColour_ == ComputerColour ? HumanColour : ComputerColour);
+  view_.Announce(spoken::TurnWords(statusText_));
 }
 
 void Game::ExtendGameBox(int index) {

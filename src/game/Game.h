@@ -91,6 +91,8 @@ class Game {
   bool GiveUpRunningGame(bool ask, const char* question);
   void NewSheetFromMenu();
   void CountSet(bool redWon);
+  // The side that won, as the spoken words name it.
+  std::string Winner(bool red) const;
   void EndMatch();
 
   GameView& view_;

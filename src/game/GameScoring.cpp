@@ -1,5 +1,6 @@
 // The scoring of games, sets and matches: the part of Game that counts.
 #include "game/Game.h"
+#include "game/SpokenWords.h"
 #include "game/Texts.h"
 
 namespace quintara {
@@ -23,6 +24,8 @@ void Game::RecordGameResult() {
   view_.ScoresChanged();
 
   if (redWon || greenWon) {
+    view_.Announce(
+        spoken::GameWonWords(Winner(redWon), scoreBoard_.HumanGames, scoreBoard_.ComputerGames));
     if (scoreBoard_.HumanGames == SetWinGames || scoreBoard_.ComputerGames == SetWinGames) {
       CountSet(redWon);
     }
@@ -39,6 +42,8 @@ void Game::CountSet(bool redWon) {
     ++scoreBoard_.HumanSets;
   }
   view_.ScoresChanged();
+  view_.Announce(
+      spoken::SetWonWords(Winner(redWon), scoreBoard_.HumanSets, scoreBoard_.ComputerSets));
   if (redWon && scoreBoard_.ComputerSets == MatchWinSets) {
     view_.ShowMessage(texts::IsolatedName(PlayerName2_) + texts::kMatchWonByRed,
                       texts::kApplicationTitle);
@@ -49,6 +54,10 @@ void Game::CountSet(bool redWon) {
   scoreBoard_.HumanGames = 0;
   scoreBoard_.ComputerGames = 0;
   view_.ScoresChanged();
+}
+
+std::string Game::Winner(bool red) const {
+  return red ? spoken::SideWords(PlayerName2_, !twoPlayers_) : PlayerName1_;
 }
 
 void Game::EndMatch() {

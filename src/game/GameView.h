@@ -22,6 +22,9 @@ class GameView {
   virtual void TurnChanged(PointColour colour, const std::string& statusText) = 0;
   // The score board changed (see Game::MatchScores()).
   virtual void ScoresChanged() = 0;
+  // Words for a player who cannot see the sheet, said once (see spoken::): the computer's
+  // point, a game's or a set's end, a new sheet, whose turn it is between two players.
+  virtual void Announce(const std::string& words) = 0;
 
   // A modal message box with an OK button.
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;

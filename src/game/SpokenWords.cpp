@@ -6,9 +6,11 @@ namespace quintara::spoken {
 namespace {
 
 // A point says more than the zone it lies in: a point is never played on, whatever the zone.
-const char* StateWords(const Sheet& sheet, int index) {
-  if (sheet.ColourAt(index) == HumanColour) return "point vert";
-  if (sheet.ColourAt(index) == ComputerColour) return "point rouge";
+std::string StateWords(const Sheet& sheet, int index) {
+  const char* point = sheet.ColourAt(index) == HumanColour      ? "point vert"
+                      : sheet.ColourAt(index) == ComputerColour ? "point rouge"
+                                                                : nullptr;
+  if (point != nullptr) return sheet.Closed(index) ? std::string(point) + ", zone fermée" : point;
   if (sheet.Closed(index)) return "zone fermée";
   if (!sheet.InShownArea(index)) return "zone non jouable";
   return "vide";
@@ -18,6 +20,12 @@ const char* StateWords(const Sheet& sheet, int index) {
 std::string Position(const char* row, int index) {
   return std::string(row) + " " + std::to_string(RowNumber(index)) + ", colonne " +
          std::to_string(ColumnNumber(index));
+}
+
+std::string Won(const char* what, const std::string& winner, const char* counts, int green,
+                int red) {
+  return std::string(what) + " gagnée par " + winner + ". " + counts + " : " +
+         std::to_string(green) + " à " + std::to_string(red);
 }
 
 }  // namespace
@@ -36,6 +44,26 @@ std::string IntersectionWords(const Sheet& sheet, int index) {
 
 std::string ComputerPointWords(int index) {
   return "Ordinateur : " + Position("ligne", index);
+}
+
+std::string SideWords(const std::string& name, bool computer) {
+  return computer ? "l'ordinateur" : name;
+}
+
+std::string GameWonWords(const std::string& winner, int greenGames, int redGames) {
+  return Won("Partie", winner, "Parties", greenGames, redGames);
+}
+
+std::string SetWonWords(const std::string& winner, int greenSets, int redSets) {
+  return Won("Manche", winner, "Manches", greenSets, redSets);
+}
+
+std::string CountWords(const std::string& heading, const std::string& side, int count) {
+  return heading + " gagnées par " + side + " : " + std::to_string(count);
+}
+
+std::string TurnWords(const std::string& statusText) {
+  return statusText.substr(0, statusText.find_last_not_of(' ') + 1);
 }
 
 }  // namespace quintara::spoken

@@ -13,10 +13,27 @@ int RowNumber(int index);
 int ColumnNumber(int index);
 
 // An intersection and what lies there: "Ligne 7, colonne 8, vide", "..., point vert",
-// "..., point rouge", "..., zone fermée", or "..., zone non jouable" outside the shown area.
+// "..., point rouge", "..., zone fermée", "..., point vert, zone fermée" (a finished game's
+// point), or "..., zone non jouable" outside the shown area.
 std::string IntersectionWords(const Sheet& sheet, int index);
 
 // Where the computer has just placed its point: "Ordinateur : ligne 7, colonne 8".
 std::string ComputerPointWords(int index);
+
+// A side as a sentence names it: "l'ordinateur", or the player's name.
+std::string SideWords(const std::string& name, bool computer);
+
+// The end of a game or a set, with the new count, green's first: "Partie gagnée par
+// l'ordinateur. Parties : 0 à 1", "Manche gagnée par Joueur 1. Manches : 1 à 0".
+std::string GameWonWords(const std::string& winner, int greenGames, int redGames);
+std::string SetWonWords(const std::string& winner, int greenSets, int redSets);
+
+// A count of the score board as a player says it: "Parties gagnées par Joueur 1 : 2".
+std::string CountWords(const std::string& heading, const std::string& side, int count);
+
+// Whose turn it is, as the status line says it, without its trailing blanks.
+std::string TurnWords(const std::string& statusText);
+
+inline constexpr const char* kNewSheetWords = "Nouvelle feuille";
 
 }  // namespace quintara::spoken

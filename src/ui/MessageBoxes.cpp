@@ -9,11 +9,10 @@
 namespace quintara::ui {
 namespace {
 
-// The caption and the text are what the player reads; a screen reader gets the same.
-void Label(QMessageBox& box, const QString& text, const QString& caption) {
+// The caption is the box's name for a screen reader, which reads its text from the box itself.
+void Label(QMessageBox& box, const QString& caption) {
   box.setObjectName("messageBox");
   box.setAccessibleName(caption);
-  box.setAccessibleDescription(text);
 }
 
 // The buttons read in French even where Qt's French translation is missing, or a desktop
@@ -39,14 +38,14 @@ bool LoadQtFrenchTexts(QCoreApplication& application) {
 
 void QtMessageBoxes::inform(const QString& text, const QString& caption) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
-  Label(box, text, caption);
+  Label(box, caption);
   NameButtonsInFrench(box);
   box.exec();
 }
 
 bool QtMessageBoxes::ask(const QString& text, const QString& caption) {
   QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
-  Label(box, text, caption);
+  Label(box, caption);
   NameButtonsInFrench(box);
   return box.exec() == QMessageBox::Yes;
 }

@@ -11,4 +11,10 @@ inline void ShowCount(QLabel& label, int count) {
   label.setAccessibleDescription(label.text());
 }
 
+// A count that a screen reader reads by its name alone, which says the number too.
+inline void ShowCount(QLabel& label, int count, const QString& name) {
+  label.setNum(count);
+  label.setAccessibleName(name);
+}
+
 }  // namespace quintara::ui

@@ -17,10 +17,8 @@ constexpr int kScoreBoardTop = 2200;
 constexpr int kScoreBoardHeight = 2400;
 
 QLabel* Count(const QString& name, QWidget* parent, int left, int top) {
-  auto* count = new QLabel(parent);
+  auto* count = new QLabel(QStringLiteral("0"), parent);
   count->setObjectName(name);
-  count->setAccessibleName(name);
-  ShowCount(*count, 0);
   count->setAlignment(Qt::AlignCenter);
   count->setGeometry(PixelRect(left, top - kScoreBoardTop, 615, 375));
   QFont font = count->font();
@@ -78,14 +76,14 @@ ScoreBoardPanel::Row ScoreBoardPanel::addRow(const QString& name, int headingLef
   return row;
 }
 
-void ScoreBoardPanel::showGames(int green, int red) {
-  ShowCount(*greenGames_, green);
-  ShowCount(*redGames_, red);
+void ScoreBoardPanel::showGames(int green, int red, const QStringList& words) {
+  ShowCount(*greenGames_, green, words.value(0));
+  ShowCount(*redGames_, red, words.value(1));
 }
 
-void ScoreBoardPanel::showSets(int green, int red) {
-  ShowCount(*sets_.greenCount, green);
-  ShowCount(*sets_.redCount, red);
+void ScoreBoardPanel::showSets(int green, int red, const QStringList& words) {
+  ShowCount(*sets_.greenCount, green, words.value(0));
+  ShowCount(*sets_.redCount, red, words.value(1));
 }
 
 void ScoreBoardPanel::setSetsShown(bool shown) {

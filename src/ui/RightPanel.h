@@ -34,8 +34,10 @@ class ScoreBoardPanel : public QWidget {
 
  public:
   explicit ScoreBoardPanel(QWidget* parent);
-  void showGames(int green, int red);
-  void showSets(int green, int red);
+  // The counts, and what a screen reader says of each, green's first: who it is for and the
+  // number.
+  void showGames(int green, int red, const QStringList& words);
+  void showSets(int green, int red, const QStringList& words);
   void setSetsShown(bool shown);
 
   const QLabel& greenGames() const { return *greenGames_; }

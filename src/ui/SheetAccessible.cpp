@@ -11,7 +11,9 @@
 namespace quintara::ui {
 namespace {
 
-// One intersection of the shown area, read as a table cell.
+// One intersection of the shown area, in the sheet's table. Its role is a list item's: readers
+// (Orca) speak a whole row of a table's cells whenever the row changes, where a player moving
+// the cross-hair wants the one crossing it has reached.
 class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
   SheetCell(SheetWidget* sheet, int index) : sheet_(sheet), index_(index) {}
@@ -29,16 +31,11 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QAccessibleInterface* childAt(int, int) const override { return nullptr; }
   void setText(QAccessible::Text, const QString&) override {}
-  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name || !isValid()) return {};
-    QString words =
-        QString::fromStdString(spoken::IntersectionWords(sheet_->game().CurrentSheet(), index_));
-    if (crossHair() && !sheet_->crossHairNote().isEmpty()) {
-      words += ". " + sheet_->crossHairNote();
-    }
-    return words;
+    return QString::fromStdString(spoken::IntersectionWords(sheet_->game().CurrentSheet(), index_));
   }
 
   QRect rect() const override {
@@ -51,7 +48,7 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
     QAccessible::State state;
     state.invalid = !isValid();
     state.focusable = true;
-    state.focused = isValid() && sheet_->hasFocus() && crossHair();
+    state.focused = isValid() && sheet_->hasFocus() && sheet_->game().CrossHairIndex() == index_;
     return state;
   }
 
@@ -71,8 +68,6 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
   QAccessibleInterface* table() const override { return parent(); }
 
  private:
-  bool crossHair() const { return sheet_->game().CrossHairIndex() == index_; }
-
   QPointer<SheetWidget> sheet_;
   int index_;
 };
@@ -88,7 +83,7 @@ SheetAccessible::SheetAccessible(SheetWidget* sheet)
     : QAccessibleWidget(sheet, QAccessible::Table) {}
 
 SheetAccessible::~SheetAccessible() {
-  for (const auto& [index, id] : cells_) QAccessible::deleteAccessibleInterface(id);
+  for (const auto& [index, known] : cells_) QAccessible::deleteAccessibleInterface(known.id);
 }
 
 void SheetAccessible::Install() {
@@ -107,15 +102,24 @@ const Sheet& SheetAccessible::sheet() const {
   return sheetWidget()->game().CurrentSheet();
 }
 
-QString SheetAccessible::text(QAccessible::Text kind) const {
-  if (kind == QAccessible::Description) return sheetWidget()->spokenWords();
-  return QAccessibleWidget::text(kind);
-}
-
 QAccessibleInterface* SheetAccessible::focusChild() const {
   if (!sheetWidget()->hasFocus()) return nullptr;
-  const int index = sheetWidget()->game().CrossHairIndex();
+  return cellOf(sheetWidget()->game().CrossHairIndex());
+}
+
+QAccessibleInterface* SheetAccessible::cellOf(int index) const {
   return cellAt(spoken::RowNumber(index) - 1, spoken::ColumnNumber(index) - 1);
+}
+
+void SheetAccessible::tellChangedNames() {
+  for (auto& [index, known] : cells_) {
+    QAccessibleInterface* cell = QAccessible::accessibleInterface(known.id);
+    const QString words = cell->text(QAccessible::Name);
+    if (words == known.told) continue;
+    known.told = words;
+    QAccessibleEvent event(cell, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 int SheetAccessible::rowCount() const {
@@ -149,8 +153,8 @@ QAccessibleInterface* SheetAccessible::cellAt(int row, int column) const {
 }
 
 int SheetAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  for (const auto& [index, id] : cells_) {
-    if (QAccessible::accessibleInterface(id) != child) continue;
+  for (const auto& [index, known] : cells_) {
+    if (QAccessible::accessibleInterface(known.id) != child) continue;
     const int row = RowOf(index) - kFirstPlayableRow;
     const int column = ColumnOf(index) - kFirstPlayableColumn;
     if (row >= rowCount() || column >= columnCount()) return -1;
@@ -167,9 +171,9 @@ QAccessibleInterface* SheetAccessible::childAt(int x, int y) const {
 
 QAccessibleInterface* SheetAccessible::cell(int index) const {
   const auto known = cells_.find(index);
-  if (known != cells_.end()) return QAccessible::accessibleInterface(known->second);
+  if (known != cells_.end()) return QAccessible::accessibleInterface(known->second.id);
   auto* made = new SheetCell(sheetWidget(), index);
-  cells_[index] = QAccessible::registerAccessibleInterface(made);
+  cells_[index] = {QAccessible::registerAccessibleInterface(made), made->text(QAccessible::Name)};
   return made;
 }
 

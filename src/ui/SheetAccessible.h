@@ -12,8 +12,8 @@ namespace quintara::ui {
 class SheetWidget;
 
 // The sheet as a screen reader meets it: a table of the shown area's intersections, one cell
-// per intersection named by what lies there, so that a reader's own table navigation tells
-// where the points are. Its description is what the sheet last said (see SheetWidget).
+// per intersection named by what lies there, so that a reader's table navigation and review
+// tell where the points are. The cells are made when a reader first asks for them.
 class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
   explicit SheetAccessible(SheetWidget* sheet);
@@ -23,7 +23,6 @@ class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   static void Install();
 
   QAccessible::Role role() const override { return QAccessible::Table; }
-  QString text(QAccessible::Text kind) const override;
   int childCount() const override;
   QAccessibleInterface* child(int position) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
@@ -53,13 +52,23 @@ class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   bool unselectColumn(int) override { return false; }
   void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
+  // The cell of an intersection of the shown area, or nullptr.
+  QAccessibleInterface* cellOf(int index) const;
+  // Readers keep the names they have read: each cell made whose words changed since it last
+  // told them says so now.
+  void tellChangedNames();
+
  private:
   SheetWidget* sheetWidget() const;
   const Sheet& sheet() const;
   // The cell of an intersection, made once and kept while the sheet lives.
   QAccessibleInterface* cell(int index) const;
 
-  mutable std::map<int, QAccessible::Id> cells_;
+  struct KnownCell {
+    QAccessible::Id id;
+    QString told;  // its words when made or when it last told a change
+  };
+  mutable std::map<int, KnownCell> cells_;
 };
 
 }  // namespace quintara::ui

@@ -10,7 +10,6 @@
 
 #include "board/Geometry.h"
 #include "game/Game.h"
-#include "game/SpokenWords.h"
 #include "ui/Colours.h"
 #include "ui/SheetAccessible.h"
 #include "ui/Twips.h"
@@ -55,7 +54,8 @@ QRect Covering(const QRectF& twips) {
 
 }  // namespace
 
-SheetWidget::SheetWidget(const Game& game, QWidget* parent) : QWidget(parent), game_(game) {
+SheetWidget::SheetWidget(const Game& game, QWidget* parent)
+    : QWidget(parent), game_(game), toldCrossHair_(game.CrossHairIndex()) {
   SheetAccessible::Install();
   setObjectName("txtPion");
   setAccessibleName("Feuille");
@@ -98,22 +98,26 @@ QRect SheetWidget::hitArea(int index) {
                ToPixels(kGridSpacing));
 }
 
-void SheetWidget::setSpokenWords(const QString& words) {
-  if (words == spokenWords_) return;
-  spokenWords_ = words;
-  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-  QAccessible::updateAccessibility(&event);
+void SheetWidget::tellScreenReader() {
+  if (!QAccessible::isActive()) return;
+  auto* table = static_cast<SheetAccessible*>(QAccessible::queryAccessibleInterface(this));
+  const int crossHair = game_.CrossHairIndex();
+  if (hasFocus() && crossHair != toldCrossHair_) {
+    toldCrossHair_ = crossHair;
+    if (QAccessibleInterface* cell = table->cellOf(crossHair)) {
+      QAccessibleEvent event(cell, QAccessible::Focus);
+      QAccessible::updateAccessibility(&event);
+    }
+  }
+  table->tellChangedNames();
 }
 
-void SheetWidget::focusCrossHairCell() {
-  if (!hasFocus()) return;
-  QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
-  const int index = game_.CrossHairIndex();
-  QAccessibleInterface* cell = table->tableInterface()->cellAt(spoken::RowNumber(index) - 1,
-                                                               spoken::ColumnNumber(index) - 1);
-  if (cell == nullptr) return;
-  QAccessibleEvent event(cell, QAccessible::Focus);
-  QAccessible::updateAccessibility(&event);
+void SheetWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  // Once the sheet itself has taken the focus (Qt tells readers after this handler), its
+  // cross-hair's cell takes it, so that a reader says where the cross-hair stands.
+  toldCrossHair_ = -1;
+  QMetaObject::invokeMethod(this, &SheetWidget::tellScreenReader, Qt::QueuedConnection);
 }
 
 void SheetWidget::startGrowth(int index) {

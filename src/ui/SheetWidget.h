@@ -52,16 +52,10 @@ class SheetWidget : public QWidget {
   static QRect hitArea(int index);
 
   const Game& game() const { return game_; }
-  // What a screen reader says about the sheet: its accessible description. A change is sent
-  // to the reader at once, which speaks it while the sheet has the focus.
-  void setSpokenWords(const QString& words);
-  const QString& spokenWords() const { return spokenWords_; }
-  // Words the cross-hair's cell adds to its name until the next key (the computer's reply):
-  // readers speak a newly focused cell's name, while this Qt's change events carry no words.
-  void setCrossHairNote(const QString& note) { crossHairNote_ = note; }
-  const QString& crossHairNote() const { return crossHairNote_; }
-  // The cross-hair's cell takes the focus again, so that a reader speaks its name.
-  void focusCrossHairCell();
+  // After each of the player's events, tells screen readers what changed on the sheet (see
+  // SheetAccessible): the cross-hair's cell takes the focus when the cross-hair has moved, so
+  // that readers speak it, and cells whose words changed say so. Nothing when no reader listens.
+  void tellScreenReader();
 
  signals:
   // A playable intersection was clicked.
@@ -79,6 +73,7 @@ class SheetWidget : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   struct Growth {
@@ -103,8 +98,7 @@ class SheetWidget : public QWidget {
   std::vector<Growth> growths_;
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;
   QTimer animationTimer_;
-  QString spokenWords_;
-  QString crossHairNote_;
+  int toldCrossHair_;  // the cell that last took the focus
 };
 
 }  // namespace quintara::ui

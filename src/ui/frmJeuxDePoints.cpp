@@ -9,6 +9,7 @@
 #include "board/ShownArea.h"
 #include "game/SpokenWords.h"
 #include "game/Texts.h"
+#include "ui/Announcer.h"
 #include "ui/Bars.h"
 #include "ui/ClientArea.h"
 #include "ui/MessageBoxes.h"
@@ -28,7 +29,8 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
       client_(new ClientArea(game_, this)),
       sound_(std::make_unique<SilentPointSound>()),
       boxes_(std::make_unique<QtMessageBoxes>(this)),
-      choix_(new frmChoix(this)) {
+      choix_(new frmChoix(this)),
+      announcer_(new Announcer(this)) {
   setObjectName("frmJeuxDePoints");
   setWindowTitle(quintara::texts::kApplicationTitle);
   createMenus();
@@ -52,17 +54,21 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
     game_.SetLevel(level);
     refreshBars();
   });
-  connect(choix_, &frmChoix::opponentChosen, this,
-          [this](bool againstComputer) { game_.SetTwoPlayers(!againstComputer); });
+  connect(choix_, &frmChoix::opponentChosen, this, [this](bool againstComputer) {
+    game_.SetTwoPlayers(!againstComputer);
+    ScoresChanged();  // the counts are said with the sides' names
+  });
   connect(choix_, &frmChoix::namesChanged, this,
           [this](const QString& name1, const QString& name2) {
             game_.SetPlayerNames(name1.toStdString(), name2.toStdString());
+            ScoresChanged();
           });
   connect(choix_, &QDialog::accepted, this, [this] {
     raise();
     activateWindow();
   });
 
+  ScoresChanged();
   refreshBars();
   resizeClient(QSize(ToPixels(kDesignClientWidth), ToPixels(kDesignClientHeight)));
 }
@@ -119,7 +125,9 @@ void frmJeuxDePoints::mnuNouvelle_Click() {
 void frmJeuxDePoints::mnuChanger_Click() {
   const bool goOn = game_.mnuChanger_Click();
   refreshBars();
-  if (goOn) choix_->exec();
+  if (!goOn) return;
+  choix_->exec();
+  comeBack();
 }
 
 void frmJeuxDePoints::mnuStatistique_Click() {
@@ -138,6 +146,7 @@ void frmJeuxDePoints::mnuApropos_Click() {
   if (!apropos_) apropos_ = new frmApropos(this);
   apropos_->scrollBar()->setValue(0);
   apropos_->exec();
+  comeBack();
 }
 
 void frmJeuxDePoints::setGrowthDuration(std::chrono::milliseconds duration) {
@@ -207,36 +216,29 @@ void frmJeuxDePoints::refreshBars() {
   tellScreenReader();
 }
 
-// After each of the player's events: the computer's point if it played, else the cross-hair's
-// intersection when it moved or changed. A key that changes nothing says nothing, as a list
-// says nothing at its last line; readers skip an unchanged description anyway. The reply also
-// rides on the cross-hair's cell, focused afresh, until the next key: readers of this Qt hear
-// a focused cell's name but not a changed description.
+// After each of the player's events: the crossing the cross-hair has moved to, then what the
+// game told, in one notification. A key that changes nothing says nothing, as a list says
+// nothing at its last line.
 void frmJeuxDePoints::tellScreenReader() {
-  const std::string crossHair =
-      spoken::IntersectionWords(game_.CurrentSheet(), game_.CrossHairIndex());
-  SheetWidget& sheet = client_->sheet();
-  if (computerPointToTell_ >= 0) {
-    const QString reply = QString::fromStdString(spoken::ComputerPointWords(computerPointToTell_));
-    sheet.setCrossHairNote(reply);
-    sheet.setSpokenWords(reply);
-    sheet.focusCrossHairCell();
-  } else {
-    sheet.setCrossHairNote({});
-    if (crossHair != crossHairWords_) {
-      sheet.setSpokenWords(QString::fromStdString(crossHair));
-      sheet.focusCrossHairCell();
-    }
-  }
-  computerPointToTell_ = -1;
-  crossHairWords_ = crossHair;
+  client_->sheet().tellScreenReader();
+  sayAnnouncements();
+}
+
+// Also before a modal window opens, so that its words come after what led to it.
+void frmJeuxDePoints::sayAnnouncements() {
+  if (announcements_.isEmpty()) return;
+  announcer_->say(announcements_.join(QStringLiteral(". ")));
+  announcements_.clear();
+}
+
+void frmJeuxDePoints::Announce(const std::string& words) {
+  announcements_.append(QString::fromStdString(words));
 }
 
 void frmJeuxDePoints::PointPlaced(int index, PointColour /*colour*/, bool growing) {
   SheetWidget& sheet = client_->sheet();
   if (growing) {
     sheet.startGrowth(index);
-    computerPointToTell_ = index;  // only the computer's points grow
   } else {
     sheet.update(SheetWidget::pointArea(index));
   }
@@ -257,17 +259,27 @@ void frmJeuxDePoints::TurnChanged(PointColour colour, const std::string& statusT
 
 void frmJeuxDePoints::ScoresChanged() {
   const quintara::ScoreBoard& board = game_.MatchScores();
+  const std::string red = spoken::SideWords(game_.PlayerName2(), !game_.TwoPlayers());
+  const auto words = [&](const char* heading, int green, int redCount) {
+    return QStringList{
+        QString::fromStdString(spoken::CountWords(heading, game_.PlayerName1(), green)),
+        QString::fromStdString(spoken::CountWords(heading, red, redCount))};
+  };
   auto& panel = client_->rightPanel().scoreBoard();
-  panel.showGames(board.HumanGames, board.ComputerGames);
-  panel.showSets(board.HumanSets, board.ComputerSets);
+  panel.showGames(board.HumanGames, board.ComputerGames,
+                  words("Parties", board.HumanGames, board.ComputerGames));
+  panel.showSets(board.HumanSets, board.ComputerSets,
+                 words("Manches", board.HumanSets, board.ComputerSets));
   panel.setSetsShown(board.SetsShown);
 }
 
 void frmJeuxDePoints::ShowStatistics() {
+  sayAnnouncements();
   if (!statistique_) statistique_ = new frmStatistique(game_, this);
   statistique_->Refresh();
   repaint();
   statistique_->exec();
+  comeBack();
 }
 
 void frmJeuxDePoints::Quit() {
@@ -277,14 +289,26 @@ void frmJeuxDePoints::Quit() {
 }
 
 void frmJeuxDePoints::ShowMessage(const std::string& text, const std::string& caption) {
-  // The player sees the sheet as it stands before the box takes the focus.
+  // The player sees the sheet as it stands before the box takes the focus, and hears it.
   repaint();
+  sayAnnouncements();
   boxes_->inform(QString::fromStdString(text), QString::fromStdString(caption));
+  comeBack();
 }
 
 bool frmJeuxDePoints::AskYesNo(const std::string& text, const std::string& caption) {
   repaint();
-  return boxes_->ask(QString::fromStdString(text), QString::fromStdString(caption));
+  sayAnnouncements();
+  const bool yes = boxes_->ask(QString::fromStdString(text), QString::fromStdString(caption));
+  comeBack();
+  return yes;
+}
+
+// A window manager hands the keyboard back to the window when a modal window closes; without
+// one (a bare X server) the window takes it back itself, and with it the sheet's focus that
+// screen readers follow.
+void frmJeuxDePoints::comeBack() {
+  activateWindow();
 }
 
 void frmJeuxDePoints::Maximise() {

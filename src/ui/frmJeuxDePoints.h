@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <chrono>
 #include <memory>
@@ -17,6 +18,7 @@ class ScoreStore;
 
 namespace quintara::ui {
 
+class Announcer;
 class ClientArea;
 class MessageBoxes;
 class PointSound;
@@ -78,6 +80,8 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void showLargest();
   void refreshBars();
   void tellScreenReader();
+  void sayAnnouncements();
+  void comeBack();
 
   // What the game tells the window.
   void PointPlaced(int index, PointColour colour, bool growing) override;
@@ -85,6 +89,7 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void SheetCleared() override;
   void TurnChanged(PointColour colour, const std::string& statusText) override;
   void ScoresChanged() override;
+  void Announce(const std::string& words) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
   bool AskYesNo(const std::string& text, const std::string& caption) override;
   void Maximise() override;
@@ -108,8 +113,8 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   std::array<QAction*, 3> mnuSon_{};
   QAction* mnuApropos_ = nullptr;
   bool stopSoundAfterGrowth_ = false;
-  int computerPointToTell_ = -1;
-  std::string crossHairWords_;  // what the cross-hair's intersection said when last told
+  Announcer* announcer_;
+  QStringList announcements_;  // what the game told during the player's event, not yet said
 };
 
 }  // namespace quintara::ui

@@ -32,6 +32,7 @@ struct Tally {
   Table best;
   std::vector<std::string> events;
   std::string name1, name2;
+  bool twoPlayers = false;
 
   void Statistics() {
     events.push_back("statistics");
@@ -50,10 +51,18 @@ struct Tally {
     ++wins[side][level];
     points += red ? 0 : 10 * int(level);
     events.push_back("scores");
+    // What a player who cannot see the board hears: the winner and the new counts.
+    const std::string winner = red ? (twoPlayers ? name2 : "l'ordinateur") : name1;
+    const auto said = [&](const char* what, const std::array<int, 2>& count) {
+      events.push_back("say " + std::string(what) + " gagnée par " + winner + ". " + what +
+                       "s : " + std::to_string(count[0]) + " à " + std::to_string(count[1]));
+    };
+    said("Partie", games);
     if (games[side] < 5) return;
     shown = true;
     ++sets[side];
     events.push_back("scores");
+    said("Manche", sets);
     if (sets[side] == 3) {
       events.push_back("message Quintara: \u2068" + (red ? name2 : name1) +
                        "\u2069 remporte le match. " +
@@ -89,7 +98,8 @@ class Scoring : public testing::GameFixture {
   std::vector<std::string> Told() const {
     std::vector<std::string> told = view.events;
     std::erase_if(told, [](const std::string& e) {
-      return !e.starts_with("scores") && e != "statistics" && e != "quit" &&
+      return !e.starts_with("scores") && !e.starts_with("say Partie") &&
+             !e.starts_with("say Manche") && e != "statistics" && e != "quit" &&
              !e.ends_with("rejouer") && e.find("remporte") == e.npos;
     });
     return told;
@@ -124,6 +134,7 @@ TEST_P(RandomMatches, AgreeWithAnIndependentTally) {
   tally.best = run.filled ? seven : Table{};
   tally.name1 = run.name1;
   tally.name2 = run.name2;
+  tally.twoPlayers = run.twoPlayers;
   BestScores filled;
   for (std::size_t k = 0; run.filled && k < seven.size(); ++k) {
     filled[k] = {seven[k].first, std::to_string(seven[k].second)};

@@ -109,8 +109,8 @@ TEST_F(ShownAreaOfTheGame, TheSpokenWordsSayThePositionAndWhatLiesThere) {
   EXPECT_EQ(words, (std::vector<std::string>{
                        "Ligne 1, colonne 1, vide", "Ligne 15, colonne 19, zone non jouable",
                        "Ligne 7, colonne 8, point vert", "Ligne 7, colonne 9, point rouge",
-                       "Ligne 7, colonne 10, point vert", "Ligne 7, colonne 11, zone fermée",
-                       "Ligne 19, colonne 1, zone fermée"}));
+                       "Ligne 7, colonne 10, point vert, zone fermée",
+                       "Ligne 7, colonne 11, zone fermée", "Ligne 19, colonne 1, zone fermée"}));
   EXPECT_EQ(spoken::ComputerPointWords(At(8, 9)), "Ordinateur : ligne 7, colonne 8");
 }
 

@@ -21,9 +21,10 @@ TEST_F(TurnCycle, AClickAndTheComputersAnswerAsTheWindowIsTold) {
   EXPECT_EQ(game.StatusText(), kTurn1);
   Click(At(8, 8));
   // With nothing else on the sheet the neighbour fallback answers at the right.
-  EXPECT_EQ(view.events, (std::vector<std::string>{"point 688 65280", "turn 255 " + kTurn2,
-                                                   "sound play", "point 689 255 grows",
-                                                   "sound stop", "turn 65280 " + kTurn1}));
+  EXPECT_EQ(view.events,
+            (std::vector<std::string>{"point 688 65280", "turn 255 " + kTurn2, "sound play",
+                                      "point 689 255 grows", "say Ordinateur : ligne 7, colonne 8",
+                                      "sound stop", "turn 65280 " + kTurn1}));
   game.SetSoundOn(false);
   view.events.clear();
   Click(At(12, 12));
@@ -50,6 +51,9 @@ TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInA
   // The first free 12 x 12 square has its corner at (2, 11): the opening is 5 down and 5 right,
   // and starts the next game's zone.
   EXPECT_EQ(game.State().ComputerMoves[1], At(7, 16));
+  EXPECT_EQ(view.Only("say"),
+            (std::vector<std::string>{"say Partie gagnée par Joueur 1. Parties : 1 à 0",
+                                      "say Ordinateur : ligne 6, colonne 15"}));
   EXPECT_EQ(game.State().Box.BoxTopIndex, At(7, 16));
   EXPECT_FALSE(game.State().HumanMoves.Filled(1) || game.State().GameOver);
 }
@@ -66,6 +70,9 @@ TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
                 "message Quintara: Ordinateur constate que l'espace de jeu est devenu trop petit. "
                 "Il va donc changer de feuille"}));
   EXPECT_EQ(view.Only("cleared").size(), 1u);
+  EXPECT_EQ(view.Only("say"), (std::vector<std::string>{
+                                  "say Partie gagnée par Joueur 1. Parties : 1 à 0",
+                                  "say Nouvelle feuille", "say Ordinateur : ligne 6, colonne 6"}));
   EXPECT_EQ(Points(), 1);
   EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
   EXPECT_TRUE(game.Drawings().empty() && !Closed(2, 2) && !Closed(10, 10));
@@ -88,6 +95,7 @@ TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
 TEST_F(TurnCycle, WithRedToMoveAClickOnlyLetsTheComputerMove) {
   game.SetTwoPlayers(true);
   Click(At(5, 5));
+  EXPECT_EQ(view.Only("say"), std::vector<std::string>{"say Ordinateur A vous de jouer"});
   game.SetTwoPlayers(false);
   Click(At(12, 12));
   EXPECT_EQ(Points(), 1);

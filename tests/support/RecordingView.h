@@ -23,6 +23,7 @@ class RecordingView : public GameView {
     events.push_back("turn " + std::to_string(RgbNumber(colour)) + " " + text);
   }
   void ScoresChanged() override { events.push_back("scores"); }
+  void Announce(const std::string& words) override { events.push_back("say " + words); }
   void ShowMessage(const std::string& text, const std::string& caption) override {
     events.push_back("message " + caption + ": " + text);
   }

@@ -1,11 +1,9 @@
-#include <QAccessible>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 #include "WindowHarness.h"
-#include "game/SpokenWords.h"
 #include "game/Texts.h"
 #include "support/AsciiBoard.h"
 #include "ui/frmApropos.h"
@@ -146,20 +144,6 @@ class WindowTest : public QObject {
     QTest::keyClick(&h.client().sheet(), Qt::Key_Down);
     QTest::keyClick(&h.client().sheet(), Qt::Key_Enter);  // the keypad's plays as Return does
     QCOMPARE(h.PixelAt(Pixel(4, 15)), kGreen);
-  }
-
-  void theReplyRidesOnTheCrossHairsCellUntilTheNextKey() {
-    WindowHarness h;
-    ui::SheetWidget& sheet = h.client().sheet();
-    for (const auto key : {Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Return})
-      QTest::keyClick(&sheet, key);
-    const QString name = "Ligne 1, colonne 15, point vert";
-    const std::string reply = spoken::ComputerPointWords(h.window.game().State().ComputerMoves[1]);
-    QAccessibleInterface* cell =
-        QAccessible::queryAccessibleInterface(&sheet)->tableInterface()->cellAt(0, 14);
-    QCOMPARE(cell->text(QAccessible::Name), name + ". " + QString::fromStdString(reply));
-    QTest::keyClick(&sheet, Qt::Key_Up);  // at the edge: the cross-hair stays
-    QCOMPARE(cell->text(QAccessible::Name), name);
   }
 
   // A dark desktop, by its palette or by a style sheet, leaves the sheet, the ring, the bars

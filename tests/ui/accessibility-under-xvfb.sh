@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs accessibility_test.py: the real program on its own Xvfb display and D-Bus session, with
-# the accessibility (AT-SPI) bus, read and driven the way a screen reader does.
+# the accessibility (AT-SPI) bus, read and driven the way a screen reader does, then played by
+# ear with Orca.
 # Usage: accessibility-under-xvfb.sh <quintara> <work folder>
 set -euo pipefail
 
@@ -9,7 +10,7 @@ folder=$2
 here=$(cd "$(dirname "$0")" && pwd)
 skip=77
 
-# Without these the accessibility bus cannot run at all (scripts/install-deps brings them).
+# Without these the test cannot run (scripts/install-deps brings them); CI must run it.
 python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
 missing=""
@@ -17,8 +18,14 @@ command -v Xvfb >/dev/null || missing+=" xvfb"
 command -v dbus-run-session >/dev/null || missing+=" dbus-daemon"
 [ -x "$launcher" ] || missing+=" at-spi2-core"
 { [ -x "$python" ] && "$python" -c 'import pyatspi' 2>/dev/null; } || missing+=" python3-pyatspi"
+command -v orca >/dev/null || missing+=" orca"
+command -v speech-dispatcher >/dev/null || missing+=" speech-dispatcher"
+[ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || missing+=" speech-dispatcher-espeak-ng"
+"$python" -c 'import speechd' 2>/dev/null || missing+=" python3-speechd"
+command -v pulseaudio >/dev/null || missing+=" pulseaudio"
 if [ -n "$missing" ]; then
-  echo "skipped: the accessibility bus needs$missing, which are not installed"
+  echo "the test needs$missing, which are not installed"
+  [ -n "${CI:-}" ] && exit 1
   exit $skip
 fi
 
