@@ -4,14 +4,14 @@
 
 namespace quintara::ui {
 
-// A count under a coloured bar. Its accessible name says what it counts, which hides the number
-// from screen readers, so the number is also its accessible description.
+// A count under a coloured bar. Screen readers read a label by its accessible name, which says
+// what the count is for (the label's object name) and then the number.
 inline void ShowCount(QLabel& label, int count) {
   label.setNum(count);
-  label.setAccessibleDescription(label.text());
+  label.setAccessibleName(label.objectName() + QStringLiteral(" : ") + label.text());
 }
 
-// A count that a screen reader reads by its name alone, which says the number too.
+// The same with the whole name given, the number in it.
 inline void ShowCount(QLabel& label, int count, const QString& name) {
   label.setNum(count);
   label.setAccessibleName(name);

@@ -305,10 +305,12 @@ bool frmJeuxDePoints::AskYesNo(const std::string& text, const std::string& capti
 }
 
 // A window manager hands the keyboard back to the window when a modal window closes; without
-// one (a bare X server) the window takes it back itself, and with it the sheet's focus that
+// one (a bare X server) the window takes it back itself. The sheet takes the focus, which
 // screen readers follow.
 void frmJeuxDePoints::comeBack() {
   activateWindow();
+  // Also out of the menu bar, from which "&?" may have opened its window.
+  client_->sheet().setFocus();
 }
 
 void frmJeuxDePoints::Maximise() {

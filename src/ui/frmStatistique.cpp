@@ -19,10 +19,10 @@ namespace {
 constexpr int kWidth = 5890;
 constexpr int kHeight = 4710;
 
-QLabel* Count(QWidget* parent, const QString& accessibleName) {
+QLabel* Count(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setAlignment(Qt::AlignCenter);
-  label->setAccessibleName(accessibleName);
+  label->setObjectName(name);
   ShowCount(*label, 0);
   return label;
 }

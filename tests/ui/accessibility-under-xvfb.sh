@@ -18,11 +18,11 @@ command -v Xvfb >/dev/null || missing+=" xvfb"
 command -v dbus-run-session >/dev/null || missing+=" dbus-daemon"
 [ -x "$launcher" ] || missing+=" at-spi2-core"
 { [ -x "$python" ] && "$python" -c 'import pyatspi' 2>/dev/null; } || missing+=" python3-pyatspi"
-command -v orca >/dev/null || missing+=" orca"
-command -v speech-dispatcher >/dev/null || missing+=" speech-dispatcher"
+for tool in orca speech-dispatcher pulseaudio; do
+  command -v $tool >/dev/null || missing+=" $tool"
+done
 [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || missing+=" speech-dispatcher-espeak-ng"
 "$python" -c 'import speechd' 2>/dev/null || missing+=" python3-speechd"
-command -v pulseaudio >/dev/null || missing+=" pulseaudio"
 if [ -n "$missing" ]; then
   echo "the test needs$missing, which are not installed"
   [ -n "${CI:-}" ] && exit 1
@@ -34,6 +34,7 @@ rm -rf "${folder:?}"/*
 xvfb_pid=""
 cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  [ "$HOME" = "$folder/home" ] && pulseaudio --kill 2>/dev/null
   return 0
 }
 trap cleanup EXIT
@@ -41,6 +42,12 @@ trap cleanup EXIT
 source "$here/xvfb.sh"
 start_xvfb "$folder"
 unset QT_QPA_PLATFORM
+
+# Orca speaks through speech-dispatcher to PulseAudio, into a null sink, from a home of its own.
+export HOME="$folder/home" XDG_RUNTIME_DIR="$folder/runtime"
+mkdir -p -m 700 "$HOME" "$XDG_RUNTIME_DIR"
+pulseaudio --daemonize=yes --exit-idle-time=-1 -n --load="module-null-sink sink_name=nul" \
+  --load=module-native-protocol-unix 2>"$folder/pulseaudio.log"
 
 # A session bus of its own; the test starts the accessibility bus inside it.
 status=0
