@@ -57,7 +57,8 @@ void Game::CountSet(bool redWon) {
 }
 
 std::string Game::Winner(bool red) const {
-  return red ? spoken::SideWords(PlayerName2_, !twoPlayers_) : PlayerName1_;
+  return red ? spoken::SideWords(PlayerName2_, !twoPlayers_)
+             : spoken::SideWords(PlayerName1_, false);
 }
 
 void Game::EndMatch() {

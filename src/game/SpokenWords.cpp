@@ -1,6 +1,7 @@
 #include "game/SpokenWords.h"
 
 #include "board/Geometry.h"
+#include "game/Texts.h"
 
 namespace quintara::spoken {
 namespace {
@@ -47,7 +48,7 @@ std::string ComputerPointWords(int index) {
 }
 
 std::string SideWords(const std::string& name, bool computer) {
-  return computer ? "l'ordinateur" : name;
+  return computer ? "l'ordinateur" : texts::IsolatedName(name);
 }
 
 std::string GameWonWords(const std::string& winner, int greenGames, int redGames) {

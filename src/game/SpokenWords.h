@@ -20,7 +20,7 @@ std::string IntersectionWords(const Sheet& sheet, int index);
 // Where the computer has just placed its point: "Ordinateur : ligne 7, colonne 8".
 std::string ComputerPointWords(int index);
 
-// A side as a sentence names it: "l'ordinateur", or the player's name.
+// A side as a sentence names it: "l'ordinateur", or the player's name, isolated (see texts::).
 std::string SideWords(const std::string& name, bool computer);
 
 // The end of a game or a set, with the new count, green's first: "Partie gagnée par

@@ -261,9 +261,9 @@ void frmJeuxDePoints::ScoresChanged() {
   const quintara::ScoreBoard& board = game_.MatchScores();
   const std::string red = spoken::SideWords(game_.PlayerName2(), !game_.TwoPlayers());
   const auto words = [&](const char* heading, int green, int redCount) {
-    return QStringList{
-        QString::fromStdString(spoken::CountWords(heading, game_.PlayerName1(), green)),
-        QString::fromStdString(spoken::CountWords(heading, red, redCount))};
+    return QStringList{QString::fromStdString(spoken::CountWords(
+                           heading, spoken::SideWords(game_.PlayerName1(), false), green)),
+                       QString::fromStdString(spoken::CountWords(heading, red, redCount))};
   };
   auto& panel = client_->rightPanel().scoreBoard();
   panel.showGames(board.HumanGames, board.ComputerGames,

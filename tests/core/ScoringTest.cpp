@@ -52,7 +52,8 @@ struct Tally {
     points += red ? 0 : 10 * int(level);
     events.push_back("scores");
     // What a player who cannot see the board hears: the winner and the new counts.
-    const std::string winner = red ? (twoPlayers ? name2 : "l'ordinateur") : name1;
+    const std::string winner =
+        red && !twoPlayers ? "l'ordinateur" : "\u2068" + (red ? name2 : name1) + "\u2069";
     const auto said = [&](const char* what, const std::array<int, 2>& count) {
       events.push_back("say " + std::string(what) + " gagnée par " + winner + ". " + what +
                        "s : " + std::to_string(count[0]) + " à " + std::to_string(count[1]));

@@ -52,7 +52,7 @@ TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInA
   // and starts the next game's zone.
   EXPECT_EQ(game.State().ComputerMoves[1], At(7, 16));
   EXPECT_EQ(view.Only("say"),
-            (std::vector<std::string>{"say Partie gagnée par Joueur 1. Parties : 1 à 0",
+            (std::vector<std::string>{"say Partie gagnée par \u2068Joueur 1\u2069. Parties : 1 à 0",
                                       "say Ordinateur : ligne 6, colonne 15"}));
   EXPECT_EQ(game.State().Box.BoxTopIndex, At(7, 16));
   EXPECT_FALSE(game.State().HumanMoves.Filled(1) || game.State().GameOver);
@@ -71,7 +71,7 @@ TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
                 "Il va donc changer de feuille"}));
   EXPECT_EQ(view.Only("cleared").size(), 1u);
   EXPECT_EQ(view.Only("say"), (std::vector<std::string>{
-                                  "say Partie gagnée par Joueur 1. Parties : 1 à 0",
+                                  "say Partie gagnée par \u2068Joueur 1\u2069. Parties : 1 à 0",
                                   "say Nouvelle feuille", "say Ordinateur : ligne 6, colonne 6"}));
   EXPECT_EQ(Points(), 1);
   EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);

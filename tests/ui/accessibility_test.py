@@ -24,6 +24,7 @@ SKIP = 77
 TIMEOUT = 10.0  # seconds, for anything to appear
 
 TURN_SUFFIX = " A vous de jouer     "
+ONE, TWO = "\u2068Joueur 1\u2069", "\u2068Joueur 2\u2069"  # names isolated in sentences
 HOVER_MESSAGE = "      Vous survolez une zone non jouable"
 GIVE_UP_SHEET = (
     "Si vous changez de feuille alors que la partie n'est pas terminée le point ira à "
@@ -291,11 +292,11 @@ class Scenario:
         equal(indicator.description, "Joueur 1" + TURN_SUFFIX, "the turn indicator")
         check(self.r.find(self.main, self.at.ROLE_LABEL, HOVER_MESSAGE) is None,
               "no hover message before the mouse has come")
-        for heading in ("Parties gagnées par Joueur 1", "Parties gagnées par l'ordinateur",
-                        "Manches gagnées par Joueur 1", "Manches gagnées par l'ordinateur"):
+        for heading in (f"Parties gagnées par {ONE}", "Parties gagnées par l'ordinateur",
+                        f"Manches gagnées par {ONE}", "Manches gagnées par l'ordinateur"):
             equal(self.count(heading), "0", "the score board")
         self.label("Parties")
-        check(self.r.showing(self.label("Parties gagnées par Joueur 1 : 0")), "the games shown")
+        check(self.r.showing(self.label(f"Parties gagnées par {ONE} : 0")), "the games shown")
         check(not self.r.showing(self.label("Manches")), "\"Manches\" is hidden before a set")
         passed("level, status line, turn indicator, blank bottom bar and score board read")
 
@@ -442,14 +443,14 @@ class Scenario:
             if number == 15:
                 break
             games, sets = number % 5, number // 5
-            self.wait_count("Parties gagnées par Joueur 1", str(games))
-            self.wait_count("Manches gagnées par Joueur 1", str(sets))
+            self.wait_count(f"Parties gagnées par {ONE}", str(games))
+            self.wait_count(f"Manches gagnées par {ONE}", str(sets))
             if number == 1:
                 equal(self.status_line(), "Ordinateur" + TURN_SUFFIX,
                       "the status line after green's win: red to move")
             if number == 5:
                 check(self.r.showing(self.label("Manches")), "\"Manches\" shown after a set")
-                equal(self.count("Parties gagnées par Joueur 2"), "0", "red's games after the set")
+                equal(self.count(f"Parties gagnées par {TWO}"), "0", "red's games after the set")
                 passed("five games to green: the counts and \"Manches\" read")
 
         box = self.message_box("Quintara", "\u2068Joueur 1\u2069 remporte le match. Bravo!")
@@ -554,8 +555,7 @@ class HeardGame:
             self.points.update({moves[-2]: "point vert", moves[-1]: "point rouge"})
         equal(said[-1], f"notification {reply[0]}. Partie gagnée par l'ordinateur. Parties : "
               "0 à 1.", "the computer's winning point")
-        passed(f"a game against the computer played by ear: {len(moves) // 2} replies heard, "
-               "each within a second of Enter, and the computer's win")
+        passed(f"by ear: {len(moves) // 2} replies, each within a second, the computer's win")
         return moves
 
     def over_the_finished_game(self, moves):
@@ -584,14 +584,13 @@ class HeardGame:
         self.points, self.closed = {}, set()
         turns = ["notification Ordinateur A vous de jouer.",
                  "notification Joueur 1 A vous de jouer."] * 5
-        turns[-1] = "notification Partie gagnée par Joueur 2. Parties : 0 à 2. " + turns[-1][13:]
+        turns[-1] = f"notification Partie gagnée par {TWO}. Parties : 0 à 2. " + turns[-1][13:]
         for k, turn in enumerate(turns):  # green across row 2 with gaps, red's five below
             self.walk_to((2 + k % 2, 2 + k // 2 * (2 - k % 2)))
             said, _ = self.key(["key", "Return"], lambda w: w.startswith("notification"), "turn")
             equal(said, ["return ", turn], "Enter between two players")
             self.points[self.where] = ("point vert", "point rouge")[k % 2]
-        passed("between two players: the menu and the dialog by keyboard, whose turn after "
-               "each Enter, and the second player's win")
+        passed("by ear: menu and dialog by keyboard; two players, whose turn, the second's win")
 
     def walk_to(self, target):
         """One arrow at a time, from where the speech says; each says one crossing, no more."""
