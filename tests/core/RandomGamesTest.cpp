@@ -171,6 +171,8 @@ TEST(RandomGames, ReplaysGiveTheSamePointsAndTextsAsEver) {
       for (const bool keys : {false, true}) {
         for (unsigned seed = 1; seed <= 6; ++seed) {
           for (const std::string& event : Replay({level, largest, keys, seed})) {
+            // The words for screen readers are held to their own tests (turn cycle, scoring).
+            if (event.starts_with("say ")) continue;
             digest = Fnv1a(digest, event);
             points += event.starts_with("point ") ? 1 : 0;
             messages += event.starts_with("message ") ? 1 : 0;
