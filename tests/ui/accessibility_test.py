@@ -106,7 +106,7 @@ def start_bus(launcher, folder):
     return bus, None
 
 
-def start_program(program, folder):
+def start_program(program, folder, orca=False):
     """A copy of the program in a folder of its own, started as a player starts it."""
     home = os.path.join(folder, "program")
     os.makedirs(home, exist_ok=True)
@@ -125,6 +125,8 @@ def start_program(program, folder):
         "XDG_RUNTIME_DIR": runtime,
         "XDG_DATA_HOME": os.path.join(folder, "data"),
     })
+    if orca:  # Qt finds the screen reader running, as for a player
+        del environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"]
     log = open(os.path.join(folder, "quintara.log"), "w")
     return subprocess.Popen([copy], cwd=home, env=environment, stdout=log, stderr=log)
 
@@ -636,7 +638,7 @@ def main():
                                 stderr=subprocess.STDOUT)
         game = HeardGame(Reader(pyatspi, a11y_bus), log)
         game.hear(lambda w: w == "Screen reader on.", "Orca to start", timeout=60)
-        program_process = start_program(program, os.path.join(folder, "heard"))
+        program_process = start_program(program, os.path.join(folder, "heard"), orca=True)
         game.r.application = wait_for(game.r.find_application, "the program on the bus")
         game.run(lambda: game.r.get(wait_for(lambda: game.r.window("Quintara"), "the window"),
                                     pyatspi.ROLE_TABLE, "Feuille"))
