@@ -13,7 +13,6 @@ class ElidedLabel : public QLabel {
   explicit ElidedLabel(QWidget* parent = nullptr);
 
   void setFullText(const QString& text);
-  const QString& fullText() const { return fullText_; }
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

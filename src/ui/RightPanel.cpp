@@ -94,10 +94,6 @@ void ScoreBoardPanel::setSetsShown(bool shown) {
   }
 }
 
-bool ScoreBoardPanel::setsShown() const {
-  return !sets_.heading->isHidden();
-}
-
 RightPanel::RightPanel(QWidget* parent)
     : Bar("RightPanel", parent),
       statusLine_(new QLabel(this)),

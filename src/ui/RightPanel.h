@@ -40,10 +40,6 @@ class ScoreBoardPanel : public QWidget {
   void showSets(int green, int red, const QStringList& words);
   void setSetsShown(bool shown);
 
-  const QLabel& greenGames() const { return *greenGames_; }
-  const QLabel& redGames() const { return *redGames_; }
-  bool setsShown() const;
-
  private:
   struct Row {
     QLabel* heading;

@@ -251,7 +251,12 @@ void SheetWidget::mouseMoveEvent(QMouseEvent* event) {
     hoverIndex_ = index;
     update(pointArea(hoverIndex_));
   }
-  emit hovered(index >= 0);
+  // Told when the mouse passes between playable and other ground, not on every move.
+  const int overPlayable = index >= 0 ? 1 : 0;
+  if (overPlayable != overPlayable_) {
+    overPlayable_ = overPlayable;
+    emit hovered(index >= 0);
+  }
 }
 
 void SheetWidget::mousePressEvent(QMouseEvent* event) {

@@ -60,7 +60,8 @@ class SheetWidget : public QWidget {
  signals:
   // A playable intersection was clicked.
   void intersectionClicked(int index);
-  // The mouse moved over the sheet: over a playable intersection, or elsewhere.
+  // The mouse moved over the sheet from elsewhere onto a playable intersection, or the other
+  // way; the first move over the sheet tells either.
   void hovered(bool overPlayable);
   // The last running growth has ended or was cancelled.
   void growthsEnded();
@@ -94,6 +95,7 @@ class SheetWidget : public QWidget {
 
   const Game& game_;
   int hoverIndex_ = -1;
+  int overPlayable_ = -1;  // 1 over a playable intersection, 0 elsewhere, -1 before any move
   int pressedIndex_ = -1;
   std::vector<Growth> growths_;
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;

@@ -119,9 +119,6 @@ QString frmChoix::PlayerName1() const {
 QString frmChoix::PlayerName2() const {
   return txtAdversaires_[1]->text();
 }
-bool frmChoix::againstComputer() const {
-  return optJoueur2_[0]->isChecked();
-}
 
 void frmChoix::optJoueur2_Click(int index) {
   const bool computer = index == 0;
@@ -134,8 +131,7 @@ void frmChoix::optJoueur2_Click(int index) {
 }
 
 void frmChoix::optNiveau_Click(int index) {
-  level_ = index + 1;
-  emit levelChosen(level_);
+  emit levelChosen(index + 1);
 }
 
 void frmChoix::txtAdversaires_Change(int index) {

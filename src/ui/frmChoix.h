@@ -23,8 +23,6 @@ class frmChoix : public QDialog {
 
   QString PlayerName1() const;
   QString PlayerName2() const;
-  bool againstComputer() const;
-  int level() const { return level_; }
 
   // The controls, for the tests.
   QRadioButton* optJoueur2(int index) const { return optJoueur2_[static_cast<std::size_t>(index)]; }
@@ -32,7 +30,6 @@ class frmChoix : public QDialog {
   QLineEdit* txtAdversaires(int index) const {
     return txtAdversaires_[static_cast<std::size_t>(index)];
   }
-  QGroupBox* fraNiveaux() const { return fraNiveaux_; }
   ElidedLabel* lblJoueur1() const { return lblJoueur1_; }
 
  signals:
@@ -58,7 +55,6 @@ class frmChoix : public QDialog {
   std::array<QLineEdit*, 2> txtAdversaires_{};
   QGroupBox* fraNiveaux_;
   ElidedLabel* lblJoueur1_;
-  int level_ = 1;
 };
 
 }  // namespace quintara::ui

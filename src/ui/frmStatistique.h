@@ -23,8 +23,6 @@ class frmStatistique : public QDialog {
   // Shows the game's current counts, points and best scores.
   void Refresh();
 
-  QPlainTextEdit* bestScoresBox() const { return bestScores_; }
-
  private:
   const Game& game_;
   std::array<QLabel*, 4> humanWins_{};
