@@ -1,19 +1,21 @@
 // Plays one whole match through the real main window and ends, for /usr/bin/time -v to report
-// the peak memory: the window built as the program builds it (the chime, a best-scores file, in
-// a folder of its own), seeded clicks on the sheet against the computer at level 1, each one
-// painted, until a side has won three sets. The statistics window that the match's end opens is
+// the peak memory: the window built as the program builds it (app/ProgramWindow.h) in a folder
+// of its own that holds the program's chime and sound plugin and takes its best-scores file,
+// seeded clicks on the sheet against the computer at level 1, each one painted, until a side
+// has won three sets. The statistics window that the match's end opens is
 // closed, "Voulez vous rejouer" is answered No, and the program ends as it does for a player.
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <random>
 
 #include "WindowPlay.h"
+#include "app/ProgramWindow.h"
 #include "game/Texts.h"
-#include "ui/ChimeSound.h"
-#include "ui/FileScoreStore.h"
 
 using namespace quintara;
 
@@ -34,16 +36,18 @@ int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Quintara"));
 
   QTemporaryDir folder;
+  for (const QString& name :
+       {QStringLiteral("Chimes.wav"), QStringLiteral(QUINTARA_CHIME_PLUGIN)}) {
+    QFile::link(QDir(QStringLiteral(QUINTARA_PROGRAM_FOLDER)).filePath(name),
+                QDir(folder.path()).filePath(name));
+  }
   SeededDie die(2026);
   std::mt19937 random(2026);
-  ui::frmJeuxDePoints window(die);
-  window.setPointSound(std::make_unique<ui::ChimeSound>(QStringLiteral(QUINTARA_CHIME)));
-  window.setScoreStore(std::make_unique<ui::FileScoreStore>(folder.path(), folder.path()));
+  const auto shown = app::ShowProgramWindow(application, die, folder.path());
+  ui::frmJeuxDePoints& window = *shown;
   window.setMessageBoxes(std::make_unique<MatchBoxes>());
-  window.show();
 
   int clicks = 0;
   QTimer player;

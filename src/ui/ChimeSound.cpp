@@ -1,34 +1,37 @@
 #include "ui/ChimeSound.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QPluginLoader>
+
+#include "ui/ChimePlayers.h"
 
 namespace quintara::ui {
 
-ChimeSound::ChimeSound(QString wavePath) : wavePath_(std::move(wavePath)) {}
+ChimeSound::ChimeSound(const QString& programFolder) : folder_(programFolder) {}
 
+// Qt keeps a loaded plugin until the program ends, so its player may go at any time.
 ChimeSound::~ChimeSound() = default;
 
-QString ChimeSound::besideProgram() {
-  return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Chimes.wav"));
+void ChimeSound::prepare() {
+  if (prepared_) return;
+  prepared_ = true;
+  const QDir folder(folder_);
+  const QString wave = folder.filePath(QStringLiteral("Chimes.wav"));
+  if (!QFileInfo::exists(wave)) return;
+  QPluginLoader plugin(folder.filePath(QStringLiteral(QUINTARA_CHIME_PLUGIN)));
+  if (auto* players = qobject_cast<ChimePlayers*>(plugin.instance())) {
+    player_ = players->playerOf(wave);
+  }
 }
 
 void ChimeSound::play() {
-  if (!effect_) {
-    if (!QFileInfo::exists(wavePath_)) return;
-    effect_ = std::make_unique<QSoundEffect>();
-    effect_->setSource(QUrl::fromLocalFile(wavePath_));
-  }
-  // From the start, even when the last chime is still ringing.
-  effect_->stop();
-  effect_->play();
+  prepare();
+  if (player_) player_->play();
 }
 
 void ChimeSound::stop() {
-  if (effect_) effect_->stop();
+  if (player_) player_->stop();
 }
 
 }  // namespace quintara::ui

@@ -5,26 +5,26 @@
 
 #include "ui/PointSound.h"
 
-class QSoundEffect;
-
 namespace quintara::ui {
 
 // The chime of a computer point: "Chimes.wav" from the program's folder, played without
-// waiting. A missing file or no sound device leaves the game silent, with no message.
+// waiting by the chime plugin beside it, which holds the sound libraries and is loaded when
+// the chime gets ready. A missing file, a missing plugin or no sound device leaves the game
+// silent, with no message.
 class ChimeSound : public PointSound {
  public:
-  explicit ChimeSound(QString wavePath);
+  // The chime and the plugin in the program's folder.
+  explicit ChimeSound(const QString& programFolder);
   ~ChimeSound() override;
 
+  void prepare() override;
   void play() override;
   void stop() override;
 
-  // The program's own chime, beside it.
-  static QString besideProgram();
-
  private:
-  QString wavePath_;
-  std::unique_ptr<QSoundEffect> effect_;  // made on the first chime, so start-up stays quick
+  QString folder_;
+  bool prepared_ = false;
+  std::unique_ptr<PointSound> player_;  // the plugin's; none when it cannot play
 };
 
 }  // namespace quintara::ui

@@ -48,6 +48,7 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   connect(&sheet, &SheetWidget::crossHairKey, this, &frmJeuxDePoints::txtPion_KeyDown);
   connect(client_, &ClientArea::resized, this, &frmJeuxDePoints::Form_Resize);
   sheet.setFocus();
+  sheet.installEventFilter(this);  // for its first paint
 
   // The dialog's choices take effect at once.
   connect(choix_, &frmChoix::levelChosen, this, [this](int level) {
@@ -69,11 +70,27 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   });
 
   ScoresChanged();
+  // The game tells each later change of turn itself.
+  TurnChanged(game_.TurnColour(), game_.StatusText());
   refreshBars();
   resizeClient(QSize(ToPixels(kDesignClientWidth), ToPixels(kDesignClientHeight)));
 }
 
-frmJeuxDePoints::~frmJeuxDePoints() = default;
+frmJeuxDePoints::~frmJeuxDePoints() {
+  // The sheet, its accessible cells and the statistics read the game up to their last event
+  // (the focus and the hiding that their destruction sends): they go while the game is here.
+  while (auto* child = findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+}
+
+bool frmJeuxDePoints::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Paint && watched == &client_->sheet()) {
+    // The chime gets ready once the sheet is on screen, off the program's start.
+    watched->removeEventFilter(this);
+    QMetaObject::invokeMethod(
+        this, [this] { sound_->prepare(); }, Qt::QueuedConnection);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
 
 void frmJeuxDePoints::setPointSound(std::unique_ptr<PointSound> sound) {
   sound_ = std::move(sound);
@@ -212,7 +229,6 @@ void frmJeuxDePoints::txtPion_KeyDown(Key key) {
 
 void frmJeuxDePoints::refreshBars() {
   client_->topBar().showLevel(game_.Level());
-  client_->rightPanel().showTurn(game_.TurnColour(), QString::fromStdString(game_.StatusText()));
   tellScreenReader();
 }
 

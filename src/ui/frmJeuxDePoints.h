@@ -53,16 +53,13 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   QAction* mnuNouvelle() const { return mnuNouvelle_; }
   QAction* mnuChanger() const { return mnuChanger_; }
   QAction* mnuStatistique() const { return mnuStatistique_; }
-  QAction* mnuQuitter() const { return mnuQuitter_; }
   QAction* mnuSon(int index) const { return mnuSon_[static_cast<std::size_t>(index)]; }
   QAction* mnuApropos() const { return mnuApropos_; }
   frmChoix& choix() const { return *choix_; }
-  // Made when first shown.
-  frmStatistique* statistique() const { return statistique_; }
-  frmApropos* apropos() const { return apropos_; }
 
  protected:
   void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the game from a build folder into a temporary DESTDIR under the prefix /usr, as the
-# package does, and checks what lands there: the program with its chime beside it, the link to
-# it in bin/, the menu entry, the icon and the store description, and nothing else. Then starts
-# the installed program through the link, as the menu entry does.
+# package does, and checks what lands there: the program with its chime and its sound plugin
+# beside it, the link to it in bin/, the menu entry, the icon and the store description, and
+# nothing else. Then starts the installed program through the link, as the menu entry does: it
+# starts without the sound libraries and loads its plugin from beside itself.
 # Usage: install-layout.sh <build folder>
 set -euo pipefail
 
@@ -26,6 +27,7 @@ DESTDIR=$stage cmake --install "$build" --prefix /usr >"$stage/install.log" ||
 id=org.quintara.Quintara
 expected="usr/bin/quintara
 usr/libexec/quintara/Chimes.wav
+usr/libexec/quintara/libquintara_chime.so
 usr/libexec/quintara/quintara
 usr/share/applications/$id.desktop
 usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -43,6 +45,9 @@ program=$stage/usr/libexec/quintara/quintara
 [ -x "$program" ] || fail "the program is not executable"
 [ "$(head -c 4 "$stage/usr/libexec/quintara/Chimes.wav")" = RIFF ] ||
   fail "Chimes.wav is not a wave file"
+plugin=$stage/usr/libexec/quintara/libquintara_chime.so
+ldd "$program" | grep -q libQt6Multimedia && fail "the program loads the sound libraries at start"
+ldd "$plugin" | grep -q libQt6Multimedia || fail "the sound plugin lacks the sound libraries"
 
 # The menu entry starts the program by the link's name and shows the installed icon.
 desktop=$stage/usr/share/applications/$id.desktop
@@ -58,4 +63,6 @@ HOME=$stage/home XDG_DATA_HOME=$stage/home/.local/share QT_QPA_PLATFORM=offscree
 app_pid=$!
 sleep 1
 kill -0 "$app_pid" 2>/dev/null || { cat "$stage/run.log"; app_pid=""; fail "the program stopped"; }
+# Once its window has painted, the chime gets ready with the plugin beside the program.
+grep -qF "$plugin" "/proc/$app_pid/maps" || fail "the installed program did not load its plugin"
 echo "installed layout OK"

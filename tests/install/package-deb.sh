@@ -20,9 +20,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = 2.0 ] || fail "Version: $(field Version)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
-# dpkg-shlibdeps found the Qt libraries the program is linked with; the French translation of
-# Qt's texts is added. The window cannot open without Qt's X11 platform plugin: the package that
-# holds it on this machine must be a dependency too.
+# dpkg-shlibdeps found the Qt libraries the program and its sound plugin are linked with; the
+# French translation of Qt's texts is added. The window cannot open without Qt's X11 platform
+# plugin: the package that holds it on this machine must be a dependency too.
 depends=$(field Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
 plugin=$(qtpaths6 --query QT_INSTALL_PLUGINS)
 xcb_package=$(dpkg-query -S "$plugin/platforms/libqxcb.so" | cut -d: -f1)
@@ -32,6 +32,7 @@ done
 
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/libexec/quintara/quintara ./usr/libexec/quintara/Chimes.wav \
+  ./usr/libexec/quintara/libquintara_chime.so \
   "./usr/bin/quintara -> ../libexec/quintara/quintara" \
   ./usr/share/applications/org.quintara.Quintara.desktop \
   ./usr/share/icons/hicolor/scalable/apps/org.quintara.Quintara.svg \

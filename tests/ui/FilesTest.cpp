@@ -5,17 +5,24 @@
 
 #include "game/BestScores.h"
 #include "game/ScoreFile.h"
+#include "ui/ChimeSound.h"
 #include "ui/FileScoreStore.h"
 
 using namespace quintara;
 using quintara::ui::FileScoreStore;
+
+static bool SoundLibrariesLoaded() {
+  QFile maps("/proc/self/maps");
+  return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+}
 
 static QByteArray Read(const QString& folder) {
   QFile file(QDir(folder).filePath("Les scores"));
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
-// The files beside the program: the best scores (their bytes are the core's) and the chime.
+// The files beside the program: the best scores (their bytes are the core's), the chime and
+// its plugin.
 class FilesTest : public QObject {
   Q_OBJECT
 
@@ -61,7 +68,7 @@ class FilesTest : public QObject {
 
   // A short wave file that any player can read.
   void theChimeIsAShortWaveFile() {
-    QFile file(QStringLiteral(QUINTARA_CHIME));
+    QFile file(QDir(QUINTARA_PROGRAM_FOLDER).filePath("Chimes.wav"));
     const QByteArray wave = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     QCOMPARE(wave.left(4) + wave.mid(8, 8), QByteArray("RIFFWAVEfmt "));
     const auto at = [&](int k) { return qFromLittleEndian<quint32>(wave.constData() + k); };
@@ -69,7 +76,27 @@ class FilesTest : public QObject {
     QCOMPARE(qsizetype(at(40)) + 44, wave.size());  // the data's length
     QVERIFY(double(at(40)) / at(28) > 0.3 && double(at(40)) / at(28) < 1.0);  // seconds
   }
+
+  // The sound libraries come with the chime's plugin, loaded from the program's folder when the
+  // chime gets ready: none is in the process before. Without its wave file or its plugin the
+  // chime keeps silent.
+  void theSoundLibrariesLoadOnlyWithTheChimesPlugin() {
+    QTemporaryDir wavOnly;
+    QVERIFY(QFile::copy(QDir(QUINTARA_PROGRAM_FOLDER).filePath("Chimes.wav"),
+                        QDir(wavOnly.path()).filePath("Chimes.wav")));
+    for (const QString& folder : {QStringLiteral("/nonexistent"), wavOnly.path()}) {
+      ui::ChimeSound silent(folder);
+      silent.play();
+      silent.stop();
+    }
+    QVERIFY(!SoundLibrariesLoaded());
+    ui::ChimeSound chime(QStringLiteral(QUINTARA_PROGRAM_FOLDER));
+    chime.prepare();
+    QVERIFY(SoundLibrariesLoaded());
+    chime.play();
+    chime.stop();
+  }
 };
 
-QTEST_APPLESS_MAIN(FilesTest)
+QTEST_GUILESS_MAIN(FilesTest)
 #include "FilesTest.moc"

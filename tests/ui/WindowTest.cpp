@@ -1,6 +1,8 @@
+#include <QAccessible>
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QWheelEvent>
 
 #include "WindowHarness.h"
@@ -88,6 +90,8 @@ class WindowTest : public QObject {
     const QPoint corner = Pixel(4, 9) + QPoint(-9, 14);
     h.MoveTo(corner);
     QCOMPARE(h.PixelAt(Pixel(4, 9)), QColor(Qt::yellow));
+    QSignalSpy told(&h.client().sheet(), &ui::SheetWidget::hovered);
+    h.MoveTo(Pixel(4, 9));  // the same crossing: nothing new for the status bar
     Lay(h.window.game(), Picture{6, 6, {"##", "##"}});  // a finished game's zone
     const QPoint beside(497, 120);                      // the last shown column
     for (const QPoint where : {Pixel(6, 7), corner, beside}) {
@@ -95,6 +99,7 @@ class WindowTest : public QObject {
       QCOMPARE(message.text(),
                QString(where == corner ? "" : "      Vous survolez une zone non jouable"));
     }
+    QCOMPARE(told.count(), 3);  // once each time the mouse goes onto other ground
     // Beside the shown area, a closed zone, the top bar, the right panel and the status bar.
     for (const QPoint off : {beside, Pixel(6, 7), Pixel(1, 5), Pixel(5, 22), Pixel(16, 5)})
       h.Click(off);
@@ -242,6 +247,34 @@ class WindowTest : public QObject {
     crisp(QPoint(252, 229), QPoint(0, 1), 3490 / 15.0, QColor(0, 128, 0));
     crisp(QPoint(229, 236), QPoint(1, 0), 3490 / 15.0, QColor(0, 128, 0));
     crisp(QPoint(252, 234), QPoint(0, 1), 3580 / 15.0, kBlack);
+  }
+
+  // Destroyed while shown, its sheet focused, the window's widgets go before its game: the sheet
+  // and its accessible cells read the game up to their last event (the focus and the hiding
+  // that their end sends). Also run with a screen reader's bus listening (with-reader-bus.sh).
+  void theWidgetsOfAShownWindowGoBeforeItsGame() {
+    if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+      QTRY_VERIFY(QAccessible::isActive());
+    struct LastBoxes : ui::MessageBoxes {  // of the window's parts, declared after its game
+      explicit LastBoxes(bool& gone) : gone_(gone) {}
+      ~LastBoxes() override { gone_ = true; }
+      void inform(const QString&, const QString&) override {}
+      bool ask(const QString&, const QString&) override { return false; }
+      bool& gone_;
+    };
+    bool partsGone = false, sheetFirst = false;
+    SeededDie die(4);
+    auto* window = new ui::frmJeuxDePoints(die);
+    window->setMessageBoxes(std::make_unique<LastBoxes>(partsGone));
+    window->show();
+    window->activateWindow();  // no window manager on Xvfb
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    ui::SheetWidget& sheet = window->client().sheet();
+    QTest::keyClick(&sheet, Qt::Key_Return);  // the reply rides on the focused cell
+    QVERIFY(sheet.hasFocus());
+    connect(&sheet, &QObject::destroyed, [&] { sheetFirst = !partsGone; });
+    delete window;
+    QVERIFY(partsGone && sheetFirst);
   }
 };
 

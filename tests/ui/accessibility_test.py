@@ -107,14 +107,16 @@ def start_bus(launcher, folder):
 
 
 def start_program(program, folder, orca=False):
-    """A copy of the program in a folder of its own, started as a player starts it."""
+    """A copy of the program in a folder of its own, with its chime and sound plugin, started
+    as a player starts it."""
     home = os.path.join(folder, "program")
     os.makedirs(home, exist_ok=True)
     copy = os.path.join(home, "quintara")
     shutil.copy2(program, copy)
-    chime = os.path.join(os.path.dirname(program), "Chimes.wav")
-    if os.path.exists(chime):
-        shutil.copy2(chime, home)
+    for name in ("Chimes.wav", "libquintara_chime.so"):
+        beside = os.path.join(os.path.dirname(program), name)
+        if os.path.exists(beside):
+            shutil.copy2(beside, home)
     runtime = os.path.join(folder, "runtime")
     os.makedirs(runtime, mode=0o700, exist_ok=True)
     environment = dict(os.environ)

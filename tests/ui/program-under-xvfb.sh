@@ -2,7 +2,8 @@
 # Plays the real program on its own Xvfb display, as a player would, with xdotool, and reads the
 # screen with ImageMagick:
 #   - a mouse click against the computer: pure green on the crossing, the computer's pure red
-#     reply on another crossing;
+#     reply on another crossing, its chime from the plugin beside the program (the program itself
+#     is not linked with the sound libraries);
 #   - after a refused click's box, a growing reply, the cross-hair's run and hover moves, the
 #     client area equals what a whole repaint (one pixel wider and back) paints;
 #   - "&Changer de niveau" from the keyboard, the question answered Yes, "Autres" in the dialog:
@@ -91,6 +92,8 @@ wait_gone() {
 
 window=$(wait_window Quintara) || fail "no window; $(cat "$shots/quintara.log")"
 echo "window mapped after $(($(now_ms) - started)) ms"
+# The sound libraries are no part of the start; the chime's plugin brings them.
+ldd "$program" | grep -q libQt6Multimedia && fail "the program loads the sound libraries at start"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # The client area is the bottom of the window, below the menu bar; it opens at its design
@@ -214,6 +217,9 @@ for _ in $(seq 50); do
   take computer-reply
 done
 [ "$reds" = 1 ] || fail "the computer's reply: $reds red crossings, wanted 1"
+# Its chime came from the plugin beside the program, in the build folder as once installed.
+grep -qF "$(dirname "$(readlink -f "$program")")/libquintara_chime.so" "/proc/$app_pid/maps" ||
+  fail "the chime's plugin is not loaded"
 echo "passed: green on the clicked crossing, the computer's red reply on a crossing"
 
 # --- Partial repaints leave what a whole repaint paints ------------------------------------
