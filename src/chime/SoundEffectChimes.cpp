@@ -1,5 +1,7 @@
 // The chime plugin: the wave file played by Qt Multimedia's QSoundEffect. Loaded by the program
 // (ChimeSound) at run time, so that the sound libraries stay off its start.
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QSoundEffect>
 #include <QUrl>
 
@@ -8,11 +10,24 @@
 namespace quintara::ui {
 namespace {
 
+constexpr int kLongestRead = 2000;  // milliseconds
+
 class SoundEffectChime : public PointSound {
  public:
+  // Starts reading the file; a chime asked for before it is read plays once it is.
   explicit SoundEffectChime(const QString& wavePath) {
-    // Read without waiting; a chime asked for before the file is read plays once it is.
     effect_.setSource(QUrl::fromLocalFile(wavePath));
+  }
+
+  // Waits for the read, a few milliseconds, so that the first chime sounds on time and no read
+  // is under way when the program ends: Qt 6.4's sample cache, at exit, waits for its reading
+  // thread while it holds a lock that the thread needs to finish a read. The player's keys and
+  // clicks wait meanwhile.
+  void prepare() override {
+    const QDeadlineTimer deadline(kLongestRead);
+    while (effect_.status() == QSoundEffect::Loading && !deadline.hasExpired()) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    }
   }
 
   void play() override {

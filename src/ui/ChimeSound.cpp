@@ -14,8 +14,18 @@ ChimeSound::ChimeSound(const QString& programFolder) : folder_(programFolder) {}
 ChimeSound::~ChimeSound() = default;
 
 void ChimeSound::prepare() {
-  if (prepared_) return;
-  prepared_ = true;
+  load();
+  if (player_) player_->prepare();
+}
+
+void ChimeSound::play() {
+  load();  // without waiting for the file: a chime asked for in the middle of a turn
+  if (player_) player_->play();
+}
+
+void ChimeSound::load() {
+  if (loaded_) return;
+  loaded_ = true;
   const QDir folder(folder_);
   const QString wave = folder.filePath(QStringLiteral("Chimes.wav"));
   if (!QFileInfo::exists(wave)) return;
@@ -23,11 +33,6 @@ void ChimeSound::prepare() {
   if (auto* players = qobject_cast<ChimePlayers*>(plugin.instance())) {
     player_ = players->playerOf(wave);
   }
-}
-
-void ChimeSound::play() {
-  prepare();
-  if (player_) player_->play();
 }
 
 void ChimeSound::stop() {

@@ -22,8 +22,11 @@ class ChimeSound : public PointSound {
   void stop() override;
 
  private:
+  // Loads the plugin and starts reading the file, once.
+  void load();
+
   QString folder_;
-  bool prepared_ = false;
+  bool loaded_ = false;
   std::unique_ptr<PointSound> player_;  // the plugin's; none when it cannot play
 };
 

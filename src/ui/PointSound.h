@@ -6,8 +6,9 @@ namespace quintara::ui {
 class PointSound {
  public:
   virtual ~PointSound() = default;
-  // Loads what playing needs, so that the first chime sounds at once; the window calls it
-  // once it has painted, off its start. Playing gets ready by itself if it was not called.
+  // Gets what playing needs ready, so that the first chime sounds at once; the window calls it
+  // once it has painted, off its start, from its event loop (it may handle events meanwhile).
+  // Playing does without it.
   virtual void prepare() {}
   virtual void play() = 0;
   // Ends a chime that is still playing; does nothing when none is.
