@@ -9,18 +9,8 @@ if ! command -v Xvfb >/dev/null || ! command -v dbus-run-session >/dev/null || [
   exit 77
 fi
 if [ "${1:-}" != --in-session ]; then
-  work=$(mktemp -d)
-  xvfb_pid=""
-  cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
-    rm -rf "$work"
-    return 0
-  }
-  trap cleanup EXIT
   source "$(dirname "$0")/xvfb.sh"
-  start_xvfb "$work"
-  chmod 700 "$work"
-  export XDG_RUNTIME_DIR="$work"
+  start_xvfb_in_temp
   status=0
   dbus-run-session -- "$0" --in-session "$@" || status=$?
   exit $status

@@ -25,3 +25,14 @@ start_xvfb() {
     exit 1
   fi
 }
+
+# start_xvfb_in_temp: the same in a temporary folder of its own, also the runtime folder, both
+# removed at exit with the display.
+start_xvfb_in_temp() {
+  xvfb_work=$(mktemp -d)
+  xvfb_pid=""
+  trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null; rm -rf "$xvfb_work"' EXIT
+  start_xvfb "$xvfb_work"
+  chmod 700 "$xvfb_work"
+  export XDG_RUNTIME_DIR="$xvfb_work"
+}
