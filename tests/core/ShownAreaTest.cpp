@@ -20,21 +20,45 @@ class ShownAreaOfTheGame : public testing::GameFixture {
   }
 };
 
-// A width between two bands or below them keeps the columns; sizes past the largest sheet are
-// capped to it.
-TEST_F(ShownAreaOfTheGame, TheWindowsSizeSetsTheShownArea) {
+// Both sides of every edge of the rows by height and of the bands of columns by width. A width
+// below the first band or between two bands keeps the columns the sheet had, shown from the
+// narrowest band and from the widest; a size past the largest sheet is capped to it.
+TEST_F(ShownAreaOfTheGame, EveryEdgeOfTheTablesOfRowsAndColumns) {
   const Sheet& sheet = game.CurrentSheet();
-  const std::tuple<int, int, int, int> sizes[] = {
-      {9075, 6555, 15, 20}, {9085, 7000, 16, 21},  {9800, 8700, 21, 21},  {11955, 6555, 15, 29},
-      {8729, 6555, 15, 29}, {10880, 8700, 21, 29}, {20000, 6555, 21, 29}, {9000, 9999, 21, 29}};
-  for (const auto& [width, height, rows, columns] : sizes) {
-    game.Form_Resize(width, height);
-    EXPECT_EQ(std::pair(sheet.RowMax(), sheet.ColMax()), std::pair(rows, columns)) << width;
-    EXPECT_TRUE(sheet.Playable(At(rows, columns)) && !sheet.Playable(At(rows + 1, columns)) &&
-                !sheet.Playable(At(rows, columns + 1)));
+  const auto shown = [&](int rows, int columns) {
+    return std::tuple(sheet.RowMax(), sheet.ColMax(), sheet.Playable(At(rows, columns)),
+                      sheet.Playable(At(rows + 1, 2)), sheet.Playable(At(2, columns + 1)));
+  };
+  const std::pair<int, int> rowsByHeight[] = {
+      {6539, 21}, {6540, 15}, {6899, 15}, {6900, 16}, {7259, 16}, {7260, 17}, {7619, 17},
+      {7620, 18}, {7979, 18}, {7980, 19}, {8339, 19}, {8340, 20}, {8699, 20}, {8700, 21}};
+  for (const auto& [height, rows] : rowsByHeight) {
+    game.Form_Resize(kLargestOuterWidth, height);
+    EXPECT_EQ(shown(rows, 29), std::tuple(rows, 29, true, false, false)) << height;
   }
-  EXPECT_EQ(std::pair(game.OuterWidth(), game.OuterHeight()),
-            std::pair(kLargestOuterWidth, kLargestOuterHeight));
+  const std::tuple<int, int, int> columnsByWidth[] = {
+      {8730, 9075, 20},   {9085, 9435, 21},   {9445, 9795, 22},   {9805, 10155, 23},
+      {10165, 10515, 24}, {10525, 10875, 25}, {10895, 11235, 26}, {11245, 11595, 27},
+      {11605, 11945, 28}, {11955, 12120, 29}};
+  for (const auto& [before, beforeWidth] : {std::pair(20, 8730), std::pair(29, 12120)}) {
+    for (const auto& [from, to, columns] : columnsByWidth) {
+      const int past = to == kLargestOuterWidth ? columns : before;
+      for (const auto& [width, expected] : {std::pair(from - 1, before), std::pair(from, columns),
+                                            std::pair(to, columns), std::pair(to + 1, past)}) {
+        game.Form_Resize(beforeWidth, kLargestOuterHeight);
+        game.Form_Resize(width, kLargestOuterHeight);
+        EXPECT_EQ(shown(21, expected), std::tuple(21, expected, true, false, false))
+            << width << " after " << before;
+      }
+    }
+  }
+  for (const auto& [width, height] : {std::pair(kLargestOuterWidth + 1, kDesignOuterHeight),
+                                      std::pair(kDesignOuterWidth, kLargestOuterHeight + 1)}) {
+    game.Form_Resize(kDesignOuterWidth, kDesignOuterHeight);
+    game.Form_Resize(width, height);
+    EXPECT_EQ(std::tuple(game.OuterWidth(), game.OuterHeight(), sheet.RowMax(), sheet.ColMax()),
+              std::tuple(kLargestOuterWidth, kLargestOuterHeight, 21, 29));
+  }
 }
 
 // The cross-hair stops at the edges of the shown area, crosses finished games' zones, and plays
