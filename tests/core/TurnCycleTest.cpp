@@ -79,6 +79,25 @@ TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 
+// The last corner the search tries, row 10 column 18, is still found when every other square
+// touches an earlier point.
+TEST_F(TurnCycle, TheComputerOpensInTheLastSquareTheSearchTries) {
+  for (const auto& [row, column] : {std::pair(9, 5), {9, 17}, {9, 29}, {21, 5}, {21, 17}}) {
+    Lay(Picture{row, column, {"x"}});
+  }
+  Lay(Picture{2, 2, {"X X X X"}});
+  Click(At(2, 6));
+  EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
+}
+
+// Points of a finished game at both ends of four of the running game make no five.
+TEST_F(TurnCycle, AFinishedGamesPointsNeverCountIntoANewFive) {
+  Lay(Picture{10, 4, {"x X X . X x"}});
+  Click(At(10, 7));
+  EXPECT_TRUE(game.Drawings().empty());
+  EXPECT_EQ(game.MatchScores().HumanGames, 0);
+}
+
 // At level 4 the crossing choice places at (5, 6) and the die then asks for (5, 10).
 TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
   die = testing::FixedDie({1});
