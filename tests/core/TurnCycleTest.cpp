@@ -58,13 +58,18 @@ TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInA
   EXPECT_FALSE(game.State().HumanMoves.Filled(1) || game.State().GameOver);
 }
 
-TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
-  // An earlier point in every sixth row and column leaves no free 12 x 12 square.
-  for (int row = 2; row <= 21; row += 6) {
-    for (int column = 2; column <= 29; column += 6) Lay(Picture{row, column, {"x"}});
+// The last corner the search tries, row 10 column 18, is still found when every other square
+// touches an earlier point; once a finished game covers it too, the computer starts a new sheet
+// with its point at 652.
+TEST_F(TurnCycle, TheComputerOpensInTheLastSquareTriedOrElseOnANewSheet) {
+  for (const auto& [row, column] : {std::pair(9, 5), {9, 17}, {9, 29}, {21, 5}, {21, 17}}) {
+    Lay(Picture{row, column, {"x"}});
   }
-  Lay(Picture{10, 10, {"X X X X ."}});
-  Click(At(10, 14));
+  Lay(Picture{2, 2, {"X X X X"}});
+  Click(At(2, 6));
+  EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
+  Lay(Picture{3, 2, {"X X X X"}});
+  Click(At(3, 6));
   EXPECT_EQ(view.Only("message"),
             (std::vector<std::string>{
                 "message Quintara: Ordinateur constate que l'espace de jeu est devenu trop petit. "
@@ -77,17 +82,6 @@ TEST_F(TurnCycle, WithNoFreeSquareTheComputerStartsANewSheetAt652) {
   EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
   EXPECT_TRUE(game.Drawings().empty() && !Closed(2, 2) && !Closed(10, 10));
   EXPECT_EQ(game.TurnColour(), HumanColour);
-}
-
-// The last corner the search tries, row 10 column 18, is still found when every other square
-// touches an earlier point.
-TEST_F(TurnCycle, TheComputerOpensInTheLastSquareTheSearchTries) {
-  for (const auto& [row, column] : {std::pair(9, 5), {9, 17}, {9, 29}, {21, 5}, {21, 17}}) {
-    Lay(Picture{row, column, {"x"}});
-  }
-  Lay(Picture{2, 2, {"X X X X"}});
-  Click(At(2, 6));
-  EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
 }
 
 // Points of a finished game at both ends of four of the running game make no five.
