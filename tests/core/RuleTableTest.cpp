@@ -143,6 +143,7 @@ const char* const kRows[][2] = {
     {"extend: not to a four already closed", "E 1 6 | 4 6: X / O / O / O / . / X | 12 4: X.X"},
     {"turn: own five before a block", "T 1 6 | 4 3: *OOOO. / ...... / .XXXX."},
     {"turn: own open three before the human's", "T 1 6 | 5 4: .*OOO.. | 12 4: ..XXX.."},
+    {"turn: the human's four before an own open three", "T 1 6 | 5 3: ..OOO.. | 12 4: *XXXX."},
     {"turn: human's double threat not at level 1", "T 1 6 elsewhere | $humans3 | $far | 10 13: *"},
     {"turn: ... from level 2", "T 2 6 | $humans3 | $far | 10 13: *"},
     {"turn: own double threat not at level 2", "T 2 6 elsewhere | $mine3 | $far | 10 9: *"},
