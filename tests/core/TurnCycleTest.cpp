@@ -58,15 +58,20 @@ TEST_F(TurnCycle, TheHumansFiveIsDrawnAndClosedAndTheComputerOpensTheNextGameInA
   EXPECT_FALSE(game.State().HumanMoves.Filled(1) || game.State().GameOver);
 }
 
-// The last corner the search tries, row 10 column 18, is still found when every other square
-// touches an earlier point; once a finished game covers it too, the computer starts a new sheet
-// with its point at 652.
-TEST_F(TurnCycle, TheComputerOpensInTheLastSquareTriedOrElseOnANewSheet) {
-  for (const auto& [row, column] : {std::pair(9, 5), {9, 17}, {9, 29}, {21, 5}, {21, 17}}) {
+// The search for a new game's square goes on from row 3 and reaches its last corner, row 10
+// column 18; once finished games cover every square, the computer starts a new sheet with its
+// point at 652.
+TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
+  // Earlier points leave two squares free, from (3, 6) and from (10, 18).
+  for (const auto& [row, column] :
+       {std::pair(2, 10), {9, 5}, {9, 18}, {9, 29}, {15, 17}, {21, 5}}) {
     Lay(Picture{row, column, {"x"}});
   }
-  Lay(Picture{2, 2, {"X X X X"}});
-  Click(At(2, 6));
+  Lay(Picture{21, 6, {"X X X X"}});
+  Click(At(21, 10));
+  EXPECT_EQ(game.State().ComputerMoves[1], At(8, 11));
+  Lay(Picture{5, 2, {"X X X X"}});
+  Click(At(5, 6));
   EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
   Lay(Picture{3, 2, {"X X X X"}});
   Click(At(3, 6));
