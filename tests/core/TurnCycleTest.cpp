@@ -80,9 +80,12 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
                 "message Quintara: Ordinateur constate que l'espace de jeu est devenu trop petit. "
                 "Il va donc changer de feuille"}));
   EXPECT_EQ(view.Only("cleared").size(), 1u);
-  EXPECT_EQ(view.Only("say"), (std::vector<std::string>{
-                                  "say Partie gagnée par \u2068Joueur 1\u2069. Parties : 1 à 0",
-                                  "say Nouvelle feuille", "say Ordinateur : ligne 6, colonne 6"}));
+  const std::string won = "say Partie gagnée par \u2068Joueur 1\u2069. Parties : ";
+  EXPECT_EQ(view.Only("say"),
+            (std::vector<std::string>{won + "1 à 0", "say Ordinateur : ligne 7, colonne 10",
+                                      won + "2 à 0", "say Ordinateur : ligne 14, colonne 22",
+                                      won + "3 à 0", "say Nouvelle feuille",
+                                      "say Ordinateur : ligne 6, colonne 6"}));
   EXPECT_EQ(Points(), 1);
   EXPECT_EQ(game.CurrentSheet().ColourAt(652), ComputerColour);
   EXPECT_TRUE(game.Drawings().empty() && !Closed(2, 2) && !Closed(10, 10));
