@@ -70,6 +70,7 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   Lay(Picture{21, 6, {"X X X X"}});
   Click(At(21, 10));
   EXPECT_EQ(game.State().ComputerMoves[1], At(8, 11));
+  EXPECT_EQ(game.State().ComputerMoveCount, 1);
   Lay(Picture{5, 2, {"X X X X"}});
   Click(At(5, 6));
   EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
