@@ -9,15 +9,8 @@
 namespace quintara {
 namespace {
 
-using Table = std::vector<std::pair<std::string, int>>;  // the filled places, best first
-
-Table Filled(const BestScores& scores) {
-  Table table;
-  for (const BestScore& e : scores) {
-    if (e.name) table.emplace_back(*e.name, e.Points().value_or(-1));
-  }
-  return table;
-}
+using testing::Filled;
+using testing::Table;
 
 const std::string kNotSaved =
     "message Quintara: Les meilleurs scores n'ont pas pu être enregistrés : ";

@@ -11,16 +11,9 @@ namespace quintara {
 namespace {
 
 using testing::At;
+using testing::Filled;
 using testing::Picture;
-using Table = std::vector<std::pair<std::string, int>>;  // the filled places, best first
-
-Table Filled(const BestScores& scores) {
-  Table table;
-  for (const BestScore& e : scores) {
-    if (e.name) table.emplace_back(*e.name, e.Points().value_or(-1));
-  }
-  return table;
-}
+using testing::Table;
 
 // An independent tally of the matches as the player follows them: the board as the window is
 // told it, the statistics, the best scores and the end of each match.

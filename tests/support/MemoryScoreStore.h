@@ -2,7 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "game/BestScores.h"
 #include "game/ScoreStore.h"
 
 namespace quintara::testing {
@@ -26,5 +29,15 @@ class MemoryScoreStore : public ScoreStore {
   bool unwritable = false;
   int reads = 0;
 };
+
+// A best-scores list as its filled places, best first: names and points.
+using Table = std::vector<std::pair<std::string, int>>;
+inline Table Filled(const BestScores& scores) {
+  Table table;
+  for (const BestScore& e : scores) {
+    if (e.name) table.emplace_back(*e.name, e.Points().value_or(-1));
+  }
+  return table;
+}
 
 }  // namespace quintara::testing
