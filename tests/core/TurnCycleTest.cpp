@@ -93,6 +93,19 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   EXPECT_EQ(game.TurnColour(), HumanColour);
 }
 
+// A window short of the largest sheet in either way grows to it once the first row has no free
+// square, before the search goes on.
+TEST_F(TurnCycle, TheSearchPastTheFirstRowMaximisesAWindowNotYetLargest) {
+  game.Form_Resize(kLargestOuterWidth, 6540);
+  Lay(Picture{2, 13, {"x"}});
+  Lay(Picture{2, 25, {"x"}});
+  Lay(Picture{15, 2, {"X X X X"}});
+  Click(At(15, 6));
+  EXPECT_EQ(view.Only("maximise").size(), 1u);
+  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
+  EXPECT_EQ(game.State().ComputerMoves[1], At(8, 7));
+}
+
 // Points of a finished game at both ends of four of the running game make no five.
 TEST_F(TurnCycle, AFinishedGamesPointsNeverCountIntoANewFive) {
   Lay(Picture{10, 4, {"x X X . X x"}});
