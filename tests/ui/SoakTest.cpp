@@ -5,7 +5,6 @@
 #include <random>
 
 #include "WindowHarness.h"
-#include "board/ShownArea.h"
 #include "support/Invariants.h"
 #include "support/MemoryScoreStore.h"
 #include "ui/Colours.h"
@@ -25,8 +24,9 @@ int FromEnvironment(const char* name, int otherwise) {
 std::string BrokenOnWindow(const ui::frmJeuxDePoints& window) {
   const Game& game = window.game();
   const QSize client = window.client().size();
-  const QSize largest(kLargestOuterWidth, kLargestOuterHeight);
-  if (QSize(game.OuterWidth(), game.OuterHeight()) != ui::OuterTwips(client).boundedTo(largest))
+  // The frame as at the design size (9000 x 6555 round 8880 x 5850), capped at 12120 x 8700.
+  const QSize outer = QSize(client.width() * 15 + 120, client.height() * 15 + 705);
+  if (QSize(game.OuterWidth(), game.OuterHeight()) != outer.boundedTo({12120, 8700}))
     return "a size not the window's";
   if (!QRect({}, client)
            .contains(Pixel(game.CurrentSheet().RowMax(), game.CurrentSheet().ColMax())))

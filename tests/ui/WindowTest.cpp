@@ -100,8 +100,9 @@ class WindowTest : public QObject {
                QString(where == corner ? "" : "      Vous survolez une zone non jouable"));
     }
     QCOMPARE(told.count(), 3);  // once each time the mouse goes onto other ground
-    // Beside the shown area, a closed zone, the top bar, the right panel and the status bar.
-    for (const QPoint off : {beside, Pixel(6, 7), Pixel(1, 5), Pixel(5, 22), Pixel(16, 5)})
+    // Beside the shown area, a closed zone, and three bars over playable crossings' hit areas.
+    for (const QPoint off : {beside, Pixel(6, 7), Pixel(2, 5) - QPoint(0, 5),
+                             Pixel(5, 2) - QPoint(5, 0), Pixel(15, 5) + QPoint(0, 5)})
       h.Click(off);
     QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 0);
     h.Click(corner);

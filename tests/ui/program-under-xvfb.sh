@@ -268,14 +268,11 @@ focus_sheet
 xdotool key alt+f
 xdotool key c
 question=$(wait_window Quintara "$window") || fail "no question before changing the level"
-take give-up-question
 xdotool key Return
 dialog=$(wait_window "Quintara version 2") || fail "no dialog after the question"
-take dialog
 # The focus starts on "Ordinateur"; the arrow moves it to "Autres" and chooses it.
 xdotool key Right
 sleep 0.2
-take dialog-two-players
 xdotool key Return
 wait_gone "Quintara version 2" || fail "the dialog stays open after OK"
 echo "passed: the question answered, two players chosen in the dialog"
@@ -292,7 +289,6 @@ xdotool key Return
 expect game-2-first-point $(points r:3:15)
 xdotool key Return
 box=$(wait_window "ATTENTION !!!") || fail "no \"ATTENTION !!!\" box on an occupied crossing"
-take cannot-play-here
 xdotool key Return
 wait_gone "ATTENTION !!!" || fail "the box stays open"
 xdotool key Down Return Down Return \
