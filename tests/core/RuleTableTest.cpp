@@ -76,6 +76,7 @@ const char* const kRows[][2] = {
     {"... nor closed by X, read from its last point", "L3 1 6 | 5 5: ..oOA.X"},
     {"... nor closed by X, read from its first point", "L3 1 6 | 5 5: X.AoO.."},
     {"... nor when the place past its free end is out of play", "L3 1 6 | 5 5: X.AOO.#"},
+    {"... nor a split three whose pair holds a point out of play", "L3 1 6 | 5 5: .A.oO."},
     {"a two with a human point past one end: the other end", "L2 1 6 | 5 5: .*AO.X"},
     {"a two at level 4: crossing choice first", "L2 4 6 | 5 5: .*AO.. / .X.... / .X...."},
     {"a two closed past one end: no crossing choice", "L2 4 6 | 5 5: X.OA.. / ....X."},
