@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -8,7 +9,9 @@
 #include "WindowHarness.h"
 #include "game/Texts.h"
 #include "support/AsciiBoard.h"
+#include "ui/Colours.h"
 #include "ui/frmApropos.h"
+#include "ui/frmStatistique.h"
 
 using namespace quintara;
 using namespace quintara::testing;
@@ -28,6 +31,28 @@ static std::pair<int, int> DarkestAndLightest(const QImage& image, const QRect& 
     }
   }
   return range;
+}
+
+// The box round the pixels of an image within `within` that are `colour` (or, without one,
+// dark: a line or a text); empty when there are none.
+static QRect Where(const QImage& image, const QRect& within, const QColor& colour = {}) {
+  QRect box;
+  for (int y = within.top(); y <= within.bottom(); ++y) {
+    for (int x = within.left(); x <= within.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (colour.isValid() ? c == colour : std::max({c.red(), c.green(), c.blue()}) < 64)
+        box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+// Whether a box of pixels lies within `slack` pixels of a rectangle given in twips.
+static bool Near(const QRect& seen, const QRectF& twips, double slack = 1) {
+  const QRectF at(twips.topLeft() / ui::kTwipsPerPixel, twips.size() / ui::kTwipsPerPixel);
+  return std::abs(seen.left() - at.left()) <= slack && std::abs(seen.top() - at.top()) <= slack &&
+         std::abs(seen.right() + 1 - at.right()) <= slack &&
+         std::abs(seen.bottom() + 1 - at.bottom()) <= slack;
 }
 
 // The main window and its dialogs as the player uses them, but for the points, frames, keys and
@@ -187,6 +212,92 @@ class WindowTest : public QObject {
       QCOMPARE(image.pixelColor(green->mapTo(&h.client(), QPoint(5, 5))), kGreen);
     }
     QApplication::setPalette(desktop);
+  }
+
+  // As the window last painted it once the computer's reply has grown: the grid's columns, and
+  // the whole of the grown point, 170 twips across from 80 twips before its crossing (crossings
+  // every 360 twips).
+  void theGrownPointIsPaintedWhole() {
+    WindowHarness h(std::chrono::milliseconds(60));
+    Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
+    h.Click(Pixel(10, 14));
+    QTRY_VERIFY(!h.client().sheet().growing());
+    QTest::qWait(20);
+    const QImage image = h.window.screen()
+                             ->grabWindow(h.window.winId())
+                             .toImage()
+                             .copy(QRect(h.client().mapTo(&h.window, QPoint()), h.client().size()));
+    QCOMPARE(image.pixelColor(Pixel(6, 6) + QPoint(0, 12)), kBlack);  // a column's line
+    // The reply, the only red point between the bars, whole.
+    const QRect between(680 / 15, 680 / 15, h.client().width() - (680 + 1400) / 15,
+                        h.client().height() - (680 + 430) / 15);
+    const QRect red = Where(image, between, ui::FromRgbNumber(ComputerColour));
+    const QPoint centre = (red.topLeft() + red.bottomRight() + QPoint(1, 1)) / 2;
+    const QPoint crossing((centre.x() + 12) / 24 * 24, (centre.y() + 12) / 24 * 24);
+    QVERIFY(Near(red, QRectF(crossing * 15 - QPoint(80, 80), QSizeF(170, 170))));
+  }
+
+  // The score board keeps its place in the right panel, 1400 twips wide and glued to the right
+  // edge, at any width: the heading "Parties" at (255, 2210) above its green bar (0, 2520) and
+  // red bar (720, 2520), each 615 x 135.
+  void theScoreBoardFollowsTheRightEdge() {
+    WindowHarness h;
+    for (const int wider : {0, 150}) {
+      h.window.resizeClient(h.client().size() + QSize(wider, 0));
+      QTRY_COMPARE(h.client().width(), 592 + wider);
+      const QImage image = h.client().grab().toImage();
+      // Rounded to whole pixels at the panel, the board and the bar: within 1.5 pixels.
+      const QPoint panel(h.client().width() * 15 - 1400, 680);  // twips
+      const QRect board((panel + QPoint(0, 2400)) / 15, QSize(1400 / 15, 30));
+      QVERIFY(
+          Near(Where(image, board, kGreen), QRectF(panel + QPoint(0, 2520), QSize(615, 135)), 1.5));
+      QVERIFY(Near(Where(image, board, ui::FromRgbNumber(ComputerColour)),
+                   QRectF(panel + QPoint(720, 2520), QSize(615, 135)), 1.5));
+      const QRect heading = Where(image, QRect((panel + QPoint(0, 2200)) / 15, QSize(93, 20)));
+      QVERIFY(!heading.isEmpty() && heading.left() >= (panel.x() + 255) / 15 &&
+              heading.top() >= (panel.y() + 2210) / 15);
+    }
+  }
+
+  // A green win at level 2 counts in level 2's column, as a screen reader reads the counts;
+  // Return from the list of scores closes the window by its default button.
+  void theStatisticsCountAGreenWinAtItsLevel() {
+    WindowHarness h;
+    h.window.game().SetLevel(2);
+    Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
+    h.Click(Pixel(10, 14));
+    ui::frmStatistique statistics(h.window.game());
+    QStringList read;
+    for (QLabel* label : statistics.findChildren<QLabel*>())
+      read << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    for (const int level : {1, 2, 3}) {
+      QVERIFY(read.contains(QString("Niveau %1 : parties gagnées par le joueur vert : %2")
+                                .arg(level)
+                                .arg(level == 2)));
+    }
+    statistics.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&statistics));
+    QTest::keyClick(statistics.findChild<QPlainTextEdit*>(), Qt::Key_Return);
+    QCOMPARE(statistics.result(), int(QDialog::Accepted));
+  }
+
+  // At start the sheet has the focus, and a screen reader finds in it one cell per crossing
+  // between the bars, row by row: at the design size (8880 x 5850 twips, bars 680 at the top
+  // and left, 1400 at the right, 430 at the bottom) the crossings 360 twips apart of rows 2 to
+  // 15 and columns 2 to 20, read from "Ligne 1, colonne 1".
+  void theAccessibleSheetHoldsTheShownCrossings() {
+    WindowHarness h;
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    QAccessibleInterface* sheet = QAccessible::queryAccessibleInterface(&h.client().sheet());
+    QCOMPARE(sheet->childCount(), 14 * 19);
+    for (int k = 0; k < 14 * 19; ++k) {
+      QAccessibleInterface* cell = sheet->child(k);
+      QVERIFY(cell != nullptr && sheet->indexOfChild(cell) == k);
+      const QString name = cell->text(QAccessible::Name);
+      QVERIFY2(name.startsWith(QString("Ligne %1, colonne %2, ").arg(k / 19 + 1).arg(k % 19 + 1)),
+               qPrintable(name));
+    }
+    QCOMPARE(sheet->child(0)->text(QAccessible::Name), QString("Ligne 1, colonne 1, vide"));
   }
 
   // The wheel over the text and the arrows, Page Up, Page Down, Home and End move the rules as
