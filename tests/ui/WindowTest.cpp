@@ -218,9 +218,9 @@ class WindowTest : public QObject {
   // the whole of the grown point, 170 twips across from 80 twips before its crossing (crossings
   // every 360 twips).
   void theGrownPointIsPaintedWhole() {
-    WindowHarness h(std::chrono::milliseconds(60));
-    Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
-    h.Click(Pixel(10, 14));
+    WindowHarness h(std::chrono::milliseconds(400));
+    QTest::keyClick(&h.client().sheet(), Qt::Key_Return);  // no mouse: no hover repaints
+    QVERIFY(h.client().sheet().growing());
     QTRY_VERIFY(!h.client().sheet().growing());
     QTest::qWait(20);
     const QImage image = h.window.screen()
@@ -277,7 +277,10 @@ class WindowTest : public QObject {
     }
     statistics.show();
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
-    QTest::keyClick(statistics.findChild<QPlainTextEdit*>(), Qt::Key_Return);
+    auto* list = statistics.findChild<QPlainTextEdit*>();
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(statistics.result(), int(QDialog::Accepted));
   }
 
