@@ -10,7 +10,7 @@ folder=$2
 here=$(cd "$(dirname "$0")" && pwd)
 skip=77
 
-# Without these the test cannot run (scripts/install-deps brings them); CI must run it.
+# Without these the test cannot run (scripts/install-deps --tests brings them); CI must run it.
 python=/usr/bin/python3
 launcher=/usr/libexec/at-spi-bus-launcher
 missing=""
