@@ -1,12 +1,8 @@
 #!/usr/bin/python3
-"""Quintara played by ear: keys sent with xdotool, judged by what Orca says (the SPEECH OUTPUT
-lines of its debug log) and by nothing else. A game against the computer (fixed die) is played
-from the words alone; the map so made must hold the computer's winning five and be read back,
-crossing by crossing, over the finished game's closed zone. Then a message box, a menu and a
-dialog by keyboard, and one move between two players.
-
-Run by accessibility-under-xvfb.sh. Usage: accessibility_test.py <quintara> <work folder>
-"""
+"""Quintara played by ear (keys sent with xdotool), judged by what Orca says alone (the SPEECH
+OUTPUT lines of its debug log): a game lost to the computer (fixed die), the map heard read back
+over its closed zone; a message box, a menu and a dialog by keyboard; a move between two players.
+Run by accessibility-under-xvfb.sh. Usage: accessibility_test.py <quintara> <work folder>"""
 import os
 import re
 import subprocess
@@ -29,15 +25,6 @@ ARROWS = {"Up": (-1, 0), "Down": (1, 0), "Left": (0, -1), "Right": (0, 1)}
 ALT_F = "keydown alt sleep 0.3 key f sleep 0.3 keyup alt"
 
 
-class Failure(Exception):
-    pass
-
-
-def check(condition, what):
-    if not condition:
-        raise Failure(what)
-
-
 class Player:
     """Knows only what Orca said: where the cross-hair stands, and the points heard."""
 
@@ -49,7 +36,7 @@ class Player:
         """The (time, words) spoken since the last call, up to the first words `last` accepts."""
         deadline = time.monotonic() + timeout
         while not any(last(words) for _, words in self.queue):
-            check(time.monotonic() < deadline, f"waited {timeout:.0f} s for {what}")
+            assert time.monotonic() < deadline, f"waited {timeout:.0f} s for {what}"
             time.sleep(0.05)
             done, _, self.unread = (self.unread + self.log.read()).rpartition("\n")
             self.queue += [(int(h) * 3600 + int(m) * 60 + float(s), words)
@@ -67,19 +54,18 @@ class Player:
         """Orca answers the keys with exactly these words."""
         self.send(keys)
         told = self.hear(lambda words: words == said[-1], f"{said[-1]!r} after [{keys}]")
-        check([words for _, words in told] == said, f"[{keys}]: heard {told}, wanted {said}")
-        return told
+        assert [words for _, words in told] == said, f"[{keys}]: heard {told}, wanted {said}"
 
-    def crossing(self, state=None):
+    def crossing(self):
         r, c = self.where
-        state = state or self.points.get(self.where, "vide")
+        state = self.points.get(self.where, "vide")
         if self.where in self.closed:
             state = "zone fermée" if state == "vide" else state + ", zone fermée"
         return f"Ligne {r}, colonne {c}, {state}."
 
-    def sheet(self, state=None):  # what Orca says when the sheet takes the focus
+    def sheet(self):  # what Orca says when the sheet takes the focus
         return ["Quintara frame.", "Feuille.", "table with %d rows %d columns" % self.size,
-                self.crossing(state)]
+                self.crossing()]
 
     def arrow(self, name):
         """An arrow moves the cross-hair one crossing within the sheet, and Orca says that one
@@ -92,21 +78,19 @@ class Player:
 
     def walk(self, to):
         while self.where != to:
-            (r, c), (to_r, to_c) = self.where, to
-            self.arrow("Down" if to_r > r else "Up" if to_r < r else "Right" if to_c > c else "Left")
+            (r, c), (r2, c2) = self.where, to
+            self.arrow("Down" if r2 > r else "Up" if r2 < r else "Right" if c2 > c else "Left")
 
     def play(self):
         said = [words for _, words in self.hear(CROSSING.match, "the sheet", 60)]
-        size = re.fullmatch(r"table with (\d+) rows (\d+) columns", said[-2] if said[1:] else "")
-        check(size, f"the window read: {said}")
-        self.size = (int(size[1]), int(size[2]))
+        self.size = tuple(map(int, re.findall(r"\d+", said[-2])))  # "table with 14 rows 19 ..."
         self.where = tuple(map(int, CROSSING.match(said[-1]).groups()[:2]))
-        check(said[-4:] == self.sheet(), f"the window read: {said}, wanted {self.sheet()}")
+        assert said[-4:] == self.sheet(), f"the window read: {said}, wanted {self.sheet()}"
         for _ in range(self.where[0]):  # up to the top row, and once more at the edge
             self.arrow("Up")
         self.lose_a_game()
         self.over_the_closed_zone()
-        r, c = self.where
+        new_sheet = self.sheet()[:3] + ["Ligne %d, colonne %d, vide." % self.where]
         for keys, said in [  # Enter on a closed crossing; the menu and the dialog by keyboard
                 ("key Return", ["return ", "alert ATTENTION !!!", "Vous ne pouvez plus jouer ici.",
                                 "OK push button."]),
@@ -117,34 +101,33 @@ class Player:
                                 "Quintara version 2 dialog.", "Adversaires panel.", "Adversaires.",
                                 "Ordinateur.", "selected radio button"]),
                 ("key Right", ["Adversaires.", "Joueur 2.", "selected radio button"]),
-                ("key Return", ["return "] + self.sheet()[:3] + [f"Ligne {r}, colonne {c}, vide."]),
+                ("key Return", ["return "] + new_sheet),
                 ("key Return", ["return ", "notification Ordinateur A vous de jouer."])]:
             self.press(keys, said)
 
     def lose_a_game(self):
         """Plays the free crossing nearest the cross-hair until the computer has five; each Enter
         is answered within a second by a notification naming the computer's point."""
-        while True:
-            places = [(r, c) for r in range(1, self.size[0] + 1) for c in range(1, self.size[1] + 1)]
+        places = [(r, c) for r in range(1, self.size[0] + 1) for c in range(1, self.size[1] + 1)]
+        told = [(0, "")]
+        while "Partie" not in told[-1][1]:
             self.walk(min((p for p in places if p not in self.points), key=lambda p: (
                 abs(p[0] - self.where[0]) + abs(p[1] - self.where[1]), -p[0], p[1])))
             self.points[self.where] = "point vert"
             self.send("key Return")
             told = self.hear(lambda words: words.startswith("notification"), "the reply")
             heard = REPLY.match(told[-1][1])
-            check(len(told) == 2 and told[0][1] == "return " and heard, f"Enter: heard {told}")
-            check(told[1][0] - told[0][0] < 1.0, f"the reply within a second: {told}")
+            assert len(told) == 2 and told[0][1] == "return " and heard, f"Enter: heard {told}"
+            assert told[1][0] - told[0][0] < 1.0, f"the reply within a second: {told}"
             red = (int(heard[1]), int(heard[2]))
-            check(red in places and red not in self.points, f"the reply on a free crossing: {told}")
+            assert red in places and red not in self.points, f"the reply on a free crossing: {told}"
             self.points[red] = "point rouge"
-            if told[1][1] != heard[0]:
-                break
-        check(told[1][1] == heard[0] + " Partie gagnée par l'ordinateur. Parties : 0 à 1.",
-              f"the computer's winning point: {told}")
-        check(any(all(self.points.get((red[0] + (s + k) * dr, red[1] + (s + k) * dc)) ==
-                      "point rouge" for k in range(5))
-                  for s in range(-4, 1) for dr, dc in ((0, 1), (1, 0), (1, 1), (1, -1))),
-              f"five red points in a row through {red}: {self.points}")
+            assert told[1][1] in (heard[0], heard[0] + " Partie gagnée par l'ordinateur. Parties "
+                                  ": 0 à 1."), f"the computer's point: {told}"
+        assert any(all(self.points.get((red[0] + (s + k) * dr, red[1] + (s + k) * dc)) ==
+                       "point rouge" for k in range(5))
+                   for s in range(-4, 1) for dr, dc in ((0, 1), (1, 0), (1, 1), (1, -1))), \
+            f"five red points in a row through {red}: {self.points}"
 
     def over_the_closed_zone(self):
         """The game's rectangle is closed: every crossing of it is read with its point."""
@@ -170,8 +153,8 @@ def main():
         player.play()
         print("passed")
         return 0
-    except Failure as failure:
-        print(f"FAILED: {failure}\nthe last words heard (all in {folder}/transcript.txt):",
+    except Exception as failure:
+        print(f"FAILED: {failure!r}\nthe last words heard (all in {folder}/transcript.txt):",
               *player.transcript[-12:], sep="\n")
         return 1
     finally:
