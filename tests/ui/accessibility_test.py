@@ -54,7 +54,8 @@ class Player:
         """Orca answers the keys with exactly these words."""
         self.send(keys)
         told = self.hear(lambda words: words == said[-1], f"{said[-1]!r} after [{keys}]")
-        assert [words for _, words in told] == said, f"[{keys}]: heard {told}, wanted {said}"
+        heard = [words for _, words in told]
+        assert heard == said, f"[{keys}]: heard {heard}, wanted {said}"
 
     def crossing(self):
         r, c = self.where
@@ -155,7 +156,7 @@ def main():
         return 0
     except Exception as failure:
         print(f"FAILED: {failure!r}\nthe last words heard (all in {folder}/transcript.txt):",
-              *player.transcript[-12:], sep="\n")
+              *player.transcript[-12:], *(words for _, words in player.queue), sep="\n")
         return 1
     finally:
         for process in (game, orca):
