@@ -53,8 +53,7 @@ class Player:
     def press(self, keys, said):
         """Orca answers the keys with exactly these words."""
         self.send(keys)
-        told = self.hear(lambda words: words == said[-1], f"{said[-1]!r} after [{keys}]")
-        heard = [words for _, words in told]
+        heard = [w for _, w in self.hear(lambda w: w == said[-1], f"{said[-1]!r} after [{keys}]")]
         assert heard == said, f"[{keys}]: heard {heard}, wanted {said}"
 
     def crossing(self):
