@@ -1,29 +1,24 @@
-// What the window shows of the sheet: the area its size allows, the keyboard cross-hair that
-// moves over it, and the words a screen reader says about it.
+// What the window shows of the sheet, and the keyboard cross-hair that moves over it.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "game/SpokenWords.h"
-#include "support/GameFixture.h"
+#include "support/Fixtures.h"
 
-namespace quintara {
+namespace quintara::testing {
 namespace {
 
-using testing::At;
-using testing::Picture;
-
-class ShownAreaOfTheGame : public testing::GameFixture {
+class ShownArea : public GameFixture {
  protected:
   void Press(Key key, int times = 1) {
     for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
   }
 };
 
-// Both sides of every edge of the rows by height and of the bands of columns by width. A width
-// below the first band or between two bands keeps the columns the sheet had, shown from the
-// narrowest band and from the widest; a size past the largest sheet is capped to it.
-TEST_F(ShownAreaOfTheGame, EveryEdgeOfTheTablesOfRowsAndColumns) {
+// Both sides of every edge of the rows by height and of the column bands by width. A width below
+// the first band or between two bands keeps the columns the sheet had, shown from the narrowest
+// band and from the widest; a size past the largest sheet is capped to it.
+TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
   const Sheet& sheet = game.CurrentSheet();
   const auto shown = [&](int rows, int columns) {
     return std::tuple(sheet.RowMax(), sheet.ColMax(), sheet.Playable(At(rows, columns)),
@@ -61,16 +56,18 @@ TEST_F(ShownAreaOfTheGame, EveryEdgeOfTheTablesOfRowsAndColumns) {
   }
 }
 
-// The cross-hair stops at the edges of the shown area, crosses finished games' zones, and plays
-// where a point can go; what the window no longer shows it can neither reach nor play, and the
-// first arrow there brings it back.
-TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereItStands) {
+// The cross-hair starts at row 3, column 15, stops at the edges of the shown area and crosses
+// finished games' zones; Enter plays where it stands, but not on a point, a closed zone or what
+// the window no longer shows, nor does a click.
+TEST_F(ShownArea, TheArrowsMoveTheCrossHairAndEnterPlaysWhereItStands) {
   Lay(Picture{3, 16, {"# x #"}});
-  EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
-  const std::tuple<Key, int, int, int> moves[] = {
-      {Key::kRight, 2, 3, 17},        {Key::kEnter, 1, 3, 17}, {Key::kRight, 40, 3, 20},
-      {Key::kDown, 40, 15, 20},       {Key::kLeft, 40, 15, 2}, {Key::kUp, 40, 2, 2},
-      {static_cast<Key>(65), 1, 2, 2}};
+  const std::tuple<Key, int, int, int> moves[] = {{static_cast<Key>(65), 1, 3, 15},
+                                                  {Key::kRight, 2, 3, 17},
+                                                  {Key::kEnter, 1, 3, 17},
+                                                  {Key::kRight, 40, 3, 20},
+                                                  {Key::kDown, 40, 15, 20},
+                                                  {Key::kLeft, 40, 15, 2},
+                                                  {Key::kUp, 40, 2, 2}};
   for (const auto& [key, presses, row, column] : moves) {
     Press(key, presses);
     EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << static_cast<int>(key);
@@ -82,16 +79,15 @@ TEST_F(ShownAreaOfTheGame, TheCrossHairMovesOverTheShownAreaAndEnterPlaysWhereIt
   game.Form_Resize(9000, 6555);
   for (const Key key : {Key::kEnter, Key::kLeft, Key::kDown}) Press(key);
   EXPECT_EQ(game.CrossHairIndex(), At(3, 20));
-  // Clicks on points of either side and on indices off the sheet are refused too.
-  for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) game.lblIntersection_Click(index);
+  for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) Click(index);
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>(7, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
   EXPECT_EQ(Points(), 3);
 }
 
-// After any shrink, from anywhere the window stops showing, every arrow brings the cross-hair
-// to the shown crossing nearest to it, from a finished game's zone too.
-TEST_F(ShownAreaOfTheGame, EveryArrowBringsAStrandedCrossHairToTheNearestShownCrossing) {
+// After a shrink, from anywhere the window stops showing (a finished game's zone too), every
+// arrow brings the cross-hair to the nearest shown crossing.
+TEST_F(ShownArea, EveryArrowBringsAStrandedCrossHairToTheNearestShownCrossing) {
   Lay(Picture{16, 18, {"# #", "# #"}});
   const Sheet& sheet = game.CurrentSheet();
   const auto distance = [](int a, int b) {
@@ -112,31 +108,12 @@ TEST_F(ShownAreaOfTheGame, EveryArrowBringsAStrandedCrossHairToTheNearestShownCr
         double nearest = 99;
         for (int shown = At(2, 2); shown <= At(21, 29); ++shown)
           if (sheet.InShownArea(shown)) nearest = std::min(nearest, distance(start, shown));
-        ASSERT_TRUE(sheet.InShownArea(game.CrossHairIndex()))
-            << start << " " << static_cast<int>(key);
-        ASSERT_EQ(distance(start, game.CrossHairIndex()), nearest)
-            << start << " " << static_cast<int>(key);
+        ASSERT_TRUE(sheet.InShownArea(game.CrossHairIndex())) << start << " " << int(key);
+        ASSERT_EQ(distance(start, game.CrossHairIndex()), nearest) << start << " " << int(key);
       }
     }
   }
 }
 
-// Rows and columns as the player counts them, from the first shown crossing; a point says more
-// than the zone it lies in, and what the window hides is told apart from what is empty.
-TEST_F(ShownAreaOfTheGame, TheSpokenWordsSayThePositionAndWhatLiesThere) {
-  Lay(Picture{8, 9, {"X O x #"}});
-  Lay(Picture{20, 2, {"#"}});
-  std::vector<std::string> words;
-  for (const int i : {At(2, 2), At(16, 20), At(8, 9), At(8, 10), At(8, 11), At(8, 12), At(20, 2)}) {
-    words.push_back(spoken::IntersectionWords(game.CurrentSheet(), i));
-  }
-  EXPECT_EQ(words, (std::vector<std::string>{
-                       "Ligne 1, colonne 1, vide", "Ligne 15, colonne 19, zone non jouable",
-                       "Ligne 7, colonne 8, point vert", "Ligne 7, colonne 9, point rouge",
-                       "Ligne 7, colonne 10, point vert, zone fermée",
-                       "Ligne 7, colonne 11, zone fermée", "Ligne 19, colonne 1, zone fermée"}));
-  EXPECT_EQ(spoken::ComputerPointWords(At(8, 9)), "Ordinateur : ligne 7, colonne 8");
-}
-
 }  // namespace
-}  // namespace quintara
+}  // namespace quintara::testing

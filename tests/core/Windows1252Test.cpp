@@ -4,7 +4,6 @@
 #include <iconv.h>
 
 #include <array>
-#include <map>
 #include <random>
 
 #include "game/Windows1252.h"
@@ -12,22 +11,8 @@
 namespace quintara {
 namespace {
 
-// One of the C library's converters, opened once (opening one loads its tables) and closed at
-// exit.
-iconv_t Converter(const char* to, const char* from) {
-  static struct Open : std::map<std::string, iconv_t> {
-    ~Open() {
-      for (const auto& [name, cd] : *this) iconv_close(cd);
-    }
-  } open;
-  const auto [at, added] = open.try_emplace(std::string(to) + from);
-  if (added) at->second = iconv_open(to, from);
-  return at->second;
-}
-
-// Converts the one character at the start of `in`; false when the converter refuses it.
-bool ConvertOne(const char* to, const char* from, std::string_view& in, std::string& out) {
-  const iconv_t cd = Converter(to, from);
+// Converts the one character at the start of `in` with iconv; false when it refuses it.
+bool ConvertOne(iconv_t cd, std::string_view& in, std::string& out) {
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
   std::array<char, 4> buffer{};  // room for one character
   std::size_t room = buffer.size();
@@ -41,33 +26,35 @@ bool ConvertOne(const char* to, const char* from, std::string_view& in, std::str
   return true;
 }
 
-// Broken UTF-8 gives one "?" per byte, a character outside the code page one "?".
-std::string ReferenceToWindows1252(std::string_view utf8) {
-  std::string out;
-  while (!utf8.empty()) {
-    std::string utf32;
-    if (!ConvertOne("UTF-32LE", "UTF-8", utf8, utf32)) {
-      out += '?';
-      utf8.remove_prefix(1);
-    } else if (std::string_view one = utf32; !ConvertOne("WINDOWS-1252", "UTF-32LE", one, out)) {
-      out += '?';
-    }
-  }
-  return out;
-}
-
 TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
-  ASSERT_NE(Converter("WINDOWS-1252", "UTF-32LE"), reinterpret_cast<iconv_t>(-1));
+  const iconv_t toUtf8 = iconv_open("UTF-8", "WINDOWS-1252");
+  const iconv_t toUtf32 = iconv_open("UTF-32LE", "UTF-8");
+  const iconv_t toCodePage = iconv_open("WINDOWS-1252", "UTF-32LE");
+  ASSERT_NE(toCodePage, reinterpret_cast<iconv_t>(-1));
   for (int byte = 0; byte < 256; ++byte) {
     const std::string in(1, static_cast<char>(byte));
     std::string_view rest = in;
     std::string expected;
-    if (!ConvertOne("UTF-8", "WINDOWS-1252", rest, expected)) expected.assign(1, '?');
+    if (!ConvertOne(toUtf8, rest, expected)) expected = "?";
     ASSERT_EQ(FromWindows1252(in), expected) << byte;
     if (expected != "?") {
       ASSERT_EQ(ToWindows1252(expected), in) << byte;
     }
   }
+  // Broken UTF-8 gives one '?' per byte, a character outside the code page one '?'.
+  const auto reference = [&](std::string_view utf8) {
+    std::string out;
+    while (!utf8.empty()) {
+      std::string utf32;
+      if (!ConvertOne(toUtf32, utf8, utf32)) {
+        out += '?';
+        utf8.remove_prefix(1);
+      } else if (std::string_view one = utf32; !ConvertOne(toCodePage, one, out)) {
+        out += '?';
+      }
+    }
+    return out;
+  };
   // The first and last code points of each length and around the surrogates, then random short
   // strings weighted towards the bytes where UTF-8's boundaries lie.
   const std::vector<std::string> boundaries = {
@@ -81,9 +68,9 @@ TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
     for (int k = round < boundaries.size() ? 0 : static_cast<int>(random() % 9); k > 0; --k) {
       bytes += random() % 2 == 0 ? edges[random() % edges.size()] : static_cast<char>(random());
     }
-    ASSERT_EQ(ToWindows1252(bytes), ReferenceToWindows1252(bytes))
-        << ::testing::PrintToString(bytes);
+    ASSERT_EQ(ToWindows1252(bytes), reference(bytes)) << ::testing::PrintToString(bytes);
   }
+  for (const iconv_t cd : {toUtf8, toUtf32, toCodePage}) iconv_close(cd);
 }
 
 }  // namespace

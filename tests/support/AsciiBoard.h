@@ -8,23 +8,19 @@
 
 namespace quintara::testing {
 
-// Positions in tests are small ASCII pictures laid on the sheet with their top-left character
-// at (row, column). Blanks only space the picture out. Letters:
-//   .  empty            O  computer (red) point     X  human (green) point
-//   #  closed, empty    o  closed red point         x  closed green point (an earlier game)
-// Any other character leaves its intersection as the sheet has it.
+// A small ASCII picture laid with its first letter at (row, column); blanks only space it out.
+// '.' empty, O and X a red and a green point of the running game, o and x of an earlier game,
+// '#' closed; any other letter leaves its intersection as it is.
 struct Picture {
   int row;
   int column;
   std::vector<std::string> lines;
 };
 
-// The intersection at (row, column), for the expectations of a test.
 constexpr int At(int row, int column) {
   return IndexOf(row, column);
 }
 
-// Calls each(index, letter) for every letter of the picture, in reading order.
 template <typename Each>
 void ForEachCell(const Picture& picture, Each each) {
   for (std::size_t line = 0; line < picture.lines.size(); ++line) {
@@ -35,8 +31,7 @@ void ForEachCell(const Picture& picture, Each each) {
   }
 }
 
-// The one position builder: lays the picture through `LayPoint(index, colour, closed)` as
-// Game has it, so O and X become the running game's points in reading order.
+// Lays the picture through `LayPoint(index, colour, closed)`, as Game has it.
 template <typename Board>
 void Lay(Board& board, const Picture& picture) {
   ForEachCell(picture, [&](int index, char letter) {
@@ -51,10 +46,6 @@ void Lay(Board& board, const Picture& picture) {
   });
 }
 
-// How many intersections hold a point.
 int CountPoints(const Sheet& sheet);
-
-// The picture of a rectangle of the sheet, in the same letters (blank-separated), for messages.
-std::string Show(const Sheet& sheet, int row, int column, int rows, int columns);
 
 }  // namespace quintara::testing

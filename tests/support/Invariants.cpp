@@ -19,8 +19,7 @@ bool Shown(const Sheet& sheet, int index) {
          ColumnOf(index) <= sheet.ColMax();
 }
 
-// Every intersection on its own: a point of one side or none, playable exactly where it is
-// shown and not closed.
+// Each intersection: a point of one side or none, playable exactly where shown and not closed.
 std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
   if (sheet.RowMax() > kLastPlayableRow || sheet.ColMax() > kLastPlayableColumn) {
     return "the shown area leaves the sheet";
@@ -49,18 +48,16 @@ std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& befor
     swept = swept || (was != kNoPoint && sheet.ColourAt(index) != was);
   }
   if (swept && reach == EventReach::kNoPoint) return "the sheet changed without a click or menu";
-  // A new sheet: nothing but the computer's opening point may follow it in the same event.
   int green = 0;
   int red = 0;
-  for (int index = 0; swept && index <= kLastPointRecord; ++index) {
-    if (sheet.Closed(index)) return At("closed on a new sheet", index);
-    (sheet.ColourAt(index) == HumanColour ? green : red) += sheet.HasPoint(index);
-  }
-  if (swept) {
+  if (swept) {  // a new sheet: nothing but the computer's opening point may follow it
+    for (int index = 0; index <= kLastPointRecord; ++index) {
+      if (sheet.Closed(index)) return At("closed on a new sheet", index);
+      (sheet.ColourAt(index) == HumanColour ? green : red) += sheet.HasPoint(index);
+    }
     if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
     return std::nullopt;
   }
-
   int newlyClosed = 0;
   for (int index = 0; index <= kLastPointRecord; ++index) {
     const auto slot = static_cast<std::size_t>(index);
@@ -69,7 +66,6 @@ std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& befor
     if (sheet.ColourAt(index) == before.colour[slot]) continue;
     if (before.closed[slot]) return At("played in a closed zone", index);
     if (!Shown(sheet, index)) return At("played out of sight", index);
-    // A five is framed and closed in the event that made it.
     if (FindFiveInRow(sheet, index)) return At("a five left open", index);
     (sheet.ColourAt(index) == HumanColour ? green : red) += 1;
   }
@@ -89,9 +85,8 @@ std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& befor
 Snapshot Snapshot::Of(const Game& game) {
   Snapshot snapshot;
   for (int index = 0; index <= kLastPointRecord; ++index) {
-    const auto slot = static_cast<std::size_t>(index);
-    snapshot.colour[slot] = game.CurrentSheet().ColourAt(index);
-    snapshot.closed[slot] = game.CurrentSheet().Closed(index);
+    snapshot.colour[static_cast<std::size_t>(index)] = game.CurrentSheet().ColourAt(index);
+    snapshot.closed[static_cast<std::size_t>(index)] = game.CurrentSheet().Closed(index);
   }
   snapshot.drawings = game.Drawings().size();
   return snapshot;

@@ -13,7 +13,6 @@ class Game;
 
 namespace quintara::testing {
 
-// What one event may do to the sheet.
 enum class EventReach {
   kNoPoint,   // a mouse move, an arrow, a resize, a window that only shows things
   kOnePoint,  // a click or Enter: the player's point and the computer's reply, a new sheet
@@ -25,12 +24,10 @@ struct Snapshot {
   std::array<PointColour, kPointRecordCount> colour{};
   std::array<bool, kPointRecordCount> closed{};
   std::size_t drawings = 0;
-
   static Snapshot Of(const Game& game);
 };
 
-// The first rule of the game that an event broke, going from `before` to the game as it stands
-// now, or nothing. One pass over the sheet: cheap enough for every event of a long run.
+// The first rule of the game that an event broke, from `before` to now, or nothing.
 std::optional<std::string> BrokenRule(const Game& game, const Snapshot& before, EventReach reach);
 
 }  // namespace quintara::testing

@@ -10,11 +10,10 @@
 
 namespace quintara::testing {
 
-// The best-scores file kept in memory: absent, present with bytes, unreadable, or unwritable.
+// The best-scores file in memory: absent, present with bytes, unreadable or unwritable.
 class MemoryScoreStore : public ScoreStore {
  public:
   ReadResult Read() override {
-    ++reads;
     if (unreadable) return {ReadStatus::kUnreadable, "", "accès refusé"};
     return {file ? ReadStatus::kRead : ReadStatus::kMissing, file.value_or(""), ""};
   }
@@ -27,10 +26,9 @@ class MemoryScoreStore : public ScoreStore {
   std::optional<std::string> file;
   bool unreadable = false;
   bool unwritable = false;
-  int reads = 0;
 };
 
-// A best-scores list as its filled places, best first: names and points.
+// A best-scores list as its filled places, best first.
 using Table = std::vector<std::pair<std::string, int>>;
 inline Table Filled(const BestScores& scores) {
   Table table;

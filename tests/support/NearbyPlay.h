@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <vector>
@@ -10,8 +11,7 @@
 namespace quintara::testing {
 
 // A random player's choice: a free playable intersection within two rows and columns of the
-// running game's points, so that lines form; anywhere free when the game has no point yet; 0 when
-// no intersection is free and playable.
+// running game's points, else anywhere free; 0 when nothing is free.
 inline int NearbyPlay(const Game& game, std::mt19937& random) {
   const GameState& state = game.State();
   std::vector<int> points;
@@ -23,13 +23,11 @@ inline int NearbyPlay(const Game& game, std::mt19937& random) {
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!game.CurrentSheet().Playable(index) || game.CurrentSheet().HasPoint(index)) continue;
     anywhere.push_back(index);
-    for (const int point : points) {
-      if (std::abs(RowOf(point) - RowOf(index)) <= 2 &&
-          std::abs(ColumnOf(point) - ColumnOf(index)) <= 2) {
-        near.push_back(index);
-        break;
-      }
-    }
+    const auto close = [&](int point) {
+      return std::abs(RowOf(point) - RowOf(index)) <= 2 &&
+             std::abs(ColumnOf(point) - ColumnOf(index)) <= 2;
+    };
+    if (std::ranges::any_of(points, close)) near.push_back(index);
   }
   const std::vector<int>& from = near.empty() ? anywhere : near;
   if (from.empty()) return 0;

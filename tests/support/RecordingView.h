@@ -9,8 +9,8 @@
 
 namespace quintara::testing {
 
-// A window that writes down everything the game tells it, one line per event, and answers
-// yes/no questions from a queue (then `answerWhenEmpty`, No unless set).
+// A window that writes down all it is told, one line per event, and answers the yes/no
+// questions from a queue, then with `answerWhenEmpty`.
 class RecordingView : public GameView {
  public:
   void PointPlaced(int index, PointColour colour, bool growing) override {
@@ -34,7 +34,7 @@ class RecordingView : public GameView {
   void PlayPointSound() override { events.push_back("sound play"); }
   void StopPointSound() override { events.push_back("sound stop"); }
 
-  // The events whose line starts with the prefix.
+  // The events that start with the prefix.
   std::vector<std::string> Only(const std::string& prefix) const;
 
   std::vector<std::string> events;
@@ -46,14 +46,11 @@ class RecordingView : public GameView {
 class FixedDie : public DieSource {
  public:
   explicit FixedDie(std::vector<int> faces) : faces_(std::move(faces)) {}
-  int Roll() override {
-    ++rolls;
-    return faces_.empty() ? 1 : faces_[static_cast<std::size_t>(rolls - 1) % faces_.size()];
-  }
-  int rolls = 0;
+  int Roll() override { return faces_[rolls_++ % faces_.size()]; }
 
  private:
   std::vector<int> faces_;
+  std::size_t rolls_ = 0;
 };
 
 }  // namespace quintara::testing

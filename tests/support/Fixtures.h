@@ -5,28 +5,30 @@
 #include <vector>
 
 #include "board/ShownArea.h"
-#include "game/GameState.h"
+#include "game/Game.h"
 #include "opponent/Turn.h"
 #include "support/AsciiBoard.h"
 #include "support/RecordingView.h"
 
 namespace quintara::testing {
 
-// A computer turn over a position, without a window; the turn keeps the point its rules chose.
-// The sheet shows its largest area (rows 2..21, columns 2..29).
+// A whole game without a window: a recording view, a die that always shows 6.
+class GameFixture : public ::testing::Test {
+ protected:
+  void Lay(const Picture& picture) { testing::Lay(game, picture); }
+  void Click(int index) { game.lblIntersection_Click(index); }
+  int Points() const { return CountPoints(game.CurrentSheet()); }
+
+  RecordingView view;
+  FixedDie die{{6}};
+  Game game{view, die};
+};
+
+// A computer turn over a position on the largest sheet, without a window.
 class TurnFixture {
  public:
-  explicit TurnFixture(std::vector<int> dieFaces = {6})
-      : sheet(LargestSheet()), die(std::move(dieFaces)) {}
-
-  // Copied rather than recomputed: the property tests make thousands of positions.
-  static const Sheet& LargestSheet() {
-    static const Sheet largest = [] {
-      Sheet s;
-      s.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
-      return s;
-    }();
-    return largest;
+  explicit TurnFixture(std::vector<int> dieFaces) : die(std::move(dieFaces)) {
+    sheet.SetShownArea({kLargestOuterWidth, kLargestOuterHeight});
   }
 
   // As Game::LayPoint: the running game's points enter the moves and the box.
@@ -40,10 +42,10 @@ class TurnFixture {
     return (colour == HumanColour ? state.HumanMoves : state.ComputerMoves).Record(index);
   }
   void SetUp(const Picture& picture) { Lay(*this, picture); }
-
-  Turn MakeTurn(int level, int humanMoveNumber = -1) {
-    if (humanMoveNumber < 0) humanMoveNumber = state.HumanMoves.Count();
-    return {{sheet, state.ComputerMoves, state.HumanMoves, state.Box, level, humanMoveNumber}, die};
+  Turn MakeTurn(int level) {
+    return {{sheet, state.ComputerMoves, state.HumanMoves, state.Box, level,
+             state.HumanMoves.Count()},
+            die};
   }
 
   Sheet sheet;
