@@ -26,7 +26,7 @@ int HumansChoice(const Game& game, std::mt19937& random) {
   return NearbyPlay(game, random);
 }
 
-// Each roll of the die is an event too: the rolls must come as many and in the same order.
+// Each roll of the die is an event too.
 struct RecordedDie : SeededDie {
   RecordedDie(unsigned seed, std::vector<std::string>& events) : SeededDie(seed), told(events) {}
   int Roll() override {
@@ -66,15 +66,14 @@ std::vector<std::string> Replay(int level, bool largest, bool keys, unsigned see
       if (index == 0) break;
       if (!keys) game.lblIntersection_Click(index);
       // Along the row, then the column; a key that cannot move leaves the cross-hair.
-      for (int moves = 0; keys && moves < 40 && ColumnOf(game.CrossHairIndex()) != ColumnOf(index);
-           ++moves) {
-        game.txtPion_KeyDown(ColumnOf(game.CrossHairIndex()) < ColumnOf(index) ? Key::kRight
-                                                                               : Key::kLeft);
-      }
-      for (int moves = 0; keys && moves < 40 && RowOf(game.CrossHairIndex()) != RowOf(index);
-           ++moves) {
-        game.txtPion_KeyDown(RowOf(game.CrossHairIndex()) < RowOf(index) ? Key::kDown : Key::kUp);
-      }
+      const auto walk = [&](int (*along)(int), Key back, Key on) {
+        for (int moves = 0; keys && moves < 40 && along(game.CrossHairIndex()) != along(index);
+             ++moves) {
+          game.txtPion_KeyDown(along(game.CrossHairIndex()) < along(index) ? on : back);
+        }
+      };
+      walk(ColumnOf, Key::kLeft, Key::kRight);
+      walk(RowOf, Key::kUp, Key::kDown);
       if (keys) game.txtPion_KeyDown(Key::kEnter);
     }
     if (!view.events.empty() && view.events.back() == "quit") break;
@@ -84,8 +83,6 @@ std::vector<std::string> Replay(int level, bool largest, bool keys, unsigned see
 
 TEST(RandomGames, ReplaysGiveTheSamePointsAndTextsAsEver) {
   std::uint64_t digest = 0xcbf29ce484222325u;  // FNV-1a over the events, each ended by a newline
-  int points = 0;
-  int messages = 0;
   for (int level = 0; level <= 4; ++level) {
     for (const bool largest : {false, true}) {
       for (const bool keys : {false, true}) {
@@ -94,15 +91,12 @@ TEST(RandomGames, ReplaysGiveTheSamePointsAndTextsAsEver) {
             if (event.starts_with("say ")) continue;  // the spoken words have their own tests
             for (const char c : event + '\n')
               digest = (digest ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
-            points += event.starts_with("point ") ? 1 : 0;
-            messages += event.starts_with("message ") ? 1 : 0;
           }
         }
       }
     }
   }
-  EXPECT_GT(messages, 0);
-  EXPECT_EQ(digest, 0x97c3d52fb0d38c1bu) << points << " points, " << messages << " messages";
+  EXPECT_EQ(digest, 0x97c3d52fb0d38c1bu);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Games, sets and matches: the counts, the statistics, the points and the menus' give-ups.
+// Games, sets and matches, the best scores and their file, and the menus' give-ups.
 #include <gtest/gtest.h>
 
+#include "game/BestScoreKeeper.h"
 #include "game/ScoreFile.h"
 #include "support/Fixtures.h"
 #include "support/MemoryScoreStore.h"
@@ -8,32 +9,25 @@
 namespace quintara::testing {
 namespace {
 
-class Scoring : public GameFixture {
- protected:
-  Scoring() { game.SetScoreStore(&store); }
-  MemoryScoreStore store;
-};
+using Scoring = GameFixture;
 
-// Two matches between two players, game by game at the levels given (a new sheet for each):
-// green wins the first 3 sets to 1, red the second 3 to 0. Points: 10 x level per green game,
-// then for each level (green's wins - red's) x 10 x level where green won more.
+// Two matches between two players, game by game at the levels given, each on a new sheet: green
+// wins the first 3 sets to 1, red the second 3 to 0. Points: 10 x level per green game, then for
+// each level (green's wins - red's) x 10 x level where green won more.
 TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
-  struct Match {
-    const char* games;
-    std::array<int, 5> green, red;
-    int points;
-    const char* end;
-  };
-  const Match matches[] = {{"r2r2r2r2r2g3r1g3g3g3g3g2g2r4g2g2r4g1g1g1g4g4g4",
-                            {0, 3, 4, 5, 3},
-                            {0, 1, 5, 0, 2},
-                            590,
-                            "\u2068Éloïse\u2069 remporte le match. Bravo!"},
-                           {"g3r1r1r1r1r1r1r1r1r1r1r1r1r1r1r1",
-                            {0, 0, 0, 1, 0},
-                            {0, 15, 0, 0, 0},
-                            60,
-                            "\u2068Zoé\u2069 remporte le match. La revenche quand vous voulez"}};
+  const std::tuple<const char*, std::array<int, 5>, std::array<int, 5>, int, const char*>
+      matches[] = {{"r2r2r2r2r2g3r1g3g3g3g3g2g2r4g2g2r4g1g1g1g4g4g4",
+                    {0, 3, 4, 5, 3},
+                    {0, 1, 5, 0, 2},
+                    590,
+                    "\u2068Éloïse\u2069 remporte le match. Bravo!"},
+                   {"g3r1r1r1r1r1r1r1r1r1r1r1r1r1r1r1",
+                    {0, 0, 0, 1, 0},
+                    {0, 15, 0, 0, 0},
+                    60,
+                    "\u2068Zoé\u2069 remporte le match. La revenche quand vous voulez"}};
+  MemoryScoreStore store;
+  game.SetScoreStore(&store);
   game.SetTwoPlayers(true);
   game.SetPlayerNames("Éloïse", "Zoé");
   store.file = EncodeScoreFile({{{"a", "900"},
@@ -44,47 +38,43 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
                                  {"f", "100"},
                                  {"g", "10"}}});
   view.answers = {true};  // another match after the first, not after the second
-  for (const Match& match : matches) {
+  for (const auto& [games, green, red, points, end] : matches) {
     view.events.clear();
-    for (const char* g = match.games; *g != 0; g += 2) {
+    for (const char* g = games; *g != 0; g += 2) {
       game.SetLevel(g[1] - '0');
       game.mnuNouvelle_Click();
-      const bool red = g[0] == 'r';
-      if (game.TurnColour() != (red ? ComputerColour : HumanColour)) Click(At(14, 14));
-      Lay(Picture{10, 5, {red ? "OOOO" : "XXXX"}});
+      if (game.TurnColour() != (g[0] == 'r' ? ComputerColour : HumanColour)) Click(At(14, 14));
+      Lay(Picture{10, 5, {g[0] == 'r' ? "OOOO" : "XXXX"}});
       Click(At(10, 9));
     }
     const MatchStatistics& s = game.Statistics();
     EXPECT_EQ(std::tuple(s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
-              std::tuple(match.green, match.red, match.points));
-    EXPECT_EQ(view.Only("message"), std::vector{"message Quintara: " + std::string(match.end)});
+              std::tuple(green, red, points));
+    EXPECT_EQ(view.Only("message"), std::vector{"message Quintara: " + std::string(end)});
     EXPECT_EQ(view.Only("statistics").size(), 1u);
     EXPECT_EQ(view.Only("ask"), std::vector<std::string>{"ask Quintara: Voulez vous rejouer"});
   }
   const ScoreBoard& b = game.MatchScores();
   EXPECT_EQ(std::tuple(b.HumanGames, b.ComputerGames, b.HumanSets, b.ComputerSets, b.SetsShown),
             std::tuple(0, 0, 0, 3, true));
-  const std::string red = "say Manche gagnée par \u2068Zoé\u2069. Manches : 0 à ";
-  EXPECT_EQ(view.Only("say Manche"), (std::vector{red + "1", red + "2", red + "3"}));
-  EXPECT_EQ(view.Only("quit"), std::vector<std::string>{"quit"});
-  const Table best = {{"a", 900},      {"b", 800}, {"c", 700}, {"d", 600},
-                      {"Éloïse", 590}, {"e", 500}, {"f", 100}, {"g", 10}};
-  EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), best);
-  // The list in memory starts from the file at each showing of the statistics.
-  store.file = EncodeScoreFile({{{"z", "5"}}});
+  const std::string set = "say Manche gagnée par \u2068Zoé\u2069. Manches : 0 à ";
+  EXPECT_EQ(view.Only("say Manche"), (std::vector{set + "1", set + "2", set + "3"}));
+  EXPECT_EQ(view.Only("quit").size(), 1u);
+  EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), (Table{{"a", 900},
+                                                                {"b", 800},
+                                                                {"c", 700},
+                                                                {"d", 600},
+                                                                {"Éloïse", 590},
+                                                                {"e", 500},
+                                                                {"f", 100},
+                                                                {"g", 10}}));
+  store.file = EncodeScoreFile({{{"z", "5"}}});  // each showing starts from the file
   game.ShowStatistics();
   EXPECT_EQ(Filled(game.BestScoreTable()), (Table{{"z", 5}}));
 }
 
-const std::string kAskSheet =
-    "ask Quintara: Si vous changez de feuille alors que la partie n'est pas terminée le point "
-    "ira à Ordinateur. Voulez vous tout de même changer de feuille?";
-const std::string kAskLevel =
-    "ask Quintara: Si vous changez de niveau alors que la partie n'est pas terminée le point ira "
-    "à Ordinateur. Voulez vous tout de même changer de niveau?";
-
 // The menus ask before giving up a game under way in which the computer has played, a new sheet
-// only when one of its points can be seen; No changes nothing.
+// only when one of its points can be seen; No changes nothing, Yes gives the game to red.
 TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
   game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   game.mnuNouvelle_Click();
@@ -102,15 +92,131 @@ TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
   Click(At(5, 9));  // the human's five: the computer opens the next game
   game.mnuNouvelle_Click();
   EXPECT_FALSE(game.mnuChanger_Click());
-  EXPECT_EQ(view.Only("ask"), (std::vector{kAskSheet, kAskLevel}));
+  const std::string ask = "ask Quintara: Si vous changez de ";
+  const std::string lost = " alors que la partie n'est pas terminée le point ira à Ordinateur. ";
+  EXPECT_EQ(view.Only("ask"),
+            (std::vector{ask + "feuille" + lost + "Voulez vous tout de même changer de feuille?",
+                         ask + "niveau" + lost + "Voulez vous tout de même changer de niveau?"}));
   EXPECT_EQ(view.Only("cleared").size(), 4u);
   EXPECT_EQ(Points(), 9);
-  // Yes gives the game to red, though green played last.
   view.answers = {true};
   EXPECT_TRUE(game.mnuChanger_Click());
   EXPECT_EQ(std::pair(game.MatchScores().HumanGames, game.MatchScores().ComputerGames),
             std::pair(1, 2));
   EXPECT_EQ(Points(), 0);
+}
+
+// Places 1 to 6 in order: the first with fewer points takes the entry, ties go below, the places
+// below move down and the tenth drops out. The statistics show places 1 to 3, lines ended by CR LF.
+TEST(BestScores, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
+  const std::vector<int> ten = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+  const std::vector<int> seven = {100, 90, 80, 70, 60, 50, 10};
+  const std::tuple<std::vector<int>, int, int> cases[] = {
+      {{100, 50}, 100, 2}, {ten, 75, 4}, {ten, 5, 0}, {seven, 45, 0}, {seven, 55, 6}};
+  for (const auto& [before, points, place] : cases) {
+    BestScores scores;
+    Table expected;
+    for (std::size_t k = 0; k < before.size(); ++k) {
+      scores[k] = {"p", std::to_string(before[k])};
+      expected.emplace_back("p", before[k]);
+    }
+    if (place != 0) expected.insert(expected.begin() + place - 1, {"n", points});
+    if (expected.size() > 10) expected.pop_back();
+    EXPECT_EQ(InsertBestScore(scores, "n", points), place) << points;
+    EXPECT_EQ(Filled(scores), expected) << points;
+  }
+  const std::string blanks(74, ' ');
+  EXPECT_EQ(BestScoresText({{{"Ann", "460"}, {"Bob", "90"}, {}, {"Dan", "5"}}}),
+            std::string(13, ' ') + "JOUEURS" + std::string(55, ' ') +
+                "SCORES\r\n\r\n  \u2068Ann\u2069" + blanks + "460\r\n  \u2068Bob\u2069" + blanks +
+                "90\r\n  " + blanks + "\r\n");
+}
+
+std::string Bytes(std::initializer_list<int> values) {
+  std::string out;
+  for (const int v : values) out += static_cast<char>(v);
+  return out;
+}
+std::string Text(const std::string& text) {
+  return Bytes({8, 0, int(text.size() & 0xFF), int(text.size() >> 8)}) + text;
+}
+
+// Twenty tagged values, place 1's name first, names in Windows-1252 ('?' for what it cannot
+// hold), an empty place type 0, names cut at 32767 bytes. A damaged file reads what is whole,
+// never past the end; points that are not a number up to 32767 read as 0.
+TEST(ScoreFile, WritesTwentyTaggedValuesAndReadsWhatIsWhole) {
+  BestScores scores;
+  std::string bytes = Text("Zo\xE9 \x80?") + Text("100") + Text("") + Text("7");
+  scores[0] = {"Zoé €李", "100"};
+  scores[1] = {"", "7"};
+  for (int k = 0; k < 16; ++k) bytes += Bytes({0, 0});
+  EXPECT_EQ(EncodeScoreFile(scores), bytes);
+  scores[0].name = "Zoé €?";
+  EXPECT_EQ(DecodeScoreFile(bytes), scores);
+  scores[0].name = std::string(40000, 'a');
+  const BestScores longName = DecodeScoreFile(EncodeScoreFile(scores));
+  EXPECT_EQ(longName[0].name->size(), 32767u);
+  EXPECT_EQ(longName[1], scores[1]);
+  using Entry = std::optional<std::string>;
+  const std::string ann = Text("Ann");
+  const std::string ann5 = ann + Text("5");
+  const std::tuple<std::string, Entry, Entry, Entry> cases[] = {
+      {"", {}, {}, {}},
+      {Bytes({8, 0, 3}), {}, {}, {}},
+      {ann + Bytes({8, 0, 9, 0, '1'}), "Ann", {}, {}},
+      {ann + Text(""), "Ann", "0", {}},
+      {ann5 + Bytes({8, 0, 0, 0x80}) + std::string(32768, 'x'), "Ann", "5", {}},
+      {ann5 + Bytes({3, 0, 1, 0, 'B'}), "Ann", "5", {}},
+      {ann + Bytes({9, 0}) + Text("Bob"), "Ann", {}, {}},
+      {ann5 + std::string(36, '\0') + "old tail", "Ann", "5", {}},
+      {ann + Text("4x0") + Text("Bob"), "Ann", "0", "Bob"},
+      {ann + Text("32768") + Text("Bob"), "Ann", "0", "Bob"},
+      {ann + Text("000460") + Text("Bob"), "Ann", "0", "Bob"},
+      {ann + Text("32767") + Text("Bob"), "Ann", "32767", "Bob"}};
+  for (const auto& [file, name1, points1, name2] : cases) {
+    BestScores expected;
+    expected[0] = {name1, points1};
+    expected[1].name = name2;
+    EXPECT_EQ(DecodeScoreFile(file), expected) << ::testing::PrintToString(file);
+  }
+}
+
+// A missing file reads empty and is made at once; what is saved is read back; a file that cannot
+// be read is never written over; one that cannot be written keeps the new points in memory (a
+// later reading does not take them back); either is told once, with the reason; without a file
+// the scores last for the run.
+TEST(BestScoreKeeper, KeepsTheFileOrTellsWhyNot) {
+  const Table two = {{"p", 900}, {"q", 800}};
+  const Table both = {{"Éloïse", 850}, {"Zoé", 90}};
+  const std::string told =
+      "message Quintara: Les meilleurs scores n'ont pas pu être enregistrés : ";
+  const std::tuple<int, Table, std::optional<Table>, std::vector<std::string>> cases[] = {
+      {0, both, both, {}},  // no trouble, an unreadable file, an unwritable one, no file at all
+      {1, both, two, {told + "accès refusé"}},
+      {2, {two[0], both[0], two[1], both[1]}, two, {told + "aucun dossier ne peut être écrit"}},
+      {3, both, std::nullopt, {}}};
+  for (const auto& [trouble, kept, file, events] : cases) {
+    RecordingView view;
+    MemoryScoreStore store;
+    BestScoreKeeper keeper(view);
+    if (trouble != 3) keeper.SetStore(&store);
+    if (trouble == 1 || trouble == 2) store.file = EncodeScoreFile({{{"p", "900"}, {"q", "800"}}});
+    store.unreadable = trouble == 1;
+    store.unwritable = trouble == 2;
+    EXPECT_FALSE(keeper.Loaded());
+    keeper.LoadBestScores();
+    EXPECT_TRUE(keeper.Loaded());
+    EXPECT_EQ(store.file.has_value(), trouble != 3);
+    for (const auto& [name, points] : both) {
+      keeper.Insert(name, points);
+      keeper.SaveBestScores();
+      keeper.LoadBestScores();
+    }
+    EXPECT_EQ(Filled(keeper.Table()), kept) << trouble;
+    EXPECT_EQ(store.file ? std::optional(Filled(DecodeScoreFile(*store.file))) : std::nullopt, file)
+        << trouble;
+    EXPECT_EQ(view.events, events) << trouble;
+  }
 }
 
 }  // namespace

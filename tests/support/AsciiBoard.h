@@ -9,8 +9,8 @@
 namespace quintara::testing {
 
 // A small ASCII picture laid with its first letter at (row, column); blanks only space it out.
-// '.' empty, O and X a red and a green point of the running game, o and x of an earlier game,
-// '#' closed; any other letter leaves its intersection as it is.
+// '.' empty, O and X a red and a green point of the running game (A and H too, for a rule's
+// anchor), o and x of an earlier game, '#' closed; any other letter leaves its intersection.
 struct Picture {
   int row;
   int column;
@@ -35,7 +35,7 @@ void ForEachCell(const Picture& picture, Each each) {
 template <typename Board>
 void Lay(Board& board, const Picture& picture) {
   ForEachCell(picture, [&](int index, char letter) {
-    switch (letter) {
+    switch (letter == 'A' ? 'O' : letter == 'H' ? 'X' : letter) {
       case 'O': board.LayPoint(index, ComputerColour); break;
       case 'X': board.LayPoint(index, HumanColour); break;
       case 'o': board.LayPoint(index, ComputerColour, true); break;

@@ -19,67 +19,6 @@ bool Shown(const Sheet& sheet, int index) {
          ColumnOf(index) <= sheet.ColMax();
 }
 
-// Each intersection: a point of one side or none, playable exactly where shown and not closed.
-std::optional<std::string> BrokenOnSheet(const Sheet& sheet) {
-  if (sheet.RowMax() > kLastPlayableRow || sheet.ColMax() > kLastPlayableColumn) {
-    return "the shown area leaves the sheet";
-  }
-  for (int index = 0; index <= kLastPointRecord; ++index) {
-    const Intersection& at = sheet.At(index);
-    if (at.colour != kNoPoint && at.colour != HumanColour && at.colour != ComputerColour) {
-      return At("a point of neither side", index);
-    }
-    if (at.Playable != (Shown(sheet, index) && !at.Closed)) {
-      return At(at.Playable ? "playable though closed or out of sight" : "shown yet not playable",
-                index);
-    }
-  }
-  return std::nullopt;
-}
-
-// What the event did to the points, the closed zones and the drawings.
-std::optional<std::string> BrokenByEvent(const Game& game, const Snapshot& before,
-                                         EventReach reach) {
-  const Sheet& sheet = game.CurrentSheet();
-  const std::size_t added = game.Drawings().size() - before.drawings;
-  bool swept = game.Drawings().size() < before.drawings;
-  for (int index = 0; index <= kLastPointRecord; ++index) {
-    const PointColour was = before.colour[static_cast<std::size_t>(index)];
-    swept = swept || (was != kNoPoint && sheet.ColourAt(index) != was);
-  }
-  if (swept && reach == EventReach::kNoPoint) return "the sheet changed without a click or menu";
-  int green = 0;
-  int red = 0;
-  if (swept) {  // a new sheet: nothing but the computer's opening point may follow it
-    for (int index = 0; index <= kLastPointRecord; ++index) {
-      if (sheet.Closed(index)) return At("closed on a new sheet", index);
-      (sheet.ColourAt(index) == HumanColour ? green : red) += sheet.HasPoint(index);
-    }
-    if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
-    return std::nullopt;
-  }
-  int newlyClosed = 0;
-  for (int index = 0; index <= kLastPointRecord; ++index) {
-    const auto slot = static_cast<std::size_t>(index);
-    if (before.closed[slot] && !sheet.Closed(index)) return At("a closed zone reopened", index);
-    newlyClosed += sheet.Closed(index) && !before.closed[slot] ? 1 : 0;
-    if (sheet.ColourAt(index) == before.colour[slot]) continue;
-    if (before.closed[slot]) return At("played in a closed zone", index);
-    if (!Shown(sheet, index)) return At("played out of sight", index);
-    if (FindFiveInRow(sheet, index)) return At("a five left open", index);
-    (sheet.ColourAt(index) == HumanColour ? green : red) += 1;
-  }
-  const int most = reach == EventReach::kNoPoint ? 0 : 1;
-  if (green > most || red > most) {
-    return std::to_string(green) + " green and " + std::to_string(red) + " red points in one event";
-  }
-  // A won game adds its winning line and its frame, and closes its zone.
-  if ((added != 0 && added != 2) || (added == 2) != (newlyClosed > 0)) {
-    return "a game ended without its line, frame and closed zone";
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 Snapshot Snapshot::Of(const Game& game) {
@@ -93,14 +32,64 @@ Snapshot Snapshot::Of(const Game& game) {
 }
 
 std::optional<std::string> BrokenRule(const Game& game, const Snapshot& before, EventReach reach) {
-  if (game.State().GameOver || game.State().ComputerHasPlayed) return "a turn left unfinished";
+  const Sheet& sheet = game.CurrentSheet();
   const ScoreBoard& scores = game.MatchScores();
+  if (game.State().GameOver || game.State().ComputerHasPlayed) return "a turn left unfinished";
   if (std::max(scores.HumanGames, scores.ComputerGames) >= SetWinGames ||
       std::min(scores.HumanGames, scores.ComputerGames) < 0) {
     return "a set that should have ended";
   }
-  if (auto broken = BrokenOnSheet(game.CurrentSheet())) return broken;
-  return BrokenByEvent(game, before, reach);
+  if (sheet.RowMax() > kLastPlayableRow || sheet.ColMax() > kLastPlayableColumn) {
+    return "the shown area leaves the sheet";
+  }
+  // Each intersection: a point of one side or none, playable exactly where shown and not closed.
+  bool swept = game.Drawings().size() < before.drawings;  // a new sheet
+  for (int index = 0; index <= kLastPointRecord; ++index) {
+    const Intersection& at = sheet.At(index);
+    if (at.colour != kNoPoint && at.colour != HumanColour && at.colour != ComputerColour) {
+      return At("a point of neither side", index);
+    }
+    if (at.Playable != (Shown(sheet, index) && !at.Closed)) {
+      return At(at.Playable ? "playable though closed or out of sight" : "shown yet not playable",
+                index);
+    }
+    const PointColour was = before.colour[static_cast<std::size_t>(index)];
+    swept = swept || (was != kNoPoint && at.colour != was);
+  }
+  if (swept && reach == EventReach::kNoPoint) return "the sheet changed without a click or menu";
+  // What the event did: after a new sheet nothing but the computer's opening point; else at most
+  // one point of each side, out of closed zones and in sight, and a five framed and closed.
+  int green = 0;
+  int red = 0;
+  int newlyClosed = 0;
+  for (int index = 0; index <= kLastPointRecord; ++index) {
+    const auto slot = static_cast<std::size_t>(index);
+    if (swept) {
+      if (sheet.Closed(index)) return At("closed on a new sheet", index);
+      (sheet.ColourAt(index) == HumanColour ? green : red) += sheet.HasPoint(index);
+      continue;
+    }
+    if (before.closed[slot] && !sheet.Closed(index)) return At("a closed zone reopened", index);
+    newlyClosed += sheet.Closed(index) && !before.closed[slot] ? 1 : 0;
+    if (sheet.ColourAt(index) == before.colour[slot]) continue;
+    if (before.closed[slot]) return At("played in a closed zone", index);
+    if (!Shown(sheet, index)) return At("played out of sight", index);
+    if (FindFiveInRow(sheet, index)) return At("a five left open", index);
+    (sheet.ColourAt(index) == HumanColour ? green : red) += 1;
+  }
+  if (swept) {
+    if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
+    return std::nullopt;
+  }
+  const int most = reach == EventReach::kNoPoint ? 0 : 1;
+  if (green > most || red > most) {
+    return std::to_string(green) + " green and " + std::to_string(red) + " red points in one event";
+  }
+  const std::size_t added = game.Drawings().size() - before.drawings;
+  if ((added != 0 && added != 2) || (added == 2) != (newlyClosed > 0)) {
+    return "a game ended without its line, frame and closed zone";
+  }
+  return std::nullopt;
 }
 
 }  // namespace quintara::testing

@@ -1,4 +1,5 @@
-// What the window shows of the sheet, and the keyboard cross-hair that moves over it.
+// The sheet as the game shows it: the shown area, the keyboard cross-hair, a finished game's zone
+// and where the computer opens the next game.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,8 +17,8 @@ class ShownArea : public GameFixture {
 };
 
 // Both sides of every edge of the rows by height and of the column bands by width. A width below
-// the first band or between two bands keeps the columns the sheet had, shown from the narrowest
-// band and from the widest; a size past the largest sheet is capped to it.
+// the first band or between two bands keeps the columns the sheet had, from the narrowest band and
+// from the widest; a size past the largest sheet is capped to it.
 TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
   const Sheet& sheet = game.CurrentSheet();
   const auto shown = [&](int rows, int columns) {
@@ -98,10 +99,10 @@ TEST_F(ShownArea, EveryArrowBringsAStrandedCrossHairToTheNearestShownCrossing) {
       if (ColumnOf(start) < 2 || ColumnOf(start) > 29) continue;
       for (const Key key : {Key::kLeft, Key::kUp, Key::kRight, Key::kDown}) {
         game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-        for (const auto& [to, presses] :
-             {std::pair(Key::kUp, 20), std::pair(Key::kLeft, 30),
-              std::pair(Key::kDown, RowOf(start) - 2), std::pair(Key::kRight, ColumnOf(start) - 2)})
-          Press(to, presses);
+        Press(Key::kUp, 20);
+        Press(Key::kLeft, 30);
+        Press(Key::kDown, RowOf(start) - 2);
+        Press(Key::kRight, ColumnOf(start) - 2);
         game.Form_Resize(width, height);
         if (sheet.InShownArea(start)) continue;
         Press(key);
@@ -113,6 +114,75 @@ TEST_F(ShownArea, EveryArrowBringsAStrandedCrossHairToTheNearestShownCrossing) {
       }
     }
   }
+}
+
+class TurnCycle : public GameFixture {
+ protected:
+  TurnCycle() { game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight); }
+  bool Closed(int row, int column) const { return game.CurrentSheet().Closed(At(row, column)); }
+};
+
+// A game's zone is its box, edges included; its points make no five with the next game's.
+TEST_F(TurnCycle, TheHumansFiveClosesItsBoxAndCountsNoMore) {
+  Lay(Picture{6, 6, {"X . . . .", ". X . . .", ". . X . .", ". . . X .", "O O . O ."}});
+  Click(At(10, 10));
+  EXPECT_TRUE(Closed(6, 6) && Closed(10, 10) && Closed(10, 6) && Closed(6, 10));
+  EXPECT_FALSE(Closed(5, 6) || Closed(6, 5) || Closed(11, 10) || Closed(10, 11));
+  Lay(Picture{12, 4, {"x X X . X x"}});
+  Click(At(12, 7));
+  EXPECT_EQ(game.Drawings().size(), 2u);
+}
+
+// The search for a free 12 x 12 square goes on from row 3 and reaches its last corner, row 10,
+// column 18; the computer opens 5 down and 5 right of its corner. Once finished games cover every
+// square it starts a new sheet with its point at row 7, column 7.
+TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
+  for (const auto& [row, column] :
+       {std::pair(2, 10), {9, 5}, {9, 18}, {9, 29}, {15, 17}, {21, 5}}) {
+    Lay(Picture{row, column, {"x"}});
+  }
+  Lay(Picture{21, 6, {"X X X X"}});
+  Click(At(21, 10));
+  EXPECT_EQ(game.State().ComputerMoves[1], At(8, 11));
+  EXPECT_EQ(game.State().ComputerMoveCount, 1);
+  Lay(Picture{5, 2, {"X X X X"}});
+  Click(At(5, 6));
+  EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
+  Lay(Picture{3, 2, {"X X X X"}});
+  Click(At(3, 6));
+  EXPECT_EQ(view.Only("message"),
+            (std::vector<std::string>{
+                "message Quintara: Ordinateur constate que l'espace de jeu est devenu trop petit. "
+                "Il va donc changer de feuille"}));
+  EXPECT_EQ(view.Only("cleared").size(), 1u);
+  EXPECT_EQ(Points(), 1);
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(7, 7)), ComputerColour);
+  EXPECT_TRUE(game.Drawings().empty() && !Closed(2, 2) && !Closed(10, 10));
+  EXPECT_EQ(game.TurnColour(), HumanColour);
+}
+
+// A window short of the largest sheet either way grows to it once the first row has no free
+// square, before the search goes on.
+TEST_F(TurnCycle, TheSearchPastTheFirstRowMaximisesAWindowNotYetLargest) {
+  game.Form_Resize(kLargestOuterWidth, 6540);
+  Lay(Picture{2, 13, {"x"}});
+  Lay(Picture{2, 25, {"x"}});
+  Lay(Picture{15, 2, {"X X X X"}});
+  Click(At(15, 6));
+  EXPECT_EQ(view.Only("maximise").size(), 1u);
+  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
+  EXPECT_EQ(game.State().ComputerMoves[1], At(8, 7));
+}
+
+// At level 4 the crossing choice places at (5, 6) and the die then asks for (5, 10): only the
+// first is placed.
+TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
+  die = FixedDie({1});
+  game.SetLevel(4);
+  Lay(Picture{5, 4, {". . . O O O . .", ". X . . . . . .", "X . . . . . . ."}});
+  Click(At(18, 25));
+  EXPECT_EQ(game.CurrentSheet().ColourAt(At(5, 6)), ComputerColour);
+  EXPECT_EQ(std::pair(Points(), game.State().ComputerMoveCount), std::pair(7, 4));
 }
 
 }  // namespace
