@@ -99,7 +99,10 @@ TEST(RuleTable, EachRowsReply) {
     int level = 0, face = 0;
     std::getline(in, piece, '|');
     std::istringstream(piece) >> call >> level >> face >> elsewhere;
-    TurnFixture f({face});
+    RecordingView view;
+    FixedDie die({face});
+    Game game(view, die);
+    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     int anchor = 0, expected = 0, ends[2] = {0, 0};
     while (std::getline(in, piece, '|')) {
       std::string name;
@@ -116,10 +119,13 @@ TEST(RuleTable, EachRowsReply) {
         if (letter == 'F' || letter == 'f') ends[1] = index;
         if (letter == '*' || letter == 'e' || letter == 'f') expected = index;
       });
-      f.SetUp(laid);
+      Lay(game, laid);
     }
-    Turn turn = f.MakeTurn(level);
-    const PointColour colour = f.sheet.ColourAt(anchor);
+    const GameState& state = game.State();
+    Turn turn({game.CurrentSheet(), state.ComputerMoves, state.HumanMoves, state.Box, level,
+               state.HumanMoves.Count()},
+              die);
+    const PointColour colour = game.CurrentSheet().ColourAt(anchor);
     if (call == "T") ComputerTurn(turn);
     if (call == "C") CrossingChoice(turn, ends[0], ends[1]);
     if (call == "E") ExtendOwnLineRules(turn);

@@ -15,30 +15,21 @@ using Scoring = GameFixture;
 // wins the first 3 sets to 1, red the second 3 to 0. Points: 10 x level per green game, then for
 // each level (green's wins - red's) x 10 x level where green won more.
 TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
-  const std::tuple<const char*, std::array<int, 5>, std::array<int, 5>, int, const char*>
-      matches[] = {{"r2r2r2r2r2g3r1g3g3g3g3g2g2r4g2g2r4g1g1g1g4g4g4",
-                    {0, 3, 4, 5, 3},
-                    {0, 1, 5, 0, 2},
-                    590,
-                    "\u2068Éloïse\u2069 remporte le match. Bravo!"},
-                   {"g3r1r1r1r1r1r1r1r1r1r1r1r1r1r1r1",
-                    {0, 0, 0, 1, 0},
-                    {0, 15, 0, 0, 0},
-                    60,
-                    "\u2068Zoé\u2069 remporte le match. La revenche quand vous voulez"}};
+  using Wins = std::array<int, 5>;  // per level, 1 to 4
+  const std::tuple<const char*, Wins, Wins, int> matches[] = {
+      {"r2r2r2r2r2g3r1g3g3g3g3g2g2r4g2g2r4g1g1g1g4g4g4", {0, 3, 4, 5, 3}, {0, 1, 5, 0, 2}, 590},
+      {"g3r1r1r1r1r1r1r1r1r1r1r1r1r1r1r1", {0, 0, 0, 1, 0}, {0, 15, 0, 0, 0}, 60}};
+  const std::string ends[] = {"\u2068Éloïse\u2069 remporte le match. Bravo!",
+                              "\u2068Zoé\u2069 remporte le match. La revenche quand vous voulez"};
+  Table best = {{"a", 900}, {"b", 800}, {"c", 700}, {"d", 600}, {"e", 500}, {"f", 100}, {"g", 10}};
   MemoryScoreStore store;
+  store.file = EncodeScoreFile(Entries(best));
   game.SetScoreStore(&store);
   game.SetTwoPlayers(true);
   game.SetPlayerNames("Éloïse", "Zoé");
-  store.file = EncodeScoreFile({{{"a", "900"},
-                                 {"b", "800"},
-                                 {"c", "700"},
-                                 {"d", "600"},
-                                 {"e", "500"},
-                                 {"f", "100"},
-                                 {"g", "10"}}});
   view.answers = {true};  // another match after the first, not after the second
-  for (const auto& [games, green, red, points, end] : matches) {
+  for (int match = 0; match < 2; ++match) {
+    const auto& [games, green, red, points] = matches[match];
     view.events.clear();
     for (const char* g = games; *g != 0; g += 2) {
       game.SetLevel(g[1] - '0');
@@ -50,7 +41,7 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
     const MatchStatistics& s = game.Statistics();
     EXPECT_EQ(std::tuple(s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
               std::tuple(green, red, points));
-    EXPECT_EQ(view.Only("message"), std::vector{"message Quintara: " + std::string(end)});
+    EXPECT_EQ(view.Only("message"), std::vector{"message Quintara: " + ends[match]});
     EXPECT_EQ(view.Only("statistics").size(), 1u);
     EXPECT_EQ(view.Only("ask"), std::vector<std::string>{"ask Quintara: Voulez vous rejouer"});
   }
@@ -60,50 +51,38 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
   const std::string set = "say Manche gagnée par \u2068Zoé\u2069. Manches : 0 à ";
   EXPECT_EQ(view.Only("say Manche"), (std::vector{set + "1", set + "2", set + "3"}));
   EXPECT_EQ(view.Only("quit").size(), 1u);
-  EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), (Table{{"a", 900},
-                                                                {"b", 800},
-                                                                {"c", 700},
-                                                                {"d", 600},
-                                                                {"Éloïse", 590},
-                                                                {"e", 500},
-                                                                {"f", 100},
-                                                                {"g", 10}}));
-  store.file = EncodeScoreFile({{{"z", "5"}}});  // each showing starts from the file
+  EXPECT_EQ(view.events.back(), "say Joueur 1 A vous de jouer");  // the players take turns
+  best.insert(best.begin() + 4, {"Éloïse", 590});
+  EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), best);
+  store.file = EncodeScoreFile(Entries({{"z", 5}}));  // each showing starts from the file
   game.ShowStatistics();
   EXPECT_EQ(Filled(game.BestScoreTable()), (Table{{"z", 5}}));
 }
 
-// The menus ask before giving up a game under way in which the computer has played, a new sheet
-// only when one of its points can be seen; No changes nothing, Yes gives the game to red.
+// The menus ask before giving up a game under way in which the computer has played: the new-sheet
+// menu only when a point of it can be seen. No changes nothing, Yes gives the game to red.
 TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
-  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-  game.mnuNouvelle_Click();
   game.SetTwoPlayers(true);
   Click(At(8, 8));
   game.SetTwoPlayers(false);
   game.mnuNouvelle_Click();  // the computer has not played
-  Lay(Picture{10, 4, {"X O O O O . . X"}});
-  Click(At(10, 10));  // the computer's five: the human opens the next game
-  game.mnuNouvelle_Click();
+  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   Click(At(20, 27));
   game.Form_Resize(9000, 6555);
   game.mnuNouvelle_Click();  // a game out of sight
-  Lay(Picture{5, 5, {"X X X X .", "O O O . ."}});
-  Click(At(5, 9));  // the human's five: the computer opens the next game
+  Click(At(5, 5));
   game.mnuNouvelle_Click();
   EXPECT_FALSE(game.mnuChanger_Click());
-  const std::string ask = "ask Quintara: Si vous changez de ";
-  const std::string lost = " alors que la partie n'est pas terminée le point ira à Ordinateur. ";
-  EXPECT_EQ(view.Only("ask"),
-            (std::vector{ask + "feuille" + lost + "Voulez vous tout de même changer de feuille?",
-                         ask + "niveau" + lost + "Voulez vous tout de même changer de niveau?"}));
-  EXPECT_EQ(view.Only("cleared").size(), 4u);
-  EXPECT_EQ(Points(), 9);
   view.answers = {true};
   EXPECT_TRUE(game.mnuChanger_Click());
-  EXPECT_EQ(std::pair(game.MatchScores().HumanGames, game.MatchScores().ComputerGames),
-            std::pair(1, 2));
-  EXPECT_EQ(Points(), 0);
+  const std::string ask = "ask Quintara: Si vous changez de ";
+  const std::string lost = " alors que la partie n'est pas terminée le point ira à Ordinateur. ";
+  const std::string level = ask + "niveau" + lost + "Voulez vous tout de même changer de niveau?";
+  EXPECT_EQ(view.Only("ask"),
+            (std::vector{ask + "feuille" + lost + "Voulez vous tout de même changer de feuille?",
+                         level, level}));
+  EXPECT_EQ(std::tuple(view.Only("cleared").size(), Points(), game.MatchScores().ComputerGames),
+            std::tuple(3u, 0, 1));
 }
 
 // Places 1 to 6 in order: the first with fewer points takes the entry, ties go below, the places
@@ -114,12 +93,9 @@ TEST(BestScores, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
   const std::tuple<std::vector<int>, int, int> cases[] = {
       {{100, 50}, 100, 2}, {ten, 75, 4}, {ten, 5, 0}, {seven, 45, 0}, {seven, 55, 6}};
   for (const auto& [before, points, place] : cases) {
-    BestScores scores;
     Table expected;
-    for (std::size_t k = 0; k < before.size(); ++k) {
-      scores[k] = {"p", std::to_string(before[k])};
-      expected.emplace_back("p", before[k]);
-    }
+    for (const int p : before) expected.emplace_back("p", p);
+    BestScores scores = Entries(expected);
     if (place != 0) expected.insert(expected.begin() + place - 1, {"n", points});
     if (expected.size() > 10) expected.pop_back();
     EXPECT_EQ(InsertBestScore(scores, "n", points), place) << points;
@@ -145,11 +121,9 @@ std::string Text(const std::string& text) {
 // hold), an empty place type 0, names cut at 32767 bytes. A damaged file reads what is whole,
 // never past the end; points that are not a number up to 32767 read as 0.
 TEST(ScoreFile, WritesTwentyTaggedValuesAndReadsWhatIsWhole) {
-  BestScores scores;
-  std::string bytes = Text("Zo\xE9 \x80?") + Text("100") + Text("") + Text("7");
-  scores[0] = {"Zoé €李", "100"};
-  scores[1] = {"", "7"};
-  for (int k = 0; k < 16; ++k) bytes += Bytes({0, 0});
+  BestScores scores = Entries({{"Zoé €李", 100}, {"", 7}});
+  const std::string bytes =
+      Text("Zo\xE9 \x80?") + Text("100") + Text("") + Text("7") + std::string(32, '\0');
   EXPECT_EQ(EncodeScoreFile(scores), bytes);
   scores[0].name = "Zoé €?";
   EXPECT_EQ(DecodeScoreFile(bytes), scores);
@@ -200,7 +174,7 @@ TEST(BestScoreKeeper, KeepsTheFileOrTellsWhyNot) {
     MemoryScoreStore store;
     BestScoreKeeper keeper(view);
     if (trouble != 3) keeper.SetStore(&store);
-    if (trouble == 1 || trouble == 2) store.file = EncodeScoreFile({{{"p", "900"}, {"q", "800"}}});
+    if (trouble == 1 || trouble == 2) store.file = EncodeScoreFile(Entries(two));
     store.unreadable = trouble == 1;
     store.unwritable = trouble == 2;
     EXPECT_FALSE(keeper.Loaded());

@@ -174,16 +174,5 @@ TEST_F(TurnCycle, TheSearchPastTheFirstRowMaximisesAWindowNotYetLargest) {
   EXPECT_EQ(game.State().ComputerMoves[1], At(8, 7));
 }
 
-// At level 4 the crossing choice places at (5, 6) and the die then asks for (5, 10): only the
-// first is placed.
-TEST_F(TurnCycle, OnlyTheFirstComputerPointOfATurnIsPlaced) {
-  die = FixedDie({1});
-  game.SetLevel(4);
-  Lay(Picture{5, 4, {". . . O O O . .", ". X . . . . . .", "X . . . . . . ."}});
-  Click(At(18, 25));
-  EXPECT_EQ(game.CurrentSheet().ColourAt(At(5, 6)), ComputerColour);
-  EXPECT_EQ(std::pair(Points(), game.State().ComputerMoveCount), std::pair(7, 4));
-}
-
 }  // namespace
 }  // namespace quintara::testing

@@ -46,6 +46,10 @@ void Lay(Board& board, const Picture& picture) {
   });
 }
 
-int CountPoints(const Sheet& sheet);
+inline int CountPoints(const Sheet& sheet) {
+  int count = 0;
+  for (int index = 0; index <= kLastPointRecord; ++index) count += sheet.HasPoint(index);
+  return count;
+}
 
 }  // namespace quintara::testing

@@ -28,7 +28,7 @@ class MemoryScoreStore : public ScoreStore {
   bool unwritable = false;
 };
 
-// A best-scores list as its filled places, best first.
+// A best-scores list as its filled places, best first, and back.
 using Table = std::vector<std::pair<std::string, int>>;
 inline Table Filled(const BestScores& scores) {
   Table table;
@@ -36,6 +36,13 @@ inline Table Filled(const BestScores& scores) {
     if (e.name) table.emplace_back(*e.name, e.Points().value_or(-1));
   }
   return table;
+}
+inline BestScores Entries(const Table& table) {
+  BestScores scores;
+  for (std::size_t k = 0; k < table.size(); ++k) {
+    scores[k] = {table[k].first, std::to_string(table[k].second)};
+  }
+  return scores;
 }
 
 }  // namespace quintara::testing

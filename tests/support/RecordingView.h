@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,7 +29,13 @@ class RecordingView : public GameView {
   void ShowMessage(const std::string& text, const std::string& caption) override {
     events.push_back("message " + caption + ": " + text);
   }
-  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  bool AskYesNo(const std::string& text, const std::string& caption) override {
+    events.push_back("ask " + caption + ": " + text);
+    if (answers.empty()) return answerWhenEmpty;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
   void Maximise() override { events.push_back("maximise"); }
   void ShowStatistics() override { events.push_back("statistics"); }
   void Quit() override { events.push_back("quit"); }
@@ -35,7 +43,12 @@ class RecordingView : public GameView {
   void StopPointSound() override { events.push_back("sound stop"); }
 
   // The events that start with the prefix.
-  std::vector<std::string> Only(const std::string& prefix) const;
+  std::vector<std::string> Only(const std::string& prefix) const {
+    std::vector<std::string> found;
+    std::ranges::copy_if(events, std::back_inserter(found),
+                         [&](const std::string& e) { return e.starts_with(prefix); });
+    return found;
+  }
 
   std::vector<std::string> events;
   std::deque<bool> answers;
