@@ -1,5 +1,5 @@
-// Seeded games between a random human and the computer or a second player, folded into one
-// digest of every event the window is told: a change must not move one point, text or turn.
+// Seeded games folded into one digest of all the window is told: no change may move a point or a
+// text.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -26,7 +26,6 @@ int HumansChoice(const Game& game, std::mt19937& random) {
   return NearbyPlay(game, random);
 }
 
-// Each roll of the die is an event too.
 struct RecordedDie : SeededDie {
   RecordedDie(unsigned seed, std::vector<std::string>& events) : SeededDie(seed), told(events) {}
   int Roll() override {
@@ -37,8 +36,7 @@ struct RecordedDie : SeededDie {
   std::vector<std::string>& told;
 };
 
-// One run (level 0: two players) on the smallest or the largest window, by clicks or by the
-// cross-hair and Enter; now and then a menu, a resize or a change of level; random answers.
+// Level 0: two players. Clicks or the cross-hair, and now and then a menu, a resize or a level.
 std::vector<std::string> Replay(int level, bool largest, bool keys, unsigned seed) {
   RecordingView view;
   std::mt19937 random(seed * 104729u + static_cast<unsigned>(level * 4 + largest * 2 + keys));
@@ -65,7 +63,6 @@ std::vector<std::string> Replay(int level, bool largest, bool keys, unsigned see
       const int index = HumansChoice(game, random);
       if (index == 0) break;
       if (!keys) game.lblIntersection_Click(index);
-      // Along the row, then the column; a key that cannot move leaves the cross-hair.
       const auto walk = [&](int (*along)(int), Key back, Key on) {
         for (int moves = 0; keys && moves < 40 && along(game.CrossHairIndex()) != along(index);
              ++moves) {

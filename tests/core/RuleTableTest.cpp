@@ -1,5 +1,4 @@
-// Rule by rule, what a property cannot see: which rule wins, which end the die picks, the
-// level gates and the order of the anchors.
+// Which rule wins, which end the die picks, the level gates and the order of the anchors.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -15,21 +14,16 @@
 namespace quintara::testing {
 namespace {
 
-// A row: the call (T a whole turn, L1..L4 LineRules with that many points, D2, D3, D21
-// DoubleThreatRules in that mode, C CrossingChoice on the ends E and F, E ExtendOwnLineRules),
-// the level, the die's face, "!" when the reply must be anywhere but at *; then pictures
-// "row column: line/line" or $names, laid in turn. Besides the usual letters: A and H the
-// anchor (red or green), E and F the ends, * (e, f at an end) the one reply; no * means none.
+// A row: the call (T ComputerTurn, L1..L4 LineRules, D2, D3, D21 DoubleThreatRules, C
+// CrossingChoice, E ExtendOwnLineRules), level, die, "!" for a reply anywhere but *; pictures
+// "row column: line/line" or $names. A, H the anchor; E, F the ends; * (e, f) the reply, or none.
 const std::map<std::string, std::string> kNamed = {
-    {"$far", "18 20: X"},
     {"$humans3", "8 8: .....X./......./.OXXX../.....X."},
     {"$mine3", "9 7: ..o..../...OOOx/......./..o...."},
-    {"$box", "8 7: ......./?X...X?/..ooo../..oXo../..ooo.."},
-    {"$extend", "4 4: xOOO.."}};
+    {"$box", "8 7: ......./?X...X?/..ooo../..oXo../..ooo.."}};
 
 const char* const kRows =
-    // LineRules with 4, 3, 2 and 1 points: the die's ends, closed ends, holes, points out of
-    // play, level 4's crossing choice first.
+    // LineRules with 4, 3, 2 and 1 points.
     "L4 1 4|5 5: .AOOO*; L4 1 3|5 5: *AOOO.; L4 1 6|5 5: *OOOA.; L4 1 1|5 5: #AOOO*;"
     "L4 1 6|5 5: xAOOO*#; L4 1 6|5 5: oOOOA*; L4 1 6|5 5: XOOOA*; L4 1 6|5 5: *OOOAX;"
     "L4 1 6|5 4: #*AOOOx; L4 1 6|5 5: ..OOAo; L4 1 6|5 5: .O.OAo; L4 1 6|5 5: .OO.Ao;"
@@ -44,12 +38,12 @@ const char* const kRows =
     "L3 1 6|5 5: .A.oO.; L2 1 6|5 5: .*AO.X; L2 4 6|5 5: .*AO../.X..../.X....;"
     "L2 4 6|5 5: X.OA../....X.; L2 4 6|5 5: ..OA.X/....X.; L1 1 6|4 5: ./A/*; L1 1 1|4 5: */A/.;"
     "L1 1 6|3 5: ././*/A/./X; L1 1 6|3 5: X/./A/*/./.; L3 4 6|5 4: ..*AOO../.X....../X.......;"
-    // CrossingChoice between the ends E and F: pairs before single points, the human's first.
+    // CrossingChoice between the ends E and F.
     "C 4 6|7 7: EOO.......fXX; C 4 6|7 7: eX........FX; C 4 6|7 7: ExX.......FX;"
     "C 4 6|7 7: EO........fx.; C 4 6|7 7: eoX.......F.; C 4 6|7 7: e.X#......F.;"
     "C 4 6|7 7: EX........foO.; C 4 6|7 7: EXO.......fo.; C 4 6|7 7: EOX.......fxO;"
     "C 4 6|7 7: E.........f.O#; C 3 6|7 7: EXXO.....FXX#; C 3 6|7 7: eXX.#; C 3 6|7 7: EOO.;"
-    // DoubleThreatRules: each family of the pair modes, mode 21 from the human's pair.
+    // DoubleThreatRules, each family.
     "D2 3 6|5 5: .....O/....O./.OA*..; D2 3 6|10 8: .OA*..|8 11: X/O|11 11: OO/OO/O.;"
     "D2 3 6|10 8: .OA.*.|11 12: O/O; D2 3 6|9 10: O/A|11 7: OOO*OX;"
     "D2 3 6|9 10: O/A|11 6: OO.O*OX; D2 3 6|9 10: O/A|11 8: XO*O.OO;"
@@ -60,7 +54,7 @@ const char* const kRows =
     "D21 4 6|8 5: O/./*HX../O/X/X/O; D21 4 6|6 5: O/X/X/O/*HX.././O;"
     "D21 4 6|7 5: X/O/./*HX../O/./X; D21 4 6|6 5: #/X/X/./.HX.././O; D21 4 6|9 5: O/*HX..;"
     "D21 3 6|9 5: O/.HX..;"
-    // ExtendOwnLineRules: each shape, its level gate and its anchors.
+    // ExtendOwnLineRules, each shape.
     "E 1 6|5 5: .*OOOX/X.X.X.; E 1 6|5 5: #.OOOX/X.X.X.;"
     "E 4 6|4 6: X.X.X/O..../O..../*..../O..../.....;"
     "E 3 6|4 6: X.X.X/O..../O..../...../O..../.....; E 4 6|5 5: .*OOoX/X.X...;"
@@ -77,15 +71,15 @@ const char* const kRows =
     "E 1 6|4 11: X|5 10: O|6 9: O|7 8: O|9 6: O|14 20: X;"
     "E 1 6|4 11: O|5 10: .|6 9: O|7 8: O|8 7: O|9 6: X|14 20: X.X.X.X;"
     "E 1 6|4 6: X/O/O/O/./X|12 4: X.X;"
-    // Whole turns: which rule wins, the level gates and the fallbacks.
+    // Whole turns: the order of the rules, the level gates, the fallbacks.
     "T 1 6|4 3: *OOOO./....../.XXXX.; T 1 6|5 4: .*OOO..|12 4: ..XXX..;"
-    "T 1 6|5 3: ..OOO..|12 4: *XXXX.; T 1 6 !|$humans3|$far|10 13: *;"
-    "T 2 6|$humans3|$far|10 13: *; T 2 6 !|$mine3|$far|10 9: *; T 3 6|$mine3|$far|10 9: *;"
-    "T 3 6|9 7: ..o..../...OOO#/......./..o....|$far|10 9: *;"
-    "T 3 6|$extend|$humans3|16 4: O...O...O...O|$far|4 8: *;"
-    "T 3 6|$extend|$humans3|16 4: O...O...O|$far|10 13: *;"
-    "T 2 6|$extend|18 4: X...X...X...X|5 7: *;"
-    "T 2 6|$extend|18 4: X...X...X...X|16 4: O...O...O|4 8: *; T 4 1|10 5: .*XX..|18 3: X;"
+    "T 1 6|5 3: ..OOO..|12 4: *XXXX.; T 1 6 !|$humans3|18 20: X|10 13: *;"
+    "T 2 6|$humans3|18 20: X|10 13: *; T 2 6 !|$mine3|18 20: X|10 9: *;"
+    "T 3 6|$mine3|18 20: X|10 9: *; T 3 6|9 7: ..o..../...OOO#/......./..o....|18 20: X|10 9: *;"
+    "T 3 6|4 4: xOOO..|$humans3|16 4: O...O...O...O|18 20: X|4 8: *;"
+    "T 3 6|4 4: xOOO..|$humans3|16 4: O...O...O|18 20: X|10 13: *;"
+    "T 2 6|4 4: xOOO..|18 4: X...X...X...X|5 7: *;"
+    "T 2 6|4 4: xOOO..|18 4: X...X...X...X|16 4: O...O...O|4 8: *; T 4 1|10 5: .*XX..|18 3: X;"
     "T 4 1|10 5: ..XX..|18 3: X.X.X.X.X.X*; T 4 1|10 5: ..XX*.; T 2 6|8 6: .X../.X../.*XX;"
     "T 1 6|10 9: *X#; T 1 6|9 9: oo*/oXo/#o#; T 1 6|$box|9 13: *; T 1 6|$box|9 7: *|9 13: #;"
     "T 1 6|$box|9 7: #.....#; T 1 6|$box|8 8: *|9 7: x.....#;"
@@ -100,7 +94,7 @@ TEST(RuleTable, EachRowsReply) {
     std::getline(in, piece, '|');
     std::istringstream(piece) >> call >> level >> face >> elsewhere;
     RecordingView view;
-    FixedDie die({face});
+    FixedDie die(face);
     Game game(view, die);
     game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     int anchor = 0, expected = 0, ends[2] = {0, 0};

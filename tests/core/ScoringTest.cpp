@@ -11,9 +11,7 @@ namespace {
 
 using Scoring = GameFixture;
 
-// Two matches between two players, game by game at the levels given, each on a new sheet: green
-// wins the first 3 sets to 1, red the second 3 to 0. Points: 10 x level per green game, then for
-// each level (green's wins - red's) x 10 x level where green won more.
+// Two players' matches, game by game at the levels given: green wins 3 sets to 1, then red 3 to 0.
 TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
   using Wins = std::array<int, 5>;  // per level, 1 to 4
   const std::tuple<const char*, Wins, Wins, int> matches[] = {
@@ -59,8 +57,7 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
   EXPECT_EQ(Filled(game.BestScoreTable()), (Table{{"z", 5}}));
 }
 
-// The menus ask before giving up a game under way in which the computer has played: the new-sheet
-// menu only when a point of it can be seen. No changes nothing, Yes gives the game to red.
+// Only a game the computer has played in is given up, and by the new-sheet menu only if in sight.
 TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
   game.SetTwoPlayers(true);
   Click(At(8, 8));
@@ -70,7 +67,7 @@ TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
   Click(At(20, 27));
   game.Form_Resize(9000, 6555);
   game.mnuNouvelle_Click();  // a game out of sight
-  Click(At(5, 5));
+  Lay(Picture{5, 5, {"X O"}});
   game.mnuNouvelle_Click();
   EXPECT_FALSE(game.mnuChanger_Click());
   view.answers = {true};
@@ -85,8 +82,7 @@ TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
             std::tuple(3u, 0, 1));
 }
 
-// Places 1 to 6 in order: the first with fewer points takes the entry, ties go below, the places
-// below move down and the tenth drops out. The statistics show places 1 to 3, lines ended by CR LF.
+// The first of places 1 to 6 with fewer points takes the entry; the statistics show places 1 to 3.
 TEST(BestScores, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
   const std::vector<int> ten = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
   const std::vector<int> seven = {100, 90, 80, 70, 60, 50, 10};
@@ -117,9 +113,7 @@ std::string Text(const std::string& text) {
   return Bytes({8, 0, int(text.size() & 0xFF), int(text.size() >> 8)}) + text;
 }
 
-// Twenty tagged values, place 1's name first, names in Windows-1252 ('?' for what it cannot
-// hold), an empty place type 0, names cut at 32767 bytes. A damaged file reads what is whole,
-// never past the end; points that are not a number up to 32767 read as 0.
+// Twenty tagged values; a damaged file reads what is whole; points past 32767 or not digits are 0.
 TEST(ScoreFile, WritesTwentyTaggedValuesAndReadsWhatIsWhole) {
   BestScores scores = Entries({{"Zoé €李", 100}, {"", 7}});
   const std::string bytes =
@@ -132,8 +126,7 @@ TEST(ScoreFile, WritesTwentyTaggedValuesAndReadsWhatIsWhole) {
   EXPECT_EQ(longName[0].name->size(), 32767u);
   EXPECT_EQ(longName[1], scores[1]);
   using Entry = std::optional<std::string>;
-  const std::string ann = Text("Ann");
-  const std::string ann5 = ann + Text("5");
+  const std::string ann = Text("Ann"), ann5 = ann + Text("5");
   const std::tuple<std::string, Entry, Entry, Entry> cases[] = {
       {"", {}, {}, {}},
       {Bytes({8, 0, 3}), {}, {}, {}},
@@ -155,40 +148,35 @@ TEST(ScoreFile, WritesTwentyTaggedValuesAndReadsWhatIsWhole) {
   }
 }
 
-// A missing file reads empty and is made at once; what is saved is read back; a file that cannot
-// be read is never written over; one that cannot be written keeps the new points in memory (a
-// later reading does not take them back); either is told once, with the reason; without a file
-// the scores last for the run.
+// A missing file is made; a file that cannot be read is never written over, one that cannot be
+// written keeps the points in memory; either is told once.
 TEST(BestScoreKeeper, KeepsTheFileOrTellsWhyNot) {
-  const Table two = {{"p", 900}, {"q", 800}};
-  const Table both = {{"Éloïse", 850}, {"Zoé", 90}};
+  const Table two = {{"p", 900}, {"q", 800}}, both = {{"Éloïse", 850}, {"Zoé", 90}};
   const std::string told =
       "message Quintara: Les meilleurs scores n'ont pas pu être enregistrés : ";
-  const std::tuple<int, Table, std::optional<Table>, std::vector<std::string>> cases[] = {
-      {0, both, both, {}},  // no trouble, an unreadable file, an unwritable one, no file at all
+  const std::tuple<int, Table, Table, std::vector<std::string>> cases[] = {
+      {0, both, both, {}},  // no trouble, an unreadable file, an unwritable one
       {1, both, two, {told + "accès refusé"}},
-      {2, {two[0], both[0], two[1], both[1]}, two, {told + "aucun dossier ne peut être écrit"}},
-      {3, both, std::nullopt, {}}};
+      {2, {two[0], both[0], two[1], both[1]}, two, {told + "aucun dossier ne peut être écrit"}}};
   for (const auto& [trouble, kept, file, events] : cases) {
     RecordingView view;
     MemoryScoreStore store;
     BestScoreKeeper keeper(view);
-    if (trouble != 3) keeper.SetStore(&store);
+    keeper.SetStore(&store);
     if (trouble == 1 || trouble == 2) store.file = EncodeScoreFile(Entries(two));
     store.unreadable = trouble == 1;
     store.unwritable = trouble == 2;
     EXPECT_FALSE(keeper.Loaded());
     keeper.LoadBestScores();
     EXPECT_TRUE(keeper.Loaded());
-    EXPECT_EQ(store.file.has_value(), trouble != 3);
+    EXPECT_TRUE(store.file.has_value());
     for (const auto& [name, points] : both) {
       keeper.Insert(name, points);
       keeper.SaveBestScores();
       keeper.LoadBestScores();
     }
     EXPECT_EQ(Filled(keeper.Table()), kept) << trouble;
-    EXPECT_EQ(store.file ? std::optional(Filled(DecodeScoreFile(*store.file))) : std::nullopt, file)
-        << trouble;
+    EXPECT_EQ(Filled(DecodeScoreFile(store.file.value())), file) << trouble;
     EXPECT_EQ(view.events, events) << trouble;
   }
 }

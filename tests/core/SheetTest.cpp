@@ -1,5 +1,4 @@
-// The sheet as the game shows it: the shown area, the keyboard cross-hair, a finished game's zone
-// and where the computer opens the next game.
+// The shown area, the cross-hair, a finished game's zone and where the next game opens.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,11 +13,15 @@ class ShownArea : public GameFixture {
   void Press(Key key, int times = 1) {
     for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
   }
+  bool Closed(int row, int column) const { return game.CurrentSheet().Closed(At(row, column)); }
+  void MoveTo(int index) {  // on the largest sheet, from its top-left corner
+    for (const Key key : {Key::kUp, Key::kLeft}) Press(key, 30);
+    Press(Key::kDown, RowOf(index) - 2);
+    Press(Key::kRight, ColumnOf(index) - 2);
+  }
 };
 
-// Both sides of every edge of the rows by height and of the column bands by width. A width below
-// the first band or between two bands keeps the columns the sheet had, from the narrowest band and
-// from the widest; a size past the largest sheet is capped to it.
+// Both sides of every edge; a width off the bands keeps the columns, from either end of them.
 TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
   const Sheet& sheet = game.CurrentSheet();
   const auto shown = [&](int rows, int columns) {
@@ -57,18 +60,14 @@ TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
   }
 }
 
-// The cross-hair starts at row 3, column 15, stops at the edges of the shown area and crosses
-// finished games' zones; Enter plays where it stands, but not on a point, a closed zone or what
-// the window no longer shows, nor does a click.
+// The arrows stop at the shown area's edges and cross closed zones; Enter plays where free.
 TEST_F(ShownArea, TheArrowsMoveTheCrossHairAndEnterPlaysWhereItStands) {
   Lay(Picture{3, 16, {"# x #"}});
-  const std::tuple<Key, int, int, int> moves[] = {{static_cast<Key>(65), 1, 3, 15},
-                                                  {Key::kRight, 2, 3, 17},
-                                                  {Key::kEnter, 1, 3, 17},
-                                                  {Key::kRight, 40, 3, 20},
-                                                  {Key::kDown, 40, 15, 20},
-                                                  {Key::kLeft, 40, 15, 2},
-                                                  {Key::kUp, 40, 2, 2}};
+  Press(static_cast<Key>(65));
+  EXPECT_EQ(game.CrossHairIndex(), At(3, 15));
+  const std::tuple<Key, int, int, int> moves[] = {
+      {Key::kRight, 2, 3, 17},  {Key::kEnter, 1, 3, 17}, {Key::kRight, 40, 3, 20},
+      {Key::kDown, 40, 15, 20}, {Key::kLeft, 40, 15, 2}, {Key::kUp, 40, 2, 2}};
   for (const auto& [key, presses, row, column] : moves) {
     Press(key, presses);
     EXPECT_EQ(game.CrossHairIndex(), At(row, column)) << static_cast<int>(key);
@@ -76,67 +75,22 @@ TEST_F(ShownArea, TheArrowsMoveTheCrossHairAndEnterPlaysWhereItStands) {
   Press(Key::kEnter);
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
   game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-  Press(Key::kRight, 25);
-  game.Form_Resize(9000, 6555);
+  MoveTo(At(20, 27));
+  game.Form_Resize(9000, 6555);  // the first arrow brings the cross-hair to the nearest crossing
   for (const Key key : {Key::kEnter, Key::kLeft, Key::kDown}) Press(key);
-  EXPECT_EQ(game.CrossHairIndex(), At(3, 20));
+  EXPECT_EQ(game.CrossHairIndex(), At(15, 20));
   for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) Click(index);
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>(7, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
   EXPECT_EQ(Points(), 3);
 }
 
-// After a shrink, from anywhere the window stops showing (a finished game's zone too), every
-// arrow brings the cross-hair to the nearest shown crossing.
-TEST_F(ShownArea, EveryArrowBringsAStrandedCrossHairToTheNearestShownCrossing) {
-  Lay(Picture{16, 18, {"# #", "# #"}});
-  const Sheet& sheet = game.CurrentSheet();
-  const auto distance = [](int a, int b) {
-    return std::hypot(RowOf(a) - RowOf(b), ColumnOf(a) - ColumnOf(b));
-  };
-  for (const auto& [width, height] : {std::pair(9000, 6555), std::pair(10880, 7700)}) {
-    for (int start = At(2, 2); start <= At(21, 29); ++start) {
-      if (ColumnOf(start) < 2 || ColumnOf(start) > 29) continue;
-      for (const Key key : {Key::kLeft, Key::kUp, Key::kRight, Key::kDown}) {
-        game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-        Press(Key::kUp, 20);
-        Press(Key::kLeft, 30);
-        Press(Key::kDown, RowOf(start) - 2);
-        Press(Key::kRight, ColumnOf(start) - 2);
-        game.Form_Resize(width, height);
-        if (sheet.InShownArea(start)) continue;
-        Press(key);
-        double nearest = 99;
-        for (int shown = At(2, 2); shown <= At(21, 29); ++shown)
-          if (sheet.InShownArea(shown)) nearest = std::min(nearest, distance(start, shown));
-        ASSERT_TRUE(sheet.InShownArea(game.CrossHairIndex())) << start << " " << int(key);
-        ASSERT_EQ(distance(start, game.CrossHairIndex()), nearest) << start << " " << int(key);
-      }
-    }
-  }
-}
+using TurnCycle = ShownArea;
 
-class TurnCycle : public GameFixture {
- protected:
-  TurnCycle() { game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight); }
-  bool Closed(int row, int column) const { return game.CurrentSheet().Closed(At(row, column)); }
-};
-
-// A game's zone is its box, edges included; its points make no five with the next game's.
-TEST_F(TurnCycle, TheHumansFiveClosesItsBoxAndCountsNoMore) {
-  Lay(Picture{6, 6, {"X . . . .", ". X . . .", ". . X . .", ". . . X .", "O O . O ."}});
-  Click(At(10, 10));
-  EXPECT_TRUE(Closed(6, 6) && Closed(10, 10) && Closed(10, 6) && Closed(6, 10));
-  EXPECT_FALSE(Closed(5, 6) || Closed(6, 5) || Closed(11, 10) || Closed(10, 11));
-  Lay(Picture{12, 4, {"x X X . X x"}});
-  Click(At(12, 7));
-  EXPECT_EQ(game.Drawings().size(), 2u);
-}
-
-// The search for a free 12 x 12 square goes on from row 3 and reaches its last corner, row 10,
-// column 18; the computer opens 5 down and 5 right of its corner. Once finished games cover every
-// square it starts a new sheet with its point at row 7, column 7.
+// Past row 2 the window grows to the largest sheet; the last square searched is at row 10, column
+// 18; with none free the computer opens a new sheet at row 7, column 7.
 TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
+  game.Form_Resize(11000, kLargestOuterHeight);
   for (const auto& [row, column] :
        {std::pair(2, 10), {9, 5}, {9, 18}, {9, 29}, {15, 17}, {21, 5}}) {
     Lay(Picture{row, column, {"x"}});
@@ -145,6 +99,8 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   Click(At(21, 10));
   EXPECT_EQ(game.State().ComputerMoves[1], At(8, 11));
   EXPECT_EQ(game.State().ComputerMoveCount, 1);
+  EXPECT_EQ(std::pair(view.Only("maximise").size(), game.OuterWidth()),
+            std::pair(std::size_t{1}, kLargestOuterWidth));
   Lay(Picture{5, 2, {"X X X X"}});
   Click(At(5, 6));
   EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
@@ -159,19 +115,9 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(7, 7)), ComputerColour);
   EXPECT_TRUE(game.Drawings().empty() && !Closed(2, 2) && !Closed(10, 10));
   EXPECT_EQ(game.TurnColour(), HumanColour);
-}
-
-// A window short of the largest sheet either way grows to it once the first row has no free
-// square, before the search goes on.
-TEST_F(TurnCycle, TheSearchPastTheFirstRowMaximisesAWindowNotYetLargest) {
-  game.Form_Resize(kLargestOuterWidth, 6540);
-  Lay(Picture{2, 13, {"x"}});
-  Lay(Picture{2, 25, {"x"}});
-  Lay(Picture{15, 2, {"X X X X"}});
-  Click(At(15, 6));
-  EXPECT_EQ(view.Only("maximise").size(), 1u);
-  EXPECT_EQ(game.OuterHeight(), kLargestOuterHeight);
-  EXPECT_EQ(game.State().ComputerMoves[1], At(8, 7));
+  Lay(Picture{12, 4, {"x X X . X x"}});  // a finished game's points count in no five
+  Click(At(12, 7));
+  EXPECT_TRUE(game.Drawings().empty());
 }
 
 }  // namespace

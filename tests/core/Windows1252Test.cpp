@@ -1,5 +1,4 @@
-// Names are typed as UTF-8 and kept in Windows-1252: both ways against the C library's own
-// converter, which refuses broken UTF-8 and the code page's undefined bytes as the game must.
+// Names in Windows-1252, both ways against the C library's converter.
 #include <gtest/gtest.h>
 #include <iconv.h>
 
@@ -38,9 +37,7 @@ TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
     ASSERT_EQ(FromWindows1252(in), expected) << byte;
     ASSERT_EQ(ToWindows1252(expected), expected == "?" ? "?" : in) << byte;
   }
-  // The first and last code points of each length and around the surrogates, then random short
-  // strings weighted towards the bytes where UTF-8's boundaries lie. Broken UTF-8 writes one '?'
-  // per byte, a character outside the code page one '?'.
+  // UTF-8's boundaries, then random strings; a broken byte or a foreign character gives one '?'.
   const std::vector<std::string> boundaries = {
       "\x7F",         "\xC2\x80",     "\xDF\xBF",         "\xE0\xA0\x80",    "\xED\x9F\xBF",
       "\xEE\x80\x80", "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"};

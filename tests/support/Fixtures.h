@@ -17,7 +17,7 @@ class GameFixture : public ::testing::Test {
   int Points() const { return CountPoints(game.CurrentSheet()); }
 
   RecordingView view;
-  FixedDie die{{6}};
+  FixedDie die{6};
   Game game{view, die};
 };
 

@@ -6,10 +6,7 @@
 #include <string>
 
 #include "board/Geometry.h"
-
-namespace quintara {
-class Game;
-}
+#include "game/Game.h"
 
 namespace quintara::testing {
 

@@ -39,9 +39,8 @@ inline Table Filled(const BestScores& scores) {
 }
 inline BestScores Entries(const Table& table) {
   BestScores scores;
-  for (std::size_t k = 0; k < table.size(); ++k) {
+  for (std::size_t k = 0; k < table.size(); ++k)
     scores[k] = {table[k].first, std::to_string(table[k].second)};
-  }
   return scores;
 }
 

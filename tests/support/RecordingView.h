@@ -55,15 +55,11 @@ class RecordingView : public GameView {
   bool answerWhenEmpty = false;
 };
 
-// A die that rolls the given faces in turn, over and over.
-class FixedDie : public DieSource {
- public:
-  explicit FixedDie(std::vector<int> faces) : faces_(std::move(faces)) {}
-  int Roll() override { return faces_[rolls_++ % faces_.size()]; }
-
- private:
-  std::vector<int> faces_;
-  std::size_t rolls_ = 0;
+// A die that always shows the same face.
+struct FixedDie : DieSource {
+  explicit FixedDie(int shows) : face(shows) {}
+  int Roll() override { return face; }
+  int face;
 };
 
 }  // namespace quintara::testing
