@@ -12,6 +12,7 @@ namespace {
 using Scoring = GameFixture;
 
 // Two players' matches, game by game at the levels given: green wins 3 sets to 1, then red 3 to 0.
+// Points: 10 x level per green game, then (green's wins - red's) x 10 x level where green won more.
 TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
   using Wins = std::array<int, 5>;  // per level, 1 to 4
   const std::tuple<const char*, Wins, Wins, int> matches[] = {
@@ -59,14 +60,14 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
 
 // Only a game the computer has played in is given up, and by the new-sheet menu only if in sight.
 TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
-  game.SetTwoPlayers(true);
-  Click(At(8, 8));
-  game.SetTwoPlayers(false);
-  game.mnuNouvelle_Click();  // the computer has not played
   game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
   Click(At(20, 27));
   game.Form_Resize(9000, 6555);
   game.mnuNouvelle_Click();  // a game out of sight
+  game.SetTwoPlayers(true);
+  Click(At(8, 8));
+  game.SetTwoPlayers(false);
+  game.mnuNouvelle_Click();  // the computer has not played
   Lay(Picture{5, 5, {"X O"}});
   game.mnuNouvelle_Click();
   EXPECT_FALSE(game.mnuChanger_Click());
