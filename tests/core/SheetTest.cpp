@@ -74,14 +74,17 @@ TEST_F(ShownArea, TheArrowsMoveTheCrossHairAndEnterPlaysWhereItStands) {
   }
   Press(Key::kEnter);
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
-  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
-  MoveTo(At(20, 27));
-  game.Form_Resize(9000, 6555);  // the first arrow brings the cross-hair to the nearest crossing
-  for (const Key key : {Key::kEnter, Key::kLeft}) Press(key);
-  EXPECT_EQ(game.CrossHairIndex(), At(15, 20));
+  for (const auto& [from, to] :
+       {std::pair(At(20, 27), At(15, 20)), std::pair(At(20, 2), At(15, 2))}) {
+    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    MoveTo(from);
+    game.Form_Resize(9000, 6555);  // Enter is refused; the first arrow brings the cross-hair back
+    for (const Key key : {Key::kEnter, Key::kLeft}) Press(key);
+    EXPECT_EQ(game.CrossHairIndex(), to);
+  }
   for (const int index : {At(2, 2), At(2, 3), 10, -1, 99999}) Click(index);
   EXPECT_EQ(view.Only("message"),
-            std::vector<std::string>(7, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
+            std::vector<std::string>(8, "message ATTENTION !!!: Vous ne pouvez plus jouer ici"));
   EXPECT_EQ(Points(), 3);
 }
 
