@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -8,7 +9,9 @@
 
 #include "WindowHarness.h"
 #include "game/Texts.h"
+#include "game/ScoreFile.h"
 #include "support/AsciiBoard.h"
+#include "support/MemoryScoreStore.h"
 #include "ui/Colours.h"
 #include "ui/frmApropos.h"
 #include "ui/frmStatistique.h"
@@ -84,6 +87,8 @@ class WindowTest : public QObject {
     ui::frmChoix& dialog = h.window.choix();
     dialog.show();
     const int width = dialog.width();
+    for (int k = 0; k < 3; ++k)  // the levels side by side, in their order
+      QVERIFY(dialog.optNiveau(k)->geometry().right() < dialog.optNiveau(k + 1)->geometry().left());
     dialog.optNiveau(2)->click();
     dialog.optJoueur2(1)->click();
     QVERIFY(!dialog.txtAdversaires(1)->isReadOnly());
@@ -253,6 +258,14 @@ class WindowTest : public QObject {
           Near(Where(image, board, kGreen), QRectF(panel + QPoint(0, 2520), QSize(615, 135)), 1.5));
       QVERIFY(Near(Where(image, board, ui::FromRgbNumber(ComputerColour)),
                    QRectF(panel + QPoint(720, 2520), QSize(615, 135)), 1.5));
+      // Green's turn: a disc 855 twips wide at (240, 840), its edge smoothed.
+      const QRect disc = Where(image, QRect(panel / 15, QSize(93, 120)), kGreen);
+      QVERIFY(Near(disc, QRectF(panel + QPoint(240, 840), QSize(855, 855)), 1.5));
+      int smoothed = 0;
+      for (int y = disc.top(); y <= disc.bottom(); ++y)
+        for (int x = disc.left(); x <= disc.right(); ++x)
+          smoothed += image.pixelColor(x, y) != kGreen && image.pixelColor(x, y) != kGrey;
+      QVERIFY(smoothed > 8);
       const QRect heading = Where(image, QRect((panel + QPoint(0, 2200)) / 15, QSize(93, 20)));
       QVERIFY(!heading.isEmpty() && heading.left() >= (panel.x() + 255) / 15 &&
               heading.top() >= (panel.y() + 2210) / 15);
@@ -264,6 +277,11 @@ class WindowTest : public QObject {
   void theStatisticsCountAGreenWinAtItsLevel() {
     WindowHarness h;
     h.window.game().SetLevel(2);
+    auto store = std::make_unique<MemoryScoreStore>();
+    BestScores best;
+    best[0] = {"Zoé", "460"};
+    store->file = EncodeScoreFile(best);
+    h.window.setScoreStore(std::move(store));
     Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
     h.Click(Pixel(10, 14));
     ui::frmStatistique statistics(h.window.game());
@@ -278,10 +296,46 @@ class WindowTest : public QObject {
     statistics.show();
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
     auto* list = statistics.findChild<QPlainTextEdit*>();
+    QVERIFY(list->toPlainText().contains("Zoé"));  // read from the window's store
+    // Under each level's caption its green bar, then its red bar.
+    const QImage shot = statistics.grab().toImage();
+    for (QLabel* caption : statistics.findChildren<QLabel*>()) {
+      if (!QRegularExpression("^Niveau \\d$").match(caption->text()).hasMatch()) continue;
+      const QRect under = QRect(caption->x(), caption->y(), caption->width(), 200) & shot.rect();
+      const QRect green = Where(shot, under, kGreen);
+      const QRect red = Where(shot, under, ui::FromRgbNumber(ComputerColour));
+      QVERIFY(!green.isEmpty() && !red.isEmpty() && green.right() < red.left());
+    }
     list->setFocus();
     QTRY_VERIFY(list->hasFocus());
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(statistics.result(), int(QDialog::Accepted));
+  }
+
+  // The chime gets ready once the sheet is on screen, off the program's start.
+  void theChimeGetsReadyAfterTheSheetsFirstPaint() {
+    struct Chime : ui::PointSound {
+      void play() override {}
+      void stop() override {}
+      void prepare() override { ++prepared; }
+      int prepared = 0;
+    };
+    struct FirstPaint : QObject {
+      bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && before < 0) before = chime->prepared;
+        return false;
+      }
+      Chime* chime = nullptr;
+      int before = -1;
+    } watch;
+    SeededDie die(1);
+    ui::frmJeuxDePoints window(die);
+    watch.chime = new Chime;
+    window.setPointSound(std::unique_ptr<Chime>(watch.chime));
+    window.client().sheet().installEventFilter(&watch);
+    window.show();
+    QTRY_COMPARE(watch.chime->prepared, 1);
+    QCOMPARE(watch.before, 0);
   }
 
   // At start the sheet has the focus, and a screen reader finds in it one cell per crossing
@@ -301,6 +355,25 @@ class WindowTest : public QObject {
                qPrintable(name));
     }
     QCOMPARE(sheet->child(0)->text(QAccessible::Name), QString("Ligne 1, colonne 1, vide"));
+    QAccessibleInterface* focused = sheet->focusChild();
+    QVERIFY(focused->state().focused && !focused->state().invalid && focused->childCount() == 0 &&
+            focused->indexOfChild(sheet) == -1);
+    // Cells met in a larger window are no longer children once it shrinks back.
+    QAccessibleTableInterface* table = sheet->tableInterface();
+    h.window.resizeClient(h.client().size() + QSize(48, 48));
+    QTRY_VERIFY(table->rowCount() > 14 && table->columnCount() > 19);
+    QList<QAccessibleInterface*> met;
+    for (int k = 0; k < sheet->childCount(); ++k) met << sheet->child(k);
+    const int wide = table->columnCount();
+    h.window.resizeClient(h.client().size() - QSize(48, 48));
+    QTRY_COMPARE(sheet->childCount(), 14 * 19);
+    for (int k = 0; k < met.size(); ++k) {
+      const int row = k / wide, column = k % wide;
+      QCOMPARE(sheet->indexOfChild(met[k]), row < 14 && column < 19 ? row * 19 + column : -1);
+    }
+    for (const auto& [row, column] : {std::pair(-1, 0), {0, -1}, {14, 0}, {0, 19}})
+      QVERIFY(table->cellAt(row, column) == nullptr);
+    QVERIFY(sheet->child(-1) == nullptr && sheet->child(14 * 19) == nullptr);
   }
 
   // The wheel over the text and the arrows, Page Up, Page Down, Home and End move the rules as
