@@ -242,6 +242,20 @@ class WindowTest : public QObject {
     QVERIFY(Near(red, QRectF(crossing * 15 - QPoint(80, 80), QSizeF(170, 170))));
   }
 
+  // Between two players the turn disc, 855 twips wide at (240, 840) in the right panel, shows
+  // the side to play as soon as the turn passes.
+  void theTurnDiscShowsTheSideToPlay() {
+    WindowHarness h;
+    h.window.game().SetTwoPlayers(true);
+    h.Click(Pixel(4, 9));
+    const QPoint disc(h.client().width() - (1400 - 240 - 427) / 15, (680 + 840 + 427) / 15);
+    QTRY_COMPARE(h.window.screen()
+                     ->grabWindow(h.window.winId())
+                     .toImage()
+                     .pixelColor(h.client().mapTo(&h.window, disc)),
+                 ui::FromRgbNumber(ComputerColour));
+  }
+
   // The score board keeps its place in the right panel, 1400 twips wide and glued to the right
   // edge, at any width: the heading "Parties" at (255, 2210) above its green bar (0, 2520) and
   // red bar (720, 2520), each 615 x 135.
@@ -350,6 +364,8 @@ class WindowTest : public QObject {
     for (int k = 0; k < 14 * 19; ++k) {
       QAccessibleInterface* cell = sheet->child(k);
       QVERIFY(cell != nullptr && sheet->indexOfChild(cell) == k);
+      QAccessibleTableCellInterface* place = cell->tableCellInterface();
+      QVERIFY(place->rowIndex() == k / 19 && place->columnIndex() == k % 19);
       const QString name = cell->text(QAccessible::Name);
       QVERIFY2(name.startsWith(QString("Ligne %1, colonne %2, ").arg(k / 19 + 1).arg(k % 19 + 1)),
                qPrintable(name));
