@@ -58,9 +58,9 @@ static bool Near(const QRect& seen, const QRectF& twips, double slack = 1) {
          std::abs(seen.bottom() + 1 - at.bottom()) <= slack;
 }
 
-// The main window and its dialogs as the player uses them, but for the points, frames, keys and
-// widths on a real display (program-under-xvfb.sh) and what a screen reader reads and presses
-// (accessibility_test.py).
+// The main window and its dialogs as the player sees them, read from their pixels and their
+// accessible names; partial repaints on a real display are program-under-xvfb.sh's, what Orca
+// says accessibility_test.py's.
 class WindowTest : public QObject {
   Q_OBJECT
 
