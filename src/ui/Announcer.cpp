@@ -1,6 +1,7 @@
 #include "ui/Announcer.h"
 
 #include <QAccessibleWidget>
+#include <mutex>
 
 namespace quintara::ui {
 namespace {
@@ -13,11 +14,8 @@ QAccessibleInterface* MakeAnnouncerAccessible(const QString& /*className*/, QObj
 }  // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-  static const bool installed = [] {
-    QAccessible::installFactory(MakeAnnouncerAccessible);
-    return true;
-  }();
-  (void)installed;
+  static std::once_flag installed;
+  std::call_once(installed, [] { QAccessible::installFactory(MakeAnnouncerAccessible); });
   setObjectName("announcer");
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setGeometry(0, 0, 0, 0);

@@ -23,7 +23,6 @@ void Bar::paintEvent(QPaintEvent* event) {
 TopBar::TopBar(QWidget* parent) : Bar("TopBar", parent), levelText_(new QLabel(this)) {
   levelText_->setObjectName("levelText");
   levelText_->setGeometry(PixelRect(840, 120, 6480, 300));
-  showLevel(1);
 }
 
 void TopBar::showLevel(int level) {

@@ -72,11 +72,10 @@ ScoreStore::ReadResult FileScoreStore::Read() {
   }
   // Never more than a whole list: what is whole in a longer file is still read, and Write
   // refuses to replace it.
-  QByteArray bytes = in.read(kLongestScoreFile + 1);
+  QByteArray bytes = in.read(kLongestScoreFile);
   if (in.error() != QFileDevice::NoError) {
     return {ReadStatus::kUnreadable, {}, Reason("lu", file, in.errorString())};
   }
-  bytes.truncate(kLongestScoreFile);
   return {ReadStatus::kRead, bytes.toStdString(), {}};
 }
 

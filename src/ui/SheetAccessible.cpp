@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWindow>
+#include <mutex>
 
 #include "board/Geometry.h"
 #include "game/Game.h"
@@ -87,11 +88,8 @@ SheetAccessible::~SheetAccessible() {
 }
 
 void SheetAccessible::Install() {
-  static const bool installed = [] {
-    QAccessible::installFactory(MakeSheetAccessible);
-    return true;
-  }();
-  (void)installed;
+  static std::once_flag installed;
+  std::call_once(installed, [] { QAccessible::installFactory(MakeSheetAccessible); });
 }
 
 SheetWidget* SheetAccessible::sheetWidget() const {

@@ -54,7 +54,6 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmApropos"));
   setWindowTitle(QStringLiteral("Quintara  Version 2"));
   setFixedSize(PixelSize(kWindowWidth, kWindowHeight));
-  setModal(true);
 
   panel_ = new QWidget(this);
   panel_->setObjectName(QStringLiteral("picTexte"));

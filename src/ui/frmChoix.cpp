@@ -29,7 +29,6 @@ constexpr int kLongestOpponentCaption = 14;  // a second name shorter than 15 ch
 frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("frmChoix"));
   setWindowTitle(QStringLiteral("Quintara version 2"));
-  setModal(true);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(CreateOpponentsFrame());

@@ -64,10 +64,6 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
             game_.SetPlayerNames(name1.toStdString(), name2.toStdString());
             ScoresChanged();
           });
-  connect(choix_, &QDialog::accepted, this, [this] {
-    raise();
-    activateWindow();
-  });
 
   ScoresChanged();
   // The game tells each later change of turn itself.

@@ -33,7 +33,6 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
   setObjectName(QStringLiteral("frmStatistique"));
   setWindowTitle(QStringLiteral("Quintara"));
   setFixedSize(PixelSize(kWidth, kHeight));
-  setModal(true);
 
   auto* layout = new QVBoxLayout(this);
   auto* heading =
@@ -73,7 +72,6 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
   layout->addWidget(bestScores_, 1);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 0, Qt::AlignRight);
 
