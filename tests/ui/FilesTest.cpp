@@ -34,8 +34,9 @@ class FilesTest : public QObject {
     const QString program = prefix.path() + "/libexec/quintara";
     QVERIFY(QDir().mkpath(program));
     std::string reason;  // "/proc/self": a folder no one may write, not even root
-    QVERIFY(FileScoreStore("/proc/self", user.path()).Write("unwritable", reason));
-    QCOMPARE(Read(user.path()), QByteArray("unwritable"));
+    const QString data = user.path() + "/quintara";  // made on the first save
+    QVERIFY(FileScoreStore("/proc/self", data).Write("unwritable", reason));
+    QCOMPARE(Read(data), QByteArray("unwritable"));
     QVERIFY(FileScoreStore(program, user.path()).Write("beside", reason));
     const ui::ScorePlace place = ui::ScorePlaceFor(program, "libexec/quintara");
     QVERIFY(FileScoreStore(program, user.path(), place).Write("installed", reason));

@@ -311,15 +311,26 @@ class WindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
     auto* list = statistics.findChild<QPlainTextEdit*>();
     QVERIFY(list->toPlainText().contains("Zoé"));  // read from the window's store
-    // Under each level's caption its green bar, then its red bar.
+    QTest::keyClicks(list, "x");
+    QVERIFY(!list->toPlainText().contains("x"));
+    // Under each of the four levels' captions its green bar, then its red bar, each over its count.
     const QImage shot = statistics.grab().toImage();
+    int levels = 0;
     for (QLabel* caption : statistics.findChildren<QLabel*>()) {
       if (!QRegularExpression("^Niveau \\d$").match(caption->text()).hasMatch()) continue;
+      ++levels;
       const QRect under = QRect(caption->x(), caption->y(), caption->width(), 200) & shot.rect();
       const QRect green = Where(shot, under, kGreen);
       const QRect red = Where(shot, under, ui::FromRgbNumber(ComputerColour));
       QVERIFY(!green.isEmpty() && !red.isEmpty() && green.right() < red.left());
+      const auto count = [&](const char* side) {
+        const QString name = caption->text() + " : parties gagnées par le joueur " + side;
+        return statistics.findChild<QLabel*>(name)->geometry().center();
+      };
+      QVERIFY(count("vert").y() > green.bottom() && count("vert").x() < red.left());
+      QVERIFY(count("rouge").y() > red.bottom() && count("rouge").x() > green.right());
     }
+    QCOMPARE(levels, 4);
     list->setFocus();
     QTRY_VERIFY(list->hasFocus());
     QTest::keyClick(list, Qt::Key_Return);
@@ -366,14 +377,15 @@ class WindowTest : public QObject {
       QVERIFY(cell != nullptr && sheet->indexOfChild(cell) == k);
       QAccessibleTableCellInterface* place = cell->tableCellInterface();
       QVERIFY(place->rowIndex() == k / 19 && place->columnIndex() == k % 19);
+      QVERIFY(place->rowExtent() == 1 && place->columnExtent() == 1);
       const QString name = cell->text(QAccessible::Name);
       QVERIFY2(name.startsWith(QString("Ligne %1, colonne %2, ").arg(k / 19 + 1).arg(k % 19 + 1)),
                qPrintable(name));
     }
     QCOMPARE(sheet->child(0)->text(QAccessible::Name), QString("Ligne 1, colonne 1, vide"));
     QAccessibleInterface* focused = sheet->focusChild();
-    QVERIFY(focused->state().focused && !focused->state().invalid && focused->childCount() == 0 &&
-            focused->indexOfChild(sheet) == -1);
+    QVERIFY(focused->state().focused && focused->state().focusable && !focused->state().invalid);
+    QVERIFY(focused->childCount() == 0 && focused->indexOfChild(sheet) == -1);
     // Cells met in a larger window are no longer children once it shrinks back.
     QAccessibleTableInterface* table = sheet->tableInterface();
     h.window.resizeClient(h.client().size() + QSize(48, 48));
