@@ -156,7 +156,7 @@ bool frmChoix::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-// Both buttons only hide the dialog; "OK" also brings the main window up (through accepted()).
+// Both buttons only hide the dialog; the main window takes the keyboard back after it.
 void frmChoix::cmdOk_Click() {
   accept();
 }

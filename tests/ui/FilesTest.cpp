@@ -42,6 +42,7 @@ class FilesTest : public QObject {
     QVERIFY(FileScoreStore(program, user.path(), place).Write("installed", reason));
     QCOMPARE(Read(program) + Read(user.path()), QByteArray("besideinstalled"));
     QCOMPARE(ui::ScorePlaceFor("/opt/games/libexec/quintara/", "libexec/quintara"), place);
+    QCOMPARE(ui::ScorePlaceFor("/opt/q", "/opt/q/"), place);
     QVERIFY(ui::ScorePlaceFor("/home/ann/mylibexec/quintara", "libexec/quintara") != place);
   }
 

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -87,8 +88,15 @@ class WindowTest : public QObject {
     ui::frmChoix& dialog = h.window.choix();
     dialog.show();
     const int width = dialog.width();
-    for (int k = 0; k < 3; ++k)  // the levels side by side, in their order
-      QVERIFY(dialog.optNiveau(k)->geometry().right() < dialog.optNiveau(k + 1)->geometry().left());
+    QVERIFY(dialog.txtAdversaires(1)->isReadOnly());  // the computer's name, until "Autres"
+    const auto place = [&](QWidget* w) { return QRect(w->mapTo(&dialog, QPoint()), w->size()); };
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {  // each in its place
+      QVERIFY(button->parentWidget()->contentsRect().contains(button->geometry()));
+      for (QWidget* other : dialog.findChildren<QWidget*>()) {
+        QVERIFY(other == button || other->isAncestorOf(button) || !other->isVisible() ||
+                !place(button).intersects(place(other)));
+      }
+    }
     dialog.optNiveau(2)->click();
     dialog.optJoueur2(1)->click();
     QVERIFY(!dialog.txtAdversaires(1)->isReadOnly());
@@ -142,6 +150,16 @@ class WindowTest : public QObject {
     h.answers = {true};
     h.window.mnuNouvelle()->trigger();
     QVERIFY(!h.client().sheet().growing() && h.sounds == QStringList({"play", "stop"}));
+  }
+
+  // A game that finds no room from the sheet's first row grows the window to its largest, 12120 x
+  // 8700 twips with its frame of 120 x 705: a client of 800 x 533 pixels.
+  void aNewGameWithoutRoomAtTheTopGrowsTheWindow() {
+    WindowHarness h;
+    Lay(h.window.game(), Picture{2, 2, {std::string(28, '#'), std::string(28, '#')}});
+    Lay(h.window.game(), Picture{8, 8, {"XXXX"}});
+    h.Click(Pixel(8, 12));
+    QTRY_COMPARE(h.client().size(), QSize(800, 533));
   }
 
   // Maximised, the window becomes the largest normal window; then only the window's own repaint
@@ -272,14 +290,22 @@ class WindowTest : public QObject {
           Near(Where(image, board, kGreen), QRectF(panel + QPoint(0, 2520), QSize(615, 135)), 1.5));
       QVERIFY(Near(Where(image, board, ui::FromRgbNumber(ComputerColour)),
                    QRectF(panel + QPoint(720, 2520), QSize(615, 135)), 1.5));
-      // Green's turn: a disc 855 twips wide at (240, 840), its edge smoothed.
+      // Green's turn: a disc 855 twips wide at (240, 840), its edge smoothed into the grey.
       const QRect disc = Where(image, QRect(panel / 15, QSize(93, 120)), kGreen);
       QVERIFY(Near(disc, QRectF(panel + QPoint(240, 840), QSize(855, 855)), 1.5));
-      int smoothed = 0;
-      for (int y = disc.top(); y <= disc.bottom(); ++y)
-        for (int x = disc.left(); x <= disc.right(); ++x)
-          smoothed += image.pixelColor(x, y) != kGreen && image.pixelColor(x, y) != kGrey;
-      QVERIFY(smoothed > 8);
+      int smoothed = 0, outlined = 0;
+      for (int y = disc.top(); y <= disc.bottom(); ++y) {
+        for (int x = disc.left(); x <= disc.right(); ++x) {
+          const QColor c = image.pixelColor(x, y);
+          smoothed += c != kGreen && c != kGrey;
+          outlined += c.green() < 224;
+        }
+      }
+      QVERIFY(smoothed > 8 && outlined == 0);
+      for (const char* side : {"Parties Joueur 1", "Parties Joueur 2"}) {  // bold, 300 twips
+        const QFont digits = h.window.findChild<QLabel*>(side)->font();
+        QVERIFY(digits.bold() && digits.pixelSize() == 20);
+      }
       const QRect heading = Where(image, QRect((panel + QPoint(0, 2200)) / 15, QSize(93, 20)));
       QVERIFY(!heading.isEmpty() && heading.left() >= (panel.x() + 255) / 15 &&
               heading.top() >= (panel.y() + 2210) / 15);
@@ -323,6 +349,7 @@ class WindowTest : public QObject {
       const QRect green = Where(shot, under, kGreen);
       const QRect red = Where(shot, under, ui::FromRgbNumber(ComputerColour));
       QVERIFY(!green.isEmpty() && !red.isEmpty() && green.right() < red.left());
+      QVERIFY(caption->geometry().bottom() < std::min(green.top(), red.top()));
       const auto count = [&](const char* side) {
         const QString name = caption->text() + " : parties gagnées par le joueur " + side;
         return statistics.findChild<QLabel*>(name)->geometry().center();
@@ -386,6 +413,7 @@ class WindowTest : public QObject {
     QAccessibleInterface* focused = sheet->focusChild();
     QVERIFY(focused->state().focused && focused->state().focusable && !focused->state().invalid);
     QVERIFY(focused->childCount() == 0 && focused->indexOfChild(sheet) == -1);
+    QVERIFY(sheet->child(0)->rect().contains(h.client().mapToGlobal(Pixel(2, 2))));
     // Cells met in a larger window are no longer children once it shrinks back.
     QAccessibleTableInterface* table = sheet->tableInterface();
     h.window.resizeClient(h.client().size() + QSize(48, 48));
