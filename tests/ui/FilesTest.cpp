@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -44,6 +45,22 @@ class FilesTest : public QObject {
     QCOMPARE(ui::ScorePlaceFor("/opt/games/libexec/quintara/", "libexec/quintara"), place);
     QCOMPARE(ui::ScorePlaceFor("/opt/q", "/opt/q/"), place);
     QVERIFY(ui::ScorePlaceFor("/home/ann/mylibexec/quintara", "libexec/quintara") != place);
+  }
+
+  // A list left beside a program whose folder has since turned read-only is still read. Root
+  // writes anywhere but in an immutable folder.
+  void theScoresBesideTheProgramAreReadWhenItsFolderTurnsReadOnly() {
+    QTemporaryDir program, user;
+    std::string reason;
+    QVERIFY(FileScoreStore(program.path(), user.path()).Write("kept", reason));
+    QFile::setPermissions(program.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QProcess::execute("chattr", {"+i", program.path()});
+    const bool readOnly = !QFileInfo(program.path()).isWritable();
+    const std::string read = FileScoreStore(program.path(), user.path()).Read().bytes;
+    QProcess::execute("chattr", {"-i", program.path()});
+    QFile::setPermissions(program.path(), QFile::permissions(user.path()));
+    if (!readOnly) QSKIP("no folder can be made read-only here");
+    QCOMPARE(read, std::string("kept"));
   }
 
   // A folder in its place is neither read nor replaced, nor is a file longer than any list but for

@@ -69,11 +69,11 @@ hover 5:9 4:9 4:10 5:10 6:10 6:9 5:9 4:8
 sleep 1
 import -window "$window" "$shots/partial.png"
 # Resized one pixel wider and back, the window is painted whole.
-size() { [ "$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')" = "$1" ]; }
+size() { [ "$(xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p')" = "$2" ]; }
 xdotool windowsize "$window" $((WIDTH + 1)) "$HEIGHT"
-await "a wider window" size "$((WIDTH + 1))x$HEIGHT"
+await "a wider window" size "$window" "$((WIDTH + 1))x$HEIGHT"
 xdotool windowsize "$window" "$WIDTH" "$HEIGHT"
-await "the window's width again" size "${WIDTH}x$HEIGHT"
+await "the window's width again" size "$window" "${WIDTH}x$HEIGHT"
 sleep 0.3
 import -window "$window" "$shots/whole.png"
 differing=$(compare -metric AE "$shots/partial.png" "$shots/whole.png" null: 2>&1 || true)
@@ -82,7 +82,7 @@ differing=$(compare -metric AE "$shots/partial.png" "$shots/whole.png" null: 2>&
 # Dragged far too small, with no window manager to help, the window keeps to the game's smallest
 # size: 8730 x 6540 twips, the frame 120 x 705 twips round the client area (574 x 389 pixels).
 xdotool windowsize "$window" 200 100
-await "the smallest size" size "574x$((HEIGHT - 1))"
+await "the smallest size" size "$window" "574x$((HEIGHT - 1))"
 
 # The best scores are read, so written empty first, beside the program.
 xdotool key alt+f s
@@ -90,4 +90,11 @@ await "the statistics" windows 2
 xdotool key Escape
 await "the statistics to close" windows 1
 [ -f "$work/game/Les scores" ] || fail "no best scores beside the program"
-echo "passed: partial repaints, the smallest size, the program's folder"
+
+# The rules keep their fixed size, 6720 x 5550 twips, whatever size they are handed.
+xdotool key alt+f Right Right Return
+await "the rules" xdotool search --onlyvisible --name '^Quintara  Version 2$'
+rules=$(xdotool search --onlyvisible --name '^Quintara  Version 2$')
+xdotool windowsize "$rules" 300 200
+await "the rules' own size" size "$rules" 448x370
+echo "passed: partial repaints, the smallest sizes, the program's folder"
