@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -65,6 +66,11 @@ struct WindowHarness {
   }
   ui::ClientArea& client() { return window.client(); }
   QColor PixelAt(QPoint pixel) { return client().grab().toImage().pixelColor(pixel); }
+  // The client area as the window last painted it, where grab() would paint it afresh.
+  QImage Painted() {
+    const QRect area(client().mapTo(&window, QPoint()), client().size());
+    return window.screen()->grabWindow(window.winId()).toImage().copy(area);
+  }
   void Click(QPoint pixel) {
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, client().mapTo(&window, pixel));
   }

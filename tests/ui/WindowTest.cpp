@@ -59,9 +59,7 @@ static bool Near(const QRect& seen, const QRectF& twips, double slack = 1) {
          std::abs(seen.bottom() + 1 - at.bottom()) <= slack;
 }
 
-// The main window and its dialogs as the player sees them, read from their pixels and their
-// accessible names; partial repaints on a real display are program-under-xvfb.sh's, what Orca
-// says accessibility_test.py's.
+// The windows as a player sees them (their pixels) and a reader reads them (accessible names).
 class WindowTest : public QObject {
   Q_OBJECT
 
@@ -173,8 +171,7 @@ class WindowTest : public QObject {
     Lay(h.window.game(), Picture{2, 2, closed});
     QColor seen;
     h.scripted->whenShown = [&] {
-      const QPoint where = h.client().mapTo(&h.window, Pixel(10, 14));
-      seen = h.window.screen()->grabWindow(h.window.winId()).toImage().pixelColor(where);
+      seen = h.Painted().pixelColor(Pixel(10, 14));
     };
     h.Click(Pixel(10, 14));
     QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kSheetTooSmall});
@@ -207,7 +204,6 @@ class WindowTest : public QObject {
     for (const bool styleSheet : {true, false}) {
       qApp->setStyleSheet(styleSheet ? "QWidget { color: #e8e8e8; background-color: #2a2a2a; }"
                                      : "");
-      // A palette made from a dark grey: light texts on dark windows.
       QApplication::setPalette(styleSheet ? desktop : QPalette(QColor(0x2a, 0x2a, 0x2a)));
       WindowHarness h;
       const QImage image = h.client().grab().toImage();
@@ -216,8 +212,7 @@ class WindowTest : public QObject {
       // The ring round (3, 15), beside the grid lines through its crossing.
       const QPoint ring = Pixel(3, 15);
       QVERIFY(DarkestAndLightest(image, QRect(ring + QPoint(-10, -10), QSize(9, 9))).first < 64);
-      // The bars: grey over the grid, with dark texts; the score board's bars in the sides'
-      // colours.
+      // The bars grey over the grid, their texts dark, the score board's bars green and red.
       const int right = h.client().width() - 12;
       for (const QPoint bar : {Pixel(1, 5), Pixel(5, 1), QPoint(right, Pixel(11, 0).y()),
                                QPoint(Pixel(0, 5).x(), h.client().height() - 12)})
@@ -237,19 +232,15 @@ class WindowTest : public QObject {
     QApplication::setPalette(desktop);
   }
 
-  // As the window last painted it once the computer's reply has grown: the grid's columns, and
-  // the whole of the grown point, 170 twips across from 80 twips before its crossing (crossings
-  // every 360 twips).
+  // As last painted once the reply has grown: the grid's columns and the whole point, 170 twips
+  // across from 80 twips before its crossing (crossings every 360 twips).
   void theGrownPointIsPaintedWhole() {
     WindowHarness h(std::chrono::milliseconds(400));
     QTest::keyClick(&h.client().sheet(), Qt::Key_Return);  // no mouse: no hover repaints
     QVERIFY(h.client().sheet().growing());
     QTRY_VERIFY(!h.client().sheet().growing());
     QTest::qWait(20);
-    const QImage image = h.window.screen()
-                             ->grabWindow(h.window.winId())
-                             .toImage()
-                             .copy(QRect(h.client().mapTo(&h.window, QPoint()), h.client().size()));
+    const QImage image = h.Painted();
     QCOMPARE(image.pixelColor(Pixel(6, 6) + QPoint(0, 12)), kBlack);  // a column's line
     // The reply, the only red point between the bars, whole.
     const QRect between(680 / 15, 680 / 15, h.client().width() - (680 + 1400) / 15,
@@ -267,11 +258,7 @@ class WindowTest : public QObject {
     h.window.game().SetTwoPlayers(true);
     h.Click(Pixel(4, 9));
     const QPoint disc(h.client().width() - (1400 - 240 - 427) / 15, (680 + 840 + 427) / 15);
-    QTRY_COMPARE(h.window.screen()
-                     ->grabWindow(h.window.winId())
-                     .toImage()
-                     .pixelColor(h.client().mapTo(&h.window, disc)),
-                 ui::FromRgbNumber(ComputerColour));
+    QTRY_COMPARE(h.Painted().pixelColor(disc), ui::FromRgbNumber(ComputerColour));
   }
 
   // The score board keeps its place in the right panel, 1400 twips wide and glued to the right
@@ -312,8 +299,8 @@ class WindowTest : public QObject {
     }
   }
 
-  // A green win at level 2 counts in level 2's column, as a screen reader reads the counts;
-  // Return from the list of scores closes the window by its default button.
+  // A green win at level 2 counts in level 2's column; Return from the list of scores closes the
+  // window by its default button.
   void theStatisticsCountAGreenWinAtItsLevel() {
     WindowHarness h;
     h.window.game().SetLevel(2);
@@ -325,13 +312,11 @@ class WindowTest : public QObject {
     Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
     h.Click(Pixel(10, 14));
     ui::frmStatistique statistics(h.window.game());
-    QStringList read;
-    for (QLabel* label : statistics.findChildren<QLabel*>())
-      read << QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
-    for (const int level : {1, 2, 3}) {
-      QVERIFY(read.contains(QString("Niveau %1 : parties gagnées par le joueur vert : %2")
-                                .arg(level)
-                                .arg(level == 2)));
+    for (const int level : {1, 2, 3}) {  // as a screen reader reads them
+      const QString name = QString("Niveau %1 : parties gagnées par le joueur vert").arg(level);
+      QCOMPARE(QAccessible::queryAccessibleInterface(statistics.findChild<QLabel*>(name))
+                   ->text(QAccessible::Name),
+               name + QString(" : %1").arg(level == 2));
     }
     statistics.show();
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
@@ -380,10 +365,8 @@ class WindowTest : public QObject {
     QTRY_COMPARE(log, QStringList{"prepare"});
   }
 
-  // At start the sheet has the focus, and a screen reader finds in it one cell per crossing
-  // between the bars, row by row: at the design size (8880 x 5850 twips, bars 680 at the top
-  // and left, 1400 at the right, 430 at the bottom) the crossings 360 twips apart of rows 2 to
-  // 15 and columns 2 to 20, read from "Ligne 1, colonne 1".
+  // At start the sheet has the focus and a reader finds one cell per crossing between the bars,
+  // row by row: at the design size, rows 2 to 15 and columns 2 to 20, from "Ligne 1, colonne 1".
   void theAccessibleSheetHoldsTheShownCrossings() {
     WindowHarness h;
     QTRY_VERIFY(h.client().sheet().hasFocus());
@@ -395,9 +378,8 @@ class WindowTest : public QObject {
       QAccessibleTableCellInterface* place = cell->tableCellInterface();
       QVERIFY(place->rowIndex() == k / 19 && place->columnIndex() == k % 19);
       QVERIFY(place->rowExtent() == 1 && place->columnExtent() == 1);
-      const QString name = cell->text(QAccessible::Name);
-      QVERIFY2(name.startsWith(QString("Ligne %1, colonne %2, ").arg(k / 19 + 1).arg(k % 19 + 1)),
-               qPrintable(name));
+      QVERIFY(cell->text(QAccessible::Name)
+                  .startsWith(QString("Ligne %1, colonne %2, ").arg(k / 19 + 1).arg(k % 19 + 1)));
     }
     QCOMPARE(sheet->child(0)->text(QAccessible::Name), QString("Ligne 1, colonne 1, vide"));
     QAccessibleInterface* focused = sheet->focusChild();
