@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Installs the game from a build folder into a temporary DESTDIR under /usr, as the package does:
-# the program with its chime and sound plugin beside it in libexec/quintara, a link to it in bin/,
-# the menu entry, the icon and the store description. Started through the link, as the menu
-# entry does, the installed program loads its plugin from beside itself.
+# Installs a build under a temporary DESTDIR/usr as the package does, then starts the program
+# through its link in bin/ as the menu does: it loads its plugin from beside itself.
 # Usage: install-layout.sh <build folder>
 set -euo pipefail
 

@@ -1,10 +1,6 @@
 #!/usr/bin/env bash
-# The real program, with a fixed die, on its own Xvfb display with xdotool's mouse and keys: only
-# what an offscreen grab cannot judge (the window tests check what the window paints). Run from
-# a folder of its own, it starts without the sound libraries, loads its chime's plugin from
-# beside itself once painted and writes its best scores there; partial repaints (a computer
-# point growing under the moving mouse and cross-hair) leave the screen as a whole repaint paints
-# it; with no window manager the window keeps to its smallest size.
+# The real program with a fixed die on an Xvfb display, driven by xdotool: only what an offscreen
+# grab cannot judge. Partial repaints, the sizes kept without a window manager, its own folder.
 # Usage: program-under-xvfb.sh <quintara> <screenshot folder>
 set -euo pipefail
 
@@ -49,8 +45,7 @@ window=$(xdotool search --onlyvisible --name '^Quintara$')
 ldd "$program" | grep -q libQt6Multimedia && fail "the program loads the sound libraries at start"
 await "the chime's plugin" grep -qF "$work/game/libquintara_chime.so" "/proc/$app_pid/maps"
 
-# The client area is the bottom of the window, below the menu bar, at its design size, 592 x 390
-# pixels (8880 x 5850 twips); crossing (row, column) lies 24 pixels a step from its corner.
+# The client area, 592 x 390 pixels (8880 x 5850 twips), ends the window; crossings 24 px apart.
 eval "$(xdotool getwindowgeometry --shell "$window")"
 client_y=$((Y + HEIGHT - 390))
 # Moves the mouse over each "row:column" that follows, in one go.
@@ -60,8 +55,7 @@ hover() {
   xdotool "${moves[@]}"
 }
 
-# The cross-hair's ring and the mouse's marker run over the sheet; the computer's reply to (5, 8)
-# grows at (5, 9) while the mouse passes over it and its neighbours, and shrinks to its size.
+# The ring and the mouse's marker run over the reply to (5, 8) as it grows at (5, 9).
 xdotool key Down Down Left Left Down Right Up Right Right Left Up Up
 hover 4:4 4:5 6:10 6:11 7:11 5:8
 xdotool click 1
@@ -79,8 +73,7 @@ import -window "$window" "$shots/whole.png"
 differing=$(compare -metric AE "$shots/partial.png" "$shots/whole.png" null: 2>&1 || true)
 [ "$differing" = 0 ] || fail "$differing pixels differ from a whole repaint"
 
-# Dragged far too small, with no window manager to help, the window keeps to the game's smallest
-# size: 8730 x 6540 twips, the frame 120 x 705 twips round the client area (574 x 389 pixels).
+# Dragged far too small, it keeps to 8730 x 6540 twips less a frame of 120 x 705: 574 x 389 px.
 xdotool windowsize "$window" 200 100
 await "the smallest size" size "$window" "574x$((HEIGHT - 1))"
 

@@ -1,9 +1,7 @@
 # Sourced by the scripts that run the program on a virtual X display.
-# start_xvfb FOLDER: starts Xvfb on a display it picks itself, its log in FOLDER/xvfb.log, sets
-# xvfb_pid (for the caller's cleanup) and DISPLAY, and returns once the display takes clients:
-# Xvfb writes its number into FOLDER/display then (emptied first, so that an earlier run's number
-# is never read). -noreset: by default the server resets when its last client leaves, and turns
-# away a client that connects during the reset.
+# start_xvfb FOLDER: Xvfb on a display of its choice (log in FOLDER), sets xvfb_pid and DISPLAY,
+# returns once Xvfb has written the display's number, that is once it takes clients. -noreset:
+# else it resets when its last client leaves and turns away one that connects meanwhile.
 start_xvfb() {
   : >"$1/display"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$1/display" \
