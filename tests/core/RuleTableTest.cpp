@@ -34,8 +34,8 @@ const char* const kRows =
     "L3 1 6|5 4: #X.OOA*.#; L3 1 6|5 4: #.AO*O.#; L3 1 6|5 4: #.O*OA.#; L3 1 6|5 4: #.OO*A.#;"
     "L3 1 6|5 4: #.A*OO.#; L3 1 1|5 5: x*AOO.x; L2 1 6|5 4: #.A*O.#; L2 1 1|5 5: X.AO*.;"
     "L2 4 1|5 5: .*AO..; L2 4 6|5 5: ..OA*./....X.; L3 1 1|5 5: #.AOO*.; L3 1 6|5 5: X.OoA..;"
-    "L3 1 6|5 5: ..OoA..; L3 1 6|5 5: ..oOA.X; L3 1 6|5 5: X.AoO..; L3 1 6|5 5: X.AOO.#;"
-    "L3 1 6|5 5: .A.oO.; L2 1 6|5 5: .*AO.X; L2 4 6|5 5: .*AO../.X..../.X....;"
+    "L3 1 6|5 5: ..OoA..; L3 1 6|5 5: ..oOA.X; L3 1 6|5 5: ..oOA..; L3 1 6|5 5: X.AoO..;"
+    "L3 1 6|5 5: X.AOO.#; L3 1 6|5 5: .A.oO.; L2 1 6|5 5: .*AO.X; L2 4 6|5 5: .*AO../.X..../.X....;"
     "L2 4 6|5 5: X.OA../....X.; L2 4 6|5 5: ..OA.X/....X.; L1 1 6|4 5: ./A/*; L1 1 1|4 5: */A/.;"
     "L1 1 6|3 5: ././*/A/./X; L1 1 6|3 5: X/./A/*/./.; L3 4 6|5 4: ..*AOO../.X....../X.......;"
     // CrossingChoice between the ends E and F.
@@ -43,7 +43,7 @@ const char* const kRows =
     "C 4 6|7 7: EO........fx.; C 4 6|7 7: eoX.......F.; C 4 6|7 7: e.X#......F.;"
     "C 4 6|7 7: EX........foO.; C 4 6|7 7: EXO.......fo.; C 4 6|7 7: EOX.......fxO;"
     "C 4 6|7 7: E.........f.O#; C 3 6|7 7: EXXO.....FXX#; C 3 6|7 7: eXX.#; C 3 6|7 7: EOO.;"
-    // DoubleThreatRules, each family.
+    // DoubleThreatRules: each trigger, families among more points (each family alone: below).
     "D2 3 6|5 5: .....O/....O./.OA*..; D2 3 6|10 8: .OA*..|8 11: X/O|11 11: OO/OO/O.;"
     "D2 3 6|10 8: .OA.*.|11 12: O/O; D2 3 6|9 10: O/A|11 7: OOO*OX; D2 3 6|9 10: O/A|11 6: OO.O*OX;"
     "D2 3 6|9 10: O/A|11 8: XO*O.OO; D2 3 6|9 10: O/A|11 6: OOO.*OX;"
@@ -53,24 +53,31 @@ const char* const kRows =
     "D21 4 6|8 5: X/./*HX../O/./O/#; D21 4 6|8 5: O/./*HX../O/X/X/O;"
     "D21 4 6|6 5: O/X/X/O/*HX.././O; D21 4 6|7 5: X/O/./*HX../O/./X;"
     "D21 4 6|6 5: #/X/X/./.HX.././O; D21 4 6|9 5: O/*HX..; D21 3 6|9 5: O/.HX..;"
-    // ExtendOwnLineRules, each shape.
+    // ExtendOwnLineRules, each shape in each direction.
     "E 1 6|5 5: .*OOOX/X.X.X.; E 1 6|5 5: #.OOOX/X.X.X.;"
     "E 4 6|4 6: X.X.X/O..../O..../*..../O..../.....;"
     "E 3 6|4 6: X.X.X/O..../O..../...../O..../.....; E 4 6|5 5: .*OOoX/X.X...;"
     "E 3 6|5 5: ..OOoX/X.X...; E 4 6|4 6: X/O/o|7 6: O/./.|12 4: X;"
     "E 1 6|8 6: O|4 6: ./*/O/O/?/x|12 4: X.X; E 4 6|7 7: O.OX|7 5: .O|12 4: X.X;"
-    "E 4 6|7 7: O*OX|7 5: .O|12 4: X.X.X; E 1 6|4 10: *|5 9: O|6 8: O|7 7: O|8 6: X|12 4: X;"
+    "E 4 6|7 7: O*OX|7 5: .O|12 4: X.X.X; E 1 6|4 6: ....*/...O/..O/.O/X|12 4: X;"
     "E 1 6|5 8: O*.|5 7: O|5 6: O|5 5: X|12 4: X.X; E 1 6|5 5: XOO*O.|12 4: X.X;"
     "E 1 6|5 5: .O*OOX|12 4: X.X; E 1 6|5 5: XO*OO.|12 4: X.X;"
-    "E 4 6|5 11: X|6 10: O|7 9: *|8 8: O|9 7: O|15 20: X.X;"
-    "E 3 6|5 11: X|6 10: O|7 9: .|8 8: O|9 7: O|15 20: X.X; E 1 6|5 5: XOOO*X|12 4: X;"
-    "E 1 6|3 6: #/X/O/O/O/*/.|12 4: X.X;"
-    "E 1 6|4 4: O|5 5: *|6 6: O|7 7: O|8 8: O|9 9: X|14 20: X.X.X.X;"
-    "E 1 6|4 4: X|5 5: O|6 6: O|7 7: O|8 8: *|9 9: O|14 20: X;"
-    "E 1 6|4 11: X|5 10: O|6 9: O|7 8: O|9 6: O|14 20: X;"
-    "E 1 6|4 11: O|5 10: .|6 9: O|7 8: O|8 7: O|9 6: X|14 20: X.X.X.X;"
-    "E 1 6|4 6: X/O/O/O/./X|12 4: X.X;"
-    // Whole turns: the order of the rules, the level gates, the fallbacks.
+    "E 4 6|5 7: ....X/...O/..*/.O/O|15 20: X.X; E 3 6|5 7: ....X/...O/.../.O/O|15 20: X.X;"
+    "E 1 6|5 5: XOOO*X|12 4: X; E 1 6|3 6: #/X/O/O/O/*/.|12 4: X.X;"
+    "E 1 6|4 4: O/.*/..O/...O/....O/.....X|14 20: X.X.X.X;"
+    "E 1 6|4 4: X/.O/..O/...O/....*/.....O|14 20: X; E 1 6|4 8: ...X/..O/.O/O|9 6: O|14 20: X;"
+    "E 1 6|4 6: .....O/...../...O/..O/.O/X|14 20: X.X.X.X; E 1 6|4 6: X/O/O/O/./X|12 4: X.X;"
+    "E 1 6|5 5: O*OOOX|12 4: X.X.X.X; E 4 6|6 5: */O/O/o/X|12 4: X.X;"
+    "E 1 6|3 6: x/O/O/O/*/.|12 4: X.X.X.X; E 4 6|6 6: */.O/..O/...o/....X|12 4: X.X;"
+    "E 1 6|5 5: ./.O/..O/...*/....O/.....X|12 4: X.X.X; E 4 6|5 5: X/.O/..O/...*/....O|12 4: X.X.X;"
+    "E 1 6|5 5: ./.O/..*/...O/....O/.....X|12 4: X.X.X; E 1 6|5 5: X/.O/..*/...O/....O|12 4: X.X.X;"
+    "E 4 6|5 5: X/.o/..O/...O/....*|12 4: X.X; E 4 6|5 5: .....X/....O/...O/..*/.O|12 4: X.X.X;"
+    "E 4 6|5 5: .....X/....O/...O/..o/.*|12 4: X.X; E 4 6|6 5: ....*/...o/..O/.O/X|12 4: X.X;"
+    "E 1 6|5 5: ./O/O/*/O/X|12 4: X.X.X; E 1 6|5 5: ./O/*/O/O/X|12 4: X.X.X;"
+    "E 1 6|5 5: X/O/*/O/O|12 4: X.X.X; E 1 6|6 5: ....O/...O/..*/.O/X|12 4: X.X.X;"
+    "E 1 6|6 5: ....O/...*/..O/.O/X|12 4: X.X.X; E 4 6|5 5: .....X/....o/...O/..O/.*|12 4: X.X;"
+    "D2 3 6|8 7: O/O/*AO; D2 3 6|10 8: A.O|12 9: O/O/#;"
+    // Whole turns: steps of the cascade deciding in order, the level gates, the fallbacks.
     "T 1 6|4 3: *OOOO./....../.XXXX.; T 1 6|5 4: .*OOO..|12 4: ..XXX..;"
     "T 1 6|5 3: ..OOO..|12 4: *XXXX.; T 1 6 !|$humans3|18 20: X|10 13: *;"
     "T 2 6|$humans3|18 20: X|10 13: *; T 2 6 !|$mine3|18 20: X|10 9: *;"
@@ -81,8 +88,18 @@ const char* const kRows =
     "T 2 6|4 4: xOOO..|18 4: X...X...X...X|16 4: O...O...O|4 8: *; T 4 1|10 5: .*XX..|18 3: X;"
     "T 4 1|10 5: ..XX..|18 3: X.X.X.X.X.X*; T 4 1|10 5: ..XX*.; T 2 6|8 6: .X../.X../.*XX;"
     "T 1 6|10 9: *X#; T 1 6|9 9: oo*/oXo/#o#; T 1 6|$box|9 13: *; T 1 6|$box|9 7: *|9 13: #;"
-    "T 1 6|$box|9 7: #.....#; T 1 6|$box|8 8: *|9 7: x.....#;"
-    "T 1 6|8 7: ......./xX...X#/....ooo/.X..oXo/.*..ooo;";
+    "T 1 6|$box|9 7: #.....#; T 1 6|$box|8 7: .*/x.....#;"
+    "T 1 6|8 7: ......./xX...X#/....ooo/.X..oXo/.*..ooo; T 1 6|10 4: ..*XXX|16 10: O;"
+    "T 3 6|8 7: O/O/*AO|16 4: X.X.X.X; T 1 6|10 8: OO*|16 4: X.X; T 4 6|10 7: .*XX/O;"
+    "T 1 6|5 5: .*OOOX/.#####|12 4: X.X.X;";
+
+// The turn the computer would play now at this level.
+Turn TurnOf(const Game& game, int level, DieSource& die) {
+  const GameState& state = game.State();
+  return Turn({game.CurrentSheet(), state.ComputerMoves, state.HumanMoves, state.Box, level,
+               state.HumanMoves.Count()},
+              die);
+}
 
 TEST(RuleTable, EachRowsReply) {
   std::istringstream rows(kRows);
@@ -114,10 +131,7 @@ TEST(RuleTable, EachRowsReply) {
       });
       Lay(game, laid);
     }
-    const GameState& state = game.State();
-    Turn turn({game.CurrentSheet(), state.ComputerMoves, state.HumanMoves, state.Box, level,
-               state.HumanMoves.Count()},
-              die);
+    Turn turn = TurnOf(game, level, die);
     const PointColour colour = game.CurrentSheet().ColourAt(anchor);
     if (call == "T") ComputerTurn(turn);
     if (call == "C") CrossingChoice(turn, ends[0], ends[1]);
@@ -128,6 +142,40 @@ TEST(RuleTable, EachRowsReply) {
     const int placed = turn.Point().value_or(0);
     EXPECT_TRUE(elsewhere == "!" ? placed != expected && placed != 0 : placed == expected)
         << text << ": placed at " << placed << ", * at " << expected;
+  }
+}
+
+// Each family of the double-threat lists, laid in each direction across the candidate C of a
+// trigger on another line: the computer plays C. An X just outside the family keeps a later
+// family from holding too.
+TEST(RuleTable, EachFamilyInEachDirection) {
+  const std::string families[] = {"-OO*-",  "-O.O*-", "-*OO-",       "-*O.O-",      "-OO.*-",
+                                  "-*.OO-", "-O*O-",  "-O*.O-",      "-O.*O-",  // A to I
+                                  "--O*-",  "-*O--",  R"(-O.*-??-)", R"(-??-*.O-)", "--*O-"};
+  const int candidate = At(10, 10);
+  for (const int step : kLineDirections) {
+    for (const std::string& family : families) {
+      const bool twoRules = &family >= &families[9];  // J to N
+      const int across = step == kHorizontal ? kVertical : kHorizontal;
+      RecordingView view;
+      FixedDie die(6);
+      Game game(view, die);
+      game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+      // Mode 2's "..[O].O." with C at +1, or mode 21's ".[X]X.." with C at -1.
+      const PointColour side = twoRules ? HumanColour : ComputerColour;
+      const int anchor = candidate + (twoRules ? across : -across);
+      game.LayPoint(anchor, side);
+      game.LayPoint(candidate + (twoRules ? 2 : 1) * across, side);
+      const std::string laid = 'X' + family + 'X';
+      for (int place = 0; const char letter : laid) {
+        const int index = candidate + (place++ - static_cast<int>(laid.find('*'))) * step;
+        if (letter == 'O' || letter == 'X')
+          game.LayPoint(index, letter == 'O' ? ComputerColour : HumanColour);
+      }
+      Turn turn = TurnOf(game, 4, die);
+      DoubleThreatRules(turn, anchor, ThreatMode{twoRules ? 21 : 2}, side);
+      EXPECT_EQ(turn.Point(), candidate) << family << " along " << step;
+    }
   }
 }
 
