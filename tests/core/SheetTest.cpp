@@ -95,7 +95,7 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   game.Form_Resize(11000, kLargestOuterHeight);
   for (const auto& [row, column] :
        {std::pair(2, 10), {9, 5}, {9, 18}, {9, 29}, {15, 17}, {21, 5}}) {
-    Lay(Picture{row, column, {"x"}});
+    Lay(Picture{row, column, {"#"}});
   }
   Lay(Picture{21, 6, {"X X X X"}});
   Click(At(21, 10));
