@@ -53,6 +53,7 @@ const char* const kRows =
     "D21 4 6|8 5: X/./*HX../O/./O/#; D21 4 6|8 5: O/./*HX../O/X/X/O;"
     "D21 4 6|6 5: O/X/X/O/*HX.././O; D21 4 6|7 5: X/O/./*HX../O/./X;"
     "D21 4 6|6 5: #/X/X/./.HX.././O; D21 4 6|9 5: O/*HX..; D21 3 6|9 5: O/.HX..;"
+    "D2 3 6|8 7: O/O/*AO; D2 3 6|10 8: A.O|12 9: O/O/#;"
     // ExtendOwnLineRules, each shape in each direction.
     "E 1 6|5 5: .*OOOX/X.X.X.; E 1 6|5 5: #.OOOX/X.X.X.;"
     "E 4 6|4 6: X.X.X/O..../O..../*..../O..../.....;"
@@ -76,7 +77,6 @@ const char* const kRows =
     "E 1 6|5 5: ./O/O/*/O/X|12 4: X.X.X; E 1 6|5 5: ./O/*/O/O/X|12 4: X.X.X;"
     "E 1 6|5 5: X/O/*/O/O|12 4: X.X.X; E 1 6|6 5: ....O/...O/..*/.O/X|12 4: X.X.X;"
     "E 1 6|6 5: ....O/...*/..O/.O/X|12 4: X.X.X; E 4 6|5 5: .....X/....o/...O/..O/.*|12 4: X.X;"
-    "D2 3 6|8 7: O/O/*AO; D2 3 6|10 8: A.O|12 9: O/O/#;"
     // Whole turns: steps of the cascade deciding in order, the level gates, the fallbacks.
     "T 1 6|4 3: *OOOO./....../.XXXX.; T 1 6|5 4: .*OOO..|12 4: ..XXX..;"
     "T 1 6|5 3: ..OOO..|12 4: *XXXX.; T 1 6 !|$humans3|18 20: X|10 13: *;"
