@@ -167,8 +167,8 @@ TEST(RuleTable, EachFamilyInEachDirection) {
       game.LayPoint(anchor, side);
       game.LayPoint(candidate + (twoRules ? 2 : 1) * across, side);
       const std::string laid = 'X' + family + 'X';
-      for (int place = 0; const char letter : laid) {
-        const int index = candidate + (place++ - static_cast<int>(laid.find('*'))) * step;
+      for (int offset = -static_cast<int>(laid.find('*')); const char letter : laid) {
+        const int index = candidate + offset++ * step;
         if (letter == 'O' || letter == 'X')
           game.LayPoint(index, letter == 'O' ? ComputerColour : HumanColour);
       }
