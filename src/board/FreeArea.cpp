@@ -12,4 +12,11 @@ bool IsFreeArea(const Sheet& sheet, int topLeft) {
   return true;
 }
 
+bool HasFreeIntersection(const Sheet& sheet) {
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (sheet.Playable(index) && !sheet.HasPoint(index)) return true;
+  }
+  return false;
+}
+
 }  // namespace quintara

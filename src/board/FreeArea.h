@@ -10,4 +10,7 @@ inline constexpr int FreeAreaSize = 12;
 // wholly playable and holds no point.
 bool IsFreeArea(const Sheet& sheet, int topLeft);
 
+// Some intersection of the shown area is playable and holds no point: there is a move to make.
+bool HasFreeIntersection(const Sheet& sheet);
+
 }  // namespace quintara

@@ -1,6 +1,7 @@
 #include "game/Game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "board/FiveInRow.h"
 #include "board/FreeArea.h"
@@ -47,8 +48,13 @@ void Game::lblIntersection_Click(int index) {
   }
   if (twoPlayers_) {
     PlacePlayerPoint(index);
-    return;
+  } else {
+    PlayAgainstComputer(index);
   }
+  NewSheetIfFull();
+}
+
+void Game::PlayAgainstComputer(int index) {
   int HumanMoveNumber = 0;
   if (turnColour_ == HumanColour) {
     PutPoint(index, HumanColour, false);
@@ -172,8 +178,13 @@ void Game::CloseGameZone() {
 void Game::OpenNewGame() {
   if (TryOpenInRow(kFirstPlayableRow)) return;
   if (outerWidth_ != kLargestOuterWidth || outerHeight_ != kLargestOuterHeight) {
+    const std::pair shown(sheet_.RowMax(), sheet_.ColMax());
     Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
     view_.Maximise();
+    // A player who cannot see the sheet learns of the new rows and columns before they are named.
+    if (shown != std::pair(sheet_.RowMax(), sheet_.ColMax())) {
+      view_.Announce(spoken::SheetGrownWords(sheet_));
+    }
   }
   for (int row = kFirstPlayableRow + 1; row <= kLastOpeningRow; ++row) {
     if (TryOpenInRow(row)) return;
@@ -182,6 +193,16 @@ void Game::OpenNewGame() {
   NewSheet();
   PlaceComputerPoint(kNewSheetOpening);
   SetTurn(HumanColour);
+}
+
+// Once every crossing in sight is taken or closed nobody can move: the running game, if one has
+// begun, ends without a winner and counts for neither side, and play goes on on a new sheet, the
+// side to move opening it.
+void Game::NewSheetIfFull() {
+  if (HasFreeIntersection(sheet_)) return;
+  const bool gameUnderWay = state_.Box.BoxBottom != GameBox::kUnsetBottom;
+  view_.ShowMessage(gameUnderWay ? texts::kDrawnGame : texts::kSheetFull, texts::kApplicationTitle);
+  NewSheet();
 }
 
 bool Game::TryOpenInRow(int row) {

@@ -75,8 +75,10 @@ class Game {
 
  private:
   // The steps of the turn cycle, run by the events above.
+  void PlayAgainstComputer(int index);
   void PlaceComputerPoint(int index);
   void PlacePlayerPoint(int index);
+  void NewSheetIfFull();
   void ExtendGameBox(int index);
   void CheckFiveInRow(int index);
   void CloseGameZone();

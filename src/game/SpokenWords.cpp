@@ -63,6 +63,11 @@ std::string CountWords(const std::string& heading, const std::string& side, int 
   return heading + " gagnées par " + side + " : " + std::to_string(count);
 }
 
+std::string SheetGrownWords(const Sheet& sheet) {
+  return "Feuille agrandie : " + std::to_string(RowNumber(IndexOf(sheet.RowMax(), 0))) +
+         " lignes, " + std::to_string(ColumnNumber(IndexOf(0, sheet.ColMax()))) + " colonnes";
+}
+
 std::string TurnWords(const std::string& statusText) {
   return statusText.substr(0, statusText.find_last_not_of(' ') + 1);
 }

@@ -31,9 +31,15 @@ std::string SetWonWords(const std::string& winner, int greenSets, int redSets);
 // A count of the score board as a player says it: "Parties gagnées par Joueur 1 : 2".
 std::string CountWords(const std::string& heading, const std::string& side, int count);
 
+// The window grew to hold more of the sheet: "Feuille agrandie : 20 lignes, 28 colonnes".
+std::string SheetGrownWords(const Sheet& sheet);
+
 // Whose turn it is, as the status line says it, without its trailing blanks.
 std::string TurnWords(const std::string& statusText);
 
 inline constexpr const char* kNewSheetWords = "Nouvelle feuille";
+// The sound chosen in the menu, confirmed.
+inline constexpr const char* kSoundOnWords = "Son activé";
+inline constexpr const char* kSoundOffWords = "Son désactivé";
 
 }  // namespace quintara::spoken

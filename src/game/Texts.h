@@ -11,6 +11,12 @@ inline constexpr const char* kCannotPlayHereCaption = "ATTENTION !!!";
 inline constexpr const char* kSheetTooSmall =
     "Ordinateur constate que l'espace de jeu est devenu trop petit. Il va donc changer de "
     "feuille";
+// Every crossing in sight is taken or closed: nobody can play on.
+inline constexpr const char* kDrawnGame =
+    "Plus aucune intersection n'est libre : la partie est nulle et ne compte pour personne. "
+    "Une nouvelle feuille commence";
+inline constexpr const char* kSheetFull =
+    "Plus aucune intersection n'est libre. Une nouvelle feuille commence";
 inline constexpr const char* kTurnSuffix = " A vous de jouer     ";
 inline constexpr const char* kDefaultPlayerName1 = "Joueur 1";
 inline constexpr const char* kDefaultPlayerName2 = "Ordinateur";

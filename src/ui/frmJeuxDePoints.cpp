@@ -153,6 +153,8 @@ void frmJeuxDePoints::mnuQuitter_Click() {
 
 void frmJeuxDePoints::mnuSon_Click(int index) {
   game_.SetSoundOn(index == 0);
+  Announce(index == 0 ? spoken::kSoundOnWords : spoken::kSoundOffWords);
+  sayAnnouncements();
 }
 
 void frmJeuxDePoints::mnuApropos_Click() {

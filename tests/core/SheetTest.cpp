@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "game/Texts.h"
 #include "support/Fixtures.h"
 
 namespace quintara::testing {
@@ -103,6 +104,11 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   EXPECT_EQ(game.State().ComputerMoveCount, 1);
   EXPECT_EQ(std::pair(view.Only("maximise").size(), game.OuterWidth()),
             std::pair(std::size_t{1}, kLargestOuterWidth));
+  // Said before the reply that may name the new columns; the height was already the largest.
+  const std::vector<std::string> said = view.Only("say");
+  EXPECT_EQ(std::vector(said.end() - 2, said.end()),
+            (std::vector<std::string>{"say Feuille agrandie : 20 lignes, 28 colonnes",
+                                      "say Ordinateur : ligne 7, colonne 10"}));
   Lay(Picture{5, 2, {"X X X X"}});
   Click(At(5, 6));
   EXPECT_EQ(game.State().ComputerMoves[1], At(15, 23));
@@ -121,6 +127,49 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   Click(At(12, 7));
   EXPECT_TRUE(game.Drawings().empty());
 }
+
+// The design sheet, rows 2 to 15 and columns 2 to 20, filled with no five: a crossing is green
+// when (column + 2 x row) / 2, counted from the sheet's first crossing, is even. The crossings
+// in `free` stay empty; `firstRow` is laid over the top row.
+struct FullSheet : ::testing::TestWithParam<std::tuple<bool, std::string, int, const char*, int>> {
+};
+
+TEST_P(FullSheet, LeavesNobodyStuck) {
+  const auto& [twoPlayers, firstRow, free, message, greenGames] = GetParam();
+  RecordingView view;
+  FixedDie die{6};
+  Game game{view, die};
+  game.SetTwoPlayers(twoPlayers);
+  std::vector<std::string> lines(14, std::string(19, '.'));
+  for (int r = 0; r < 14; ++r) {
+    for (int c = 0; c < 19; ++c) lines[r][c] = (c + 2 * r) / 2 % 2 == 0 ? 'X' : 'O';
+  }
+  lines[0].replace(0, firstRow.size(), firstRow);
+  lines[0].replace(0, free, std::string(free, '.'));
+  Lay(game, Picture{2, 2, lines});
+  game.lblIntersection_Click(At(2, 2));
+  EXPECT_EQ(view.Only("message"),
+            std::vector<std::string>{std::string("message Quintara: ") + message});
+  EXPECT_EQ(CountPoints(game.CurrentSheet()), 0);
+  EXPECT_TRUE(game.Drawings().empty() && !game.CurrentSheet().Closed(At(3, 3)));
+  EXPECT_EQ(std::pair(game.MatchScores().HumanGames, game.MatchScores().ComputerGames),
+            std::pair(greenGames, 0));
+  EXPECT_EQ(view.Only("say Nouvelle feuille").size(), 1u);
+  // The side to move opens the new sheet: the second player after the first, else the player.
+  EXPECT_EQ(game.TurnColour(), twoPlayers ? ComputerColour : HumanColour);
+  game.lblIntersection_Click(At(9, 9));
+  EXPECT_TRUE(game.CurrentSheet().HasPoint(At(9, 9)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TurnCycle, FullSheet,
+    ::testing::Values(
+        std::tuple(true, "", 1, texts::kDrawnGame, 0),
+        std::tuple(false, "", 1, texts::kDrawnGame, 0),
+        // The player takes one of the last two crossings, the computer's reply the other.
+        std::tuple(false, "", 2, texts::kDrawnGame, 0),
+        // The last crossing wins: the game counts, and the next has nowhere to begin.
+        std::tuple(true, ".XXXX", 1, texts::kSheetFull, 1)));
 
 }  // namespace
 }  // namespace quintara::testing

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "board/FiveInRow.h"
+#include "board/FreeArea.h"
 #include "game/Game.h"
 
 namespace quintara::testing {
@@ -81,6 +82,7 @@ std::optional<std::string> BrokenRule(const Game& game, const Snapshot& before, 
     if (!game.Drawings().empty() || green != 0 || red > 1) return "a new sheet not clean";
     return std::nullopt;
   }
+  if (green + red > 0 && !HasFreeIntersection(sheet)) return "a point left nobody a crossing";
   const int most = reach == EventReach::kNoPoint ? 0 : 1;
   if (green > most || red > most) {
     return std::to_string(green) + " green and " + std::to_string(red) + " red points in one event";
