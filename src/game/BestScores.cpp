@@ -1,14 +1,11 @@
 #include "game/BestScores.h"
 
 #include "game/ScoreFile.h"
-#include "game/Texts.h"
 
 namespace quintara {
 namespace {
 
 constexpr int kPlacesExamined = 6;
-constexpr int kPlacesShown = 3;
-constexpr const char* kLineEnd = "\r\n";
 
 }  // namespace
 
@@ -29,17 +26,6 @@ int InsertBestScore(BestScores& scores, const std::string& name, int points) {
     return place;
   }
   return 0;
-}
-
-std::string BestScoresText(const BestScores& scores) {
-  std::string text = std::string(13, ' ') + "JOUEURS" + std::string(55, ' ') + "SCORES" + kLineEnd;
-  text += kLineEnd;
-  for (int place = 0; place < kPlacesShown; ++place) {
-    const BestScore& entry = scores[static_cast<std::size_t>(place)];
-    const std::string name = entry.name ? texts::IsolatedName(*entry.name) : "";
-    text += "  " + name + std::string(74, ' ') + entry.points.value_or("") + kLineEnd;
-  }
-  return text;
 }
 
 }  // namespace quintara

@@ -25,8 +25,7 @@ using BestScores = std::array<BestScore, kBestScorePlaces>;
 // the place taken, or 0 when the list is unchanged.
 int InsertBestScore(BestScores& scores, const std::string& name, int points);
 
-// The text of the statistics window's list: a heading, an empty line and places 1 to 3, each
-// line ended by CR LF.
-std::string BestScoresText(const BestScores& scores);
+// The statistics window shows places 1 to 3; the others stay in the file.
+inline constexpr int kBestScoresShown = 3;
 
 }  // namespace quintara

@@ -1,9 +1,10 @@
 #include "ui/frmStatistique.h"
 
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "game/Game.h"
@@ -64,11 +65,22 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
   layout->addWidget(points_);
   layout->addWidget(
       new QLabel(QStringLiteral("Les meilleurs scores réalisés contres l'ordinateur"), this));
-  bestScores_ = new QPlainTextEdit(this);
+  // Names and points in two columns, so that any points stay in sight: a long name is cut short
+  // (a screen reader reads it whole), never the points.
+  bestScores_ = new QTableWidget(kBestScoresShown, 2, this);
   bestScores_->setObjectName(QStringLiteral("txtScores"));
-  bestScores_->setReadOnly(true);
-  bestScores_->setLineWrapMode(QPlainTextEdit::NoWrap);
   bestScores_->setAccessibleName(QStringLiteral("Les meilleurs scores"));
+  bestScores_->setHorizontalHeaderLabels({QStringLiteral("JOUEURS"), QStringLiteral("SCORES")});
+  bestScores_->verticalHeader()->hide();
+  bestScores_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  bestScores_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  bestScores_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  bestScores_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  bestScores_->setSelectionMode(QAbstractItemView::SingleSelection);
+  bestScores_->setShowGrid(false);
+  bestScores_->setTextElideMode(Qt::ElideRight);
+  bestScores_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  bestScores_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(bestScores_, 1);
 
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
@@ -86,10 +98,15 @@ void frmStatistique::Refresh() {
   }
   points_->setText(QStringLiteral("Vos points pour ce match : ") +
                    QString::number(statistics.MatchPoints));
-  // The list's lines end with CR LF; the text box shows one line each.
-  QString text = QString::fromStdString(BestScoresText(game_.BestScoreTable()));
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  bestScores_->setPlainText(text);
+  const BestScores& best = game_.BestScoreTable();
+  for (int place = 0; place < kBestScoresShown; ++place) {
+    const BestScore& entry = best[static_cast<std::size_t>(place)];
+    auto* name = new QTableWidgetItem(QString::fromStdString(entry.name.value_or("")));
+    auto* points = new QTableWidgetItem(QString::fromStdString(entry.points.value_or("")));
+    points->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bestScores_->setItem(place, 0, name);
+    bestScores_->setItem(place, 1, points);
+  }
 }
 
 }  // namespace quintara::ui

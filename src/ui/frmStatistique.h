@@ -4,7 +4,7 @@
 #include <array>
 
 class QLabel;
-class QPlainTextEdit;
+class QTableWidget;
 
 namespace quintara {
 class Game;
@@ -28,7 +28,7 @@ class frmStatistique : public QDialog {
   std::array<QLabel*, 4> humanWins_{};
   std::array<QLabel*, 4> computerWins_{};
   QLabel* points_;
-  QPlainTextEdit* bestScores_;
+  QTableWidget* bestScores_;
 };
 
 }  // namespace quintara::ui
