@@ -1,11 +1,13 @@
 #include "ui/frmApropos.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <array>
+#include <mutex>
 
 #include "ui/Colours.h"
 #include "ui/Twips.h"
@@ -41,12 +43,48 @@ constexpr std::array<RulesLine, 15> kRules = {{
     {3700, 0, false, "manches."},
 }};
 
+constexpr int kParagraphIndent = 100;
+
 constexpr int kWindowWidth = 6720;
 constexpr int kWindowHeight = 5550;
 constexpr int kPanelWidth = 6615;
 constexpr int kPanelHeight = 6255;
 constexpr int kScrollBarFromRight = 360;
 constexpr int kScrollBarHeight = 3520;
+
+// A paragraph of the rules as a screen reader meets it: one text of all its lines' words, its
+// lines themselves hidden. Orca reads a dialog's labels of three words or more only, and three
+// headings and three lines are shorter: read line by line, the sentences broke off half way.
+class RulesParagraph : public QWidget {
+ public:
+  using QWidget::QWidget;
+};
+
+class RulesParagraphAccessible : public QAccessibleWidget {
+ public:
+  explicit RulesParagraphAccessible(QWidget* paragraph)
+      : QAccessibleWidget(paragraph, QAccessible::StaticText) {}
+  int childCount() const override { return 0; }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* MakeRulesParagraphAccessible(const QString& /*className*/, QObject* object) {
+  auto* paragraph = dynamic_cast<RulesParagraph*>(object);
+  return paragraph ? new RulesParagraphAccessible(paragraph) : nullptr;
+}
+
+// Shrinks a paragraph to its lines and names it with their words, a heading ending in a full
+// stop so that it is heard apart from the sentence after it.
+void CloseParagraph(QWidget* paragraph, QString words) {
+  if (paragraph == nullptr) return;
+  const QRect lines = paragraph->childrenRect();
+  for (QWidget* line : paragraph->findChildren<QWidget*>())
+    line->move(line->pos() - lines.topLeft());
+  paragraph->setGeometry(lines);
+  paragraph->setAccessibleName(words.trimmed());
+}
 
 }  // namespace
 
@@ -61,8 +99,23 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   panel_->setAutoFillBackground(true);
   UseGameColours(*panel_);
 
+  static std::once_flag installed;
+  std::call_once(installed, [] { QAccessible::installFactory(MakeRulesParagraphAccessible); });
+  // A heading opens the paragraph under it; any other indented line opens a paragraph.
+  QWidget* paragraph = nullptr;
+  QString words;
+  bool afterHeading = false;
   for (const RulesLine& line : kRules) {
-    auto* label = new QLabel(QString::fromUtf8(line.text), panel_);
+    if (line.heading || (line.x == kParagraphIndent && !afterHeading)) {
+      CloseParagraph(paragraph, words);
+      paragraph = new RulesParagraph(panel_);
+      paragraph->resize(panel_->size());
+      words.clear();
+    }
+    afterHeading = line.heading;
+    const QString text = QString::fromUtf8(line.text);
+    words += text.trimmed() + (line.heading && !text.back().isPunct() ? ". " : " ");
+    auto* label = new QLabel(text, paragraph);
     QFont font = label->font();
     font.setBold(line.heading);
     font.setUnderline(line.heading);
@@ -70,6 +123,7 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
     label->move(PixelPoint(line.x, line.y));
     label->adjustSize();
   }
+  CloseParagraph(paragraph, words);
 
   scrollBar_ = new QScrollBar(Qt::Vertical, this);
   scrollBar_->setObjectName(QStringLiteral("VScroll"));

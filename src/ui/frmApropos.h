@@ -8,7 +8,7 @@ class QWidget;
 namespace quintara::ui {
 
 // The rules window: the rules drawn line by line on a panel taller than the window, moved up
-// and down by a scroll bar.
+// and down by a scroll bar. Screen readers meet them one paragraph at a time, heading included.
 class frmApropos : public QDialog {
   Q_OBJECT
 
