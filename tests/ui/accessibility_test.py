@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Quintara played by ear (keys sent with xdotool), judged by what Orca says alone (the SPEECH
 OUTPUT lines of its debug log): a game lost to the computer (fixed die), the map heard read back
-over its closed zone; a message box, a menu and a dialog by keyboard; a move between two players.
+over its closed zone; a game won, after which the sheet grows; the sound chosen; the rules read
+whole; a message box, a menu, a question and a dialog by keyboard; a move between two players.
 Run by accessibility-under-xvfb.sh. Usage: accessibility_test.py <quintara> <work folder>"""
 import os
 import re
@@ -18,11 +19,23 @@ exec(open("/usr/bin/orca").read(), orca)
 orca["otherOrcas"], sys.argv = lambda: [], ["orca"]
 sys.exit(orca["main"]())
 """
-SPOKEN = re.compile(r"^(\d\d):(\d\d):([\d.]+) - SPEECH OUTPUT: '(.*)' ?\{", re.M)
+SPOKEN = re.compile(r"^(\d\d):(\d\d):([\d.]+) - SPEECH OUTPUT: '(.*)' ?\[?\{", re.M)
 CROSSING = re.compile(r"Ligne (\d+), colonne (\d+), (.+)\.$")
-REPLY = re.compile(r"notification Ordinateur : ligne (\d+), colonne (\d+)\.")
+REPLY = re.compile(r"Ordinateur : ligne (\d+), colonne (\d+)\.")
+WORDS = re.compile(r"[\w']+")
 ARROWS = {"Up": (-1, 0), "Down": (1, 0), "Left": (0, -1), "Right": (0, 1)}
 ALT_F = "keydown alt sleep 0.3 key f sleep 0.3 keyup alt"
+# The player's moves of the second game, which win it left of the first one's zone against the
+# computer's replies (the die is fixed): the sheet's first rows then hold no free 12 x 12 area,
+# and the window grows to the largest sheet.
+WIN = [(5, 9), (6, 10), (7, 12), (7, 13), (7, 11), (8, 12), (9, 13)]
+RULES = """Comment jouer ? / pour jouer il suffit de cliquer à l'intersection de deux lignes. /
+Il est possible de jouer  plusieurs parties  sur la même feuille, / mais vous pouvez changer de
+feuille au  début de chaque / partie. / Ceux qui n 'aiment pas cliquer pourront utiliser le viseur.
+/ La partie / Pour gagner une partie il faut arriver à former un alignement / de cinq points sur
+une même ligne ( horizontale, verticale ou / diagonale) . / La manche / Le premier joueur qui
+gagne trois parties remporte la manche. / Le jeu / Le vainqueur est celui qui, le premier,
+remporte trois / manches."""
 
 
 class Player:
@@ -88,55 +101,102 @@ class Player:
         assert said[-4:] == self.sheet(), f"the window read: {said}, wanted {self.sheet()}"
         for _ in range(self.where[0]):  # up to the top row, and once more at the edge
             self.arrow("Up")
-        self.lose_a_game()
+        red = self.play_a_game()
+        assert self.last == "notification %s Partie gagnée par l'ordinateur. Parties : 0 à 1." % \
+            REPLY.search(self.last)[0], f"the game lost: {self.last}"
+        assert any(all(self.points.get((red[0] + (s + k) * dr, red[1] + (s + k) * dc)) ==
+                       "point rouge" for k in range(5))
+                   for s in range(-4, 1) for dr, dc in ((0, 1), (1, 0), (1, 1), (1, -1))), \
+            f"five red points in a row through {red}: {self.points}"
         self.over_the_closed_zone()
-        new_sheet = self.sheet()[:3] + ["Ligne %d, colonne %d, vide." % self.where]
-        for keys, said in [  # Enter on a closed crossing; the menu and the dialog by keyboard
+        for keys, said in [  # Enter on a closed crossing
                 ("key Return", ["return ", "alert ATTENTION !!!", "Vous ne pouvez plus jouer ici.",
                                 "OK push button."]),
-                ("key Return", ["return "] + self.sheet()),
-                (ALT_F, ["left alt ", "Nouvelle feuille."]),
-                ("key Down", ["Changer de niveau."]),
-                ("key Return", ["return ", "notification Nouvelle feuille.",
-                                "Quintara version 2 dialog.", "Adversaires panel.", "Adversaires.",
-                                "Ordinateur.", "selected radio button"]),
+                ("key Return", ["return "] + self.sheet())]:
+            self.press(keys, said)
+        # The player's five; the sheet's growth is said before the computer's opening point
+        # (beyond the 19 columns heard so far, where the cross-hair now goes).
+        self.walk(self.play_a_game(WIN))
+        assert self.last == "notification Partie gagnée par \u2068Joueur 1\u2069. Parties : 1 à " \
+            "1. Feuille agrandie : 20 lignes, 28 colonnes. Ordinateur : ligne 7, colonne 22.", \
+            f"the game won: {self.last}"
+        menu, sheet = (ALT_F, ["left alt ", "Nouvelle feuille."]), self.sheet()[1:]
+        for keys, said in [  # the sound chosen in the menu "Sons", confirmed
+                menu, ("key Right", ["Son 1 checked."]), ("key Down", ["Désactiver le son."]),
+                ("key Return", ["return ", "notification Son désactivé."] + sheet),
+                menu, ("key Right", ["Son 1."]),
+                ("key Return", ["return ", "notification Son activé."] + sheet),
+                menu, ("key Right", ["Son 1 checked."]), ("key Right", ["?"])]:
+            self.press(keys, said)
+        self.read_the_rules()
+        new_sheet = self.sheet()[:3] + ["Ligne %d, colonne %d, vide." % self.where]
+        for keys, said in [  # the menu, a question and the dialog by keyboard
+                menu, ("key Down", ["Changer de niveau."]),
+                ("key Return", ["return ", "alert Quintara.", "Si vous changez de niveau alors que "
+                                "la partie n'est pas terminée le point ira à Ordinateur. Voulez "
+                                "vous tout de même changer de niveau?", "Oui push button."]),
+                ("key Return", ["return ", "notification Partie gagnée par l'ordinateur. Parties :"
+                                " 1 à 2. Nouvelle feuille.", "Quintara version 2 dialog.",
+                                "Adversaires panel.", "Adversaires.", "Ordinateur.",
+                                "selected radio button"]),
                 ("key Right", ["Adversaires.", "Joueur 2.", "selected radio button"]),
                 ("key Return", ["return "] + new_sheet),
                 ("key Return", ["return ", "notification Ordinateur A vous de jouer."])]:
             self.press(keys, said)
 
-    def lose_a_game(self):
-        """Plays the free crossing nearest the cross-hair until the computer has five; each Enter
-        is answered within a second by a notification naming the computer's point."""
-        places = [(r, c) for r in range(1, self.size[0] + 1) for c in range(1, self.size[1] + 1)]
-        told = [(0, "")]
+    def play_a_game(self, moves=()):
+        """Plays these moves, then the free crossing nearest the cross-hair, until a game ends;
+        each Enter is answered within a second by one notification, which names the computer's
+        point. The game's rectangle is then closed. Returns the computer's last point."""
+        game, moves, told = [], list(moves), [(0, "")]
         while "Partie" not in told[-1][1]:
-            self.walk(min((p for p in places if p not in self.points), key=lambda p: (
-                abs(p[0] - self.where[0]) + abs(p[1] - self.where[1]), -p[0], p[1])))
+            self.walk(moves.pop(0) if moves else min(
+                ((r, c) for r in range(1, self.size[0] + 1) for c in range(1, self.size[1] + 1)
+                 if (r, c) not in self.points),
+                key=lambda p: (abs(p[0] - self.where[0]) + abs(p[1] - self.where[1]), -p[0], p[1])))
             self.points[self.where] = "point vert"
+            game.append(self.where)
             self.send("key Return")
             told = self.hear(lambda words: words.startswith("notification"), "the reply")
-            heard = REPLY.match(told[-1][1])
+            said, heard = told[-1][1], REPLY.search(told[-1][1])
             assert len(told) == 2 and told[0][1] == "return " and heard, f"Enter: heard {told}"
             assert told[1][0] - told[0][0] < 1.0, f"the reply within a second: {told}"
+            assert "Partie" in said or said == "notification " + heard[0], f"the reply: {said}"
+            grown = re.search(r"Feuille agrandie : (\d+) lignes, (\d+) colonnes", said)
+            self.size = tuple(map(int, grown.groups())) if grown else self.size
             red = (int(heard[1]), int(heard[2]))
-            assert red in places and red not in self.points, f"the reply on a free crossing: {told}"
+            assert red not in self.points and all(1 <= a <= n for a, n in zip(red, self.size)), \
+                f"the reply on a free crossing: {told}"
             self.points[red] = "point rouge"
-            assert told[1][1] in (heard[0], heard[0] + " Partie gagnée par l'ordinateur. Parties "
-                                  ": 0 à 1."), f"the computer's point: {told}"
-        assert any(all(self.points.get((red[0] + (s + k) * dr, red[1] + (s + k) * dc)) ==
-                       "point rouge" for k in range(5))
-                   for s in range(-4, 1) for dr, dc in ((0, 1), (1, 0), (1, 1), (1, -1))), \
-            f"five red points in a row through {red}: {self.points}"
+            if "Partie" not in said or heard.start() < said.index("Partie"):  # else the next game's
+                game.append(red)
+        self.closed |= {(r, c) for r in range(min(r for r, _ in game), max(r for r, _ in game) + 1)
+                        for c in range(min(c for _, c in game), max(c for _, c in game) + 1)}
+        self.last = said
+        return red
 
     def over_the_closed_zone(self):
         """The game's rectangle is closed: every crossing of it is read with its point."""
         rows, columns = [r for r, _ in self.points], [c for _, c in self.points]
-        self.closed = {(r, c) for r in range(min(rows), max(rows) + 1)
-                       for c in range(min(columns), max(columns) + 1)}
         for k, r in enumerate(range(min(rows), max(rows) + 1)):
             for c in range(min(columns), max(columns) + 1)[::1 if k % 2 == 0 else -1]:
                 self.walk((r, c))
+
+    def read_the_rules(self):
+        """"&?": Orca reads the whole of the rules as the window opens, each word of every line in
+        order; its flat review (the keypad), from the top, reads them all again, a paragraph a
+        line."""
+        self.send("key Return")
+        said = [w for _, w in self.hear(lambda w: w == "Annuler push button.", "the rules")]
+        assert said[0] == "return " and WORDS.findall(said[1]) == WORDS.findall(
+            "Quintara  Version 2 dialog " + RULES), f"the rules read: {said}"
+        self.press("key Insert+KP_Home", ["scroll bar 0 percent."])
+        review = []
+        while review[-1:] != ["Annuler"]:
+            self.send("key KP_Page_Up")
+            review += [w for _, w in self.hear(lambda w: True, "the next line")]
+        assert WORDS.findall(" ".join(review[:-1])) == WORDS.findall(RULES), f"review: {review}"
+        self.press("key Escape", ["escape "] + self.sheet())
 
 
 def main():
