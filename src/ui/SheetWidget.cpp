@@ -39,7 +39,7 @@ QRectF HoverMarkerBounds(int index) {
   return QRectF(HitAreaLeft(index) + kHoverMarkerOffset, HitAreaTop(index) + kHoverMarkerOffset,
                 kHoverMarkerDiameter, kHoverMarkerDiameter);
 }
-QRectF CrossHairBounds(int index) {
+QRectF CrossHairBounds(int index) {  // as the game places it; drawn within a pixel of it
   const double radius = kCrossHairDiameter / 2.0;
   return QRectF(CrossingX(index) - radius, CrossingY(index) - radius, kCrossHairDiameter,
                 kCrossHairDiameter);
@@ -52,10 +52,38 @@ QRect Covering(const QRectF& twips) {
   return pixels.toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
+// A stroke `pixels` wide laid on whole device pixels, within half a device pixel of where the
+// game puts it, so that no screen scale smooths it into grey.
+class CrispStroke {
+ public:
+  CrispStroke(double ratio, double pixels)
+      : ratio_(ratio), width_(std::max(1.0, std::round(pixels * ratio))) {}
+  // Where to draw the middle of a stroke that the game puts at `twips`, in pixels.
+  double At(double twips) const {
+    const double middle = twips * ratio_ / kTwipsPerPixel;
+    return (std::round(middle - width_ / 2) + width_ / 2) / ratio_;
+  }
+  // A ring's radius round a crossing drawn by At(), in pixels: its four extremes on whole
+  // device pixels, as a line's.
+  double Radius(double twips) const { return std::round(twips * ratio_ / kTwipsPerPixel) / ratio_; }
+  QPen Pen(const QColor& colour) const {
+    QPen pen(colour, width_ / ratio_);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+  }
+
+ private:
+  double ratio_;
+  double width_;  // device pixels
+};
+
 }  // namespace
 
 SheetWidget::SheetWidget(const Game& game, QWidget* parent)
-    : QWidget(parent), game_(game), toldCrossHair_(game.CrossHairIndex()) {
+    : QWidget(parent),
+      game_(game),
+      toldCrossHair_(game.CrossHairIndex()),
+      toldShownArea_(game.CurrentSheet().RowMax(), game.CurrentSheet().ColMax()) {
   SheetAccessible::Install();
   setObjectName("txtPion");
   setAccessibleName("Feuille");
@@ -110,6 +138,20 @@ void SheetWidget::tellScreenReader() {
     }
   }
   table->tellChangedNames();
+}
+
+void SheetWidget::tellShownArea() {
+  const std::pair shown(game_.CurrentSheet().RowMax(), game_.CurrentSheet().ColMax());
+  if (shown == toldShownArea_) return;
+  toldShownArea_ = shown;
+  QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::ModelReset);
+  QAccessible::updateAccessibility(&event);
+}
+
+void SheetWidget::showHoverMarker(bool shown) {
+  if (shown == hoverShown_) return;
+  hoverShown_ = shown;
+  if (hoverIndex_ >= 0) update(pointArea(hoverIndex_));
 }
 
 void SheetWidget::focusInEvent(QFocusEvent* event) {
@@ -175,36 +217,26 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
 }
 
 void SheetWidget::drawGrid(QPainter& painter) const {
-  // On pixel centres so that the lines stay crisp.
-  painter.setPen(QPen(kWindowText, 0));
-  const auto pixels = [](int twips) { return twips / double(kTwipsPerPixel) + 0.5; };
+  const CrispStroke line(devicePixelRatioF(), 1);
+  painter.setPen(line.Pen(kWindowText));
   for (int k = 0; k < kVerticalGridLines; ++k) {
-    const double x = pixels(k * kGridSpacing);
-    painter.drawLine(QPointF(x, pixels(0)), QPointF(x, pixels(kGridLineLength)));
+    const double x = line.At(k * kGridSpacing);
+    painter.drawLine(QPointF(x, line.At(0)), QPointF(x, line.At(kGridLineLength)));
   }
   for (int k = 0; k < kHorizontalGridLines; ++k) {
-    const double y = pixels(k * kGridSpacing);
-    painter.drawLine(QPointF(pixels(0), y), QPointF(pixels(kGridLineLength), y));
+    const double y = line.At(k * kGridSpacing);
+    painter.drawLine(QPointF(line.At(0), y), QPointF(line.At(kGridLineLength), y));
   }
 }
 
 void SheetWidget::drawLinesAndFrames(QPainter& painter) const {
-  // Their widths are the sheet's line setting, in pixels. Drawn crisp at every scale: each
-  // stroke is whole device pixels wide and its edges lie between device pixels, within half a
-  // pixel of where the game puts it.
-  const double ratio = devicePixelRatioF();
+  // Their widths are the sheet's line setting, in pixels.
   painter.setBrush(Qt::NoBrush);
   for (const SheetDrawing& drawing : game_.Drawings()) {
-    const double width = std::max(1.0, std::round(drawing.width * ratio));
-    const auto crisp = [ratio, width](int twips) {
-      const double middle = twips * ratio / kTwipsPerPixel;
-      return (std::round(middle - width / 2) + width / 2) / ratio;
-    };
-    QPen pen(FromColourNumber(drawing.colourNumber), width / ratio);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter.setPen(pen);
-    const QPointF from(crisp(drawing.x1), crisp(drawing.y1));
-    const QPointF to(crisp(drawing.x2), crisp(drawing.y2));
+    const CrispStroke stroke(devicePixelRatioF(), drawing.width);
+    painter.setPen(stroke.Pen(FromColourNumber(drawing.colourNumber)));
+    const QPointF from(stroke.At(drawing.x1), stroke.At(drawing.y1));
+    const QPointF to(stroke.At(drawing.x2), stroke.At(drawing.y2));
     if (drawing.kind == SheetDrawing::Kind::kFrame) {
       painter.drawRect(QRectF(from, to));
     } else {
@@ -214,19 +246,24 @@ void SheetWidget::drawLinesAndFrames(QPainter& painter) const {
 }
 
 void SheetWidget::drawHoverMarker(QPainter& painter) const {
-  if (hoverIndex_ < 0) return;
+  if (hoverIndex_ < 0 || !hoverShown_) return;
   painter.setPen(Qt::NoPen);
   painter.setBrush(kHoverMarkerColour);
   painter.drawEllipse(HoverMarkerBounds(hoverIndex_));
 }
 
 void SheetWidget::drawCrossHair(QPainter& painter) const {
-  // `shpViseur`: a ring in the window text colour round its crossing.
-  QPen ring(kWindowText, 1);
-  ring.setCosmetic(true);
-  painter.setPen(ring);
+  // `shpViseur`: a ring in the window text colour round its crossing, drawn in pixels.
+  const CrispStroke ring(devicePixelRatioF(), 1);
+  const int index = game_.CrossHairIndex();
+  const double radius = ring.Radius(kCrossHairDiameter / 2.0);
+  painter.save();
+  painter.scale(kTwipsPerPixel, kTwipsPerPixel);
+  painter.setPen(ring.Pen(kWindowText));
   painter.setBrush(Qt::NoBrush);
-  painter.drawEllipse(CrossHairBounds(game_.CrossHairIndex()));
+  painter.drawEllipse(QPointF(ring.At(CrossingX(index)), ring.At(CrossingY(index))), radius,
+                      radius);
+  painter.restore();
 }
 
 void SheetWidget::drawPoints(QPainter& painter) const {

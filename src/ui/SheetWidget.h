@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <chrono>
+#include <utility>
 #include <vector>
 
 #include "game/Keys.h"
@@ -40,6 +41,8 @@ class SheetWidget : public QWidget {
   // The intersection the hover marker stands on; -1 (no marker) until the mouse has passed
   // over a playable intersection.
   int hoverIndex() const { return hoverIndex_; }
+  // The marker goes while the mouse is out of the window and comes back where it was.
+  void showHoverMarker(bool shown);
 
   // The area (pixels) a point or the marker may cover at an intersection.
   static QRect pointArea(int index);
@@ -56,6 +59,8 @@ class SheetWidget : public QWidget {
   // SheetAccessible): the cross-hair's cell takes the focus when the cross-hair has moved, so
   // that readers speak it, and cells whose words changed say so. Nothing when no reader listens.
   void tellScreenReader();
+  // After a resize: readers that keep the table's size learn its new rows and columns.
+  void tellShownArea();
 
  signals:
   // A playable intersection was clicked.
@@ -95,12 +100,14 @@ class SheetWidget : public QWidget {
 
   const Game& game_;
   int hoverIndex_ = -1;
+  bool hoverShown_ = true;
   int overPlayable_ = -1;  // 1 over a playable intersection, 0 elsewhere, -1 before any move
   int pressedIndex_ = -1;
   std::vector<Growth> growths_;
   std::chrono::milliseconds growthDuration_ = kDefaultGrowthDuration;
   QTimer animationTimer_;
-  int toldCrossHair_;  // the cell that last took the focus
+  int toldCrossHair_;                  // the cell that last took the focus
+  std::pair<int, int> toldShownArea_;  // the last rows and columns shown
 };
 
 }  // namespace quintara::ui

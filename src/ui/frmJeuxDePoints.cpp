@@ -36,6 +36,7 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   createMenus();
   setCentralWidget(client_);
   client_->setMinimumSize(ClientPixels(kSmallestOuterWidth, kSmallestOuterHeight));
+  keepLargestSize();
 
   SheetWidget& sheet = client_->sheet();
   connect(&sheet, &SheetWidget::intersectionClicked, this, &frmJeuxDePoints::lblIntersection_Click);
@@ -169,12 +170,7 @@ void frmJeuxDePoints::setGrowthDuration(std::chrono::milliseconds duration) {
 }
 
 void frmJeuxDePoints::resizeClient(QSize pixels) {
-  // Whatever the window adds round the client area (the menu bar) stays as it is.
-  const QSize chrome = size() - client_->size();
-  const QSize added = client_->isVisible()
-                          ? chrome
-                          : QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
-  resize(added + pixels);
+  resize(chrome() + pixels);
 }
 
 void frmJeuxDePoints::Form_Resize() {
@@ -186,6 +182,7 @@ void frmJeuxDePoints::Form_Resize() {
   // The game caps the size as well, so the shown area is right even before the window has
   // taken its new size.
   game_.Form_Resize(outer.width(), outer.height());
+  client_->sheet().tellShownArea();
 }
 
 void frmJeuxDePoints::showLargest() {
@@ -195,12 +192,28 @@ void frmJeuxDePoints::showLargest() {
   resizeClient(ClientPixels(kLargestOuterWidth, kLargestOuterHeight));
 }
 
-void frmJeuxDePoints::changeEvent(QEvent* event) {
-  QMainWindow::changeEvent(event);
-  // A maximised window becomes a normal window of the largest size.
-  if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-    QMetaObject::invokeMethod(this, &frmJeuxDePoints::showLargest, Qt::QueuedConnection);
-  }
+// The window manager is told the largest size, so that maximising gives the largest sheet and
+// restoring brings the window back; a platform that maximises past it gets the largest normal
+// window instead (Form_Resize).
+void frmJeuxDePoints::keepLargestSize() {
+  const int menuBar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+  setMaximumSize(ClientPixels(kLargestOuterWidth, kLargestOuterHeight) + QSize(0, menuBar));
+}
+
+QSize frmJeuxDePoints::chrome() const {
+  // Whatever the window adds round the client area: the menu bar.
+  return client_->isVisible() ? size() - client_->size()
+                              : QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
+}
+
+void frmJeuxDePoints::enterEvent(QEnterEvent* event) {
+  QMainWindow::enterEvent(event);
+  client_->sheet().showHoverMarker(true);
+}
+
+void frmJeuxDePoints::leaveEvent(QEvent* event) {
+  QMainWindow::leaveEvent(event);
+  client_->sheet().showHoverMarker(false);
 }
 
 void frmJeuxDePoints::resizeEvent(QResizeEvent* event) {

@@ -58,7 +58,8 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   frmChoix& choix() const { return *choix_; }
 
  protected:
-  void changeEvent(QEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
@@ -75,6 +76,8 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void mnuSon_Click(int index);
   void mnuApropos_Click();
   void showLargest();
+  void keepLargestSize();
+  QSize chrome() const;
   void refreshBars();
   void tellScreenReader();
   void sayAnnouncements();

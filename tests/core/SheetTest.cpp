@@ -128,9 +128,8 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   EXPECT_TRUE(game.Drawings().empty());
 }
 
-// The design sheet, rows 2 to 15 and columns 2 to 20, filled with no five: a crossing is green
-// when (column + 2 x row) / 2, counted from the sheet's first crossing, is even. The crossings
-// in `free` stay empty; `firstRow` is laid over the top row.
+// The design sheet filled with no five but for its first `free` crossings; `firstRow` is laid
+// over its top row.
 struct FullSheet : ::testing::TestWithParam<std::tuple<bool, std::string, int, const char*, int>> {
 };
 
@@ -140,13 +139,10 @@ TEST_P(FullSheet, LeavesNobodyStuck) {
   FixedDie die{6};
   Game game{view, die};
   game.SetTwoPlayers(twoPlayers);
-  std::vector<std::string> lines(14, std::string(19, '.'));
-  for (int r = 0; r < 14; ++r) {
-    for (int c = 0; c < 19; ++c) lines[r][c] = (c + 2 * r) / 2 % 2 == 0 ? 'X' : 'O';
-  }
-  lines[0].replace(0, firstRow.size(), firstRow);
-  lines[0].replace(0, free, std::string(free, '.'));
-  Lay(game, Picture{2, 2, lines});
+  Picture sheet = FullDesignSheet();
+  sheet.lines[0].replace(0, firstRow.size(), firstRow);
+  sheet.lines[0].replace(0, free, std::string(free, '.'));
+  Lay(game, sheet);
   game.lblIntersection_Click(At(2, 2));
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>{std::string("message Quintara: ") + message});

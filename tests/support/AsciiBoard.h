@@ -46,6 +46,18 @@ void Lay(Board& board, const Picture& picture) {
   });
 }
 
+// Rows 2 to 15 and columns 2 to 20, the sheet at the window's design size, filled with no five:
+// a crossing is green (X) when (column + 2 x row) / 2, counted from the first crossing, is even.
+inline Picture FullDesignSheet() {
+  Picture picture{2, 2, std::vector<std::string>(14, std::string(19, 'O'))};
+  for (std::size_t r = 0; r < 14; ++r) {
+    for (std::size_t c = 0; c < 19; ++c) {
+      if ((c + 2 * r) / 2 % 2 == 0) picture.lines[r][c] = 'X';
+    }
+  }
+  return picture;
+}
+
 inline int CountPoints(const Sheet& sheet) {
   int count = 0;
   for (int index = 0; index <= kLastPointRecord; ++index) count += sheet.HasPoint(index);

@@ -126,6 +126,14 @@ class WindowTest : public QObject {
     const QPoint corner = Pixel(4, 9) + QPoint(-9, 14);
     h.MoveTo(corner);
     QCOMPARE(h.PixelAt(Pixel(4, 9)), QColor(Qt::yellow));
+    QEvent leave(QEvent::Leave);  // out of the window, and back
+    QEnterEvent enter{QPointF(), QPointF(), QPointF()};
+    for (QEvent* event : {static_cast<QEvent*>(&leave), static_cast<QEvent*>(&enter)}) {
+      QApplication::sendEvent(&h.window, event);
+      QTRY_VERIFY(
+          (Where(h.Painted(), QRect(Pixel(4, 9) - QPoint(5, 5), QSize(10, 10)), QColor(Qt::yellow))
+               .isEmpty()) == (event == &leave));
+    }
     QSignalSpy told(&h.client().sheet(), &ui::SheetWidget::hovered);
     h.MoveTo(Pixel(4, 9));  // the same crossing: nothing new for the status bar
     Lay(h.window.game(), Picture{6, 6, {"##", "##"}});  // a finished game's zone
@@ -177,6 +185,35 @@ class WindowTest : public QObject {
     QVERIFY(h.PixelAt(Pixel(10, 14)) != kGreen);  // the new sheet, playable to its far corner
     h.Click(Pixel(21, 29));
     QCOMPARE(h.PixelAt(Pixel(21, 29)), kGreen);
+  }
+
+  // The window manager is told the largest size, 12120 x 8700 twips: a client of 800 x 533
+  // pixels under the menu bar, the whole sheet shown.
+  void theWindowIsNeverLargerThanTheLargestSheet() {
+    WindowHarness h;
+    const QSize menuBar = h.window.size() - h.client().size();
+    QCOMPARE(h.window.maximumSize(), QSize(800, 533) + menuBar);
+    h.window.resize(2000, 2000);
+    QTRY_COMPARE(h.client().size(), QSize(800, 533));
+    const Sheet& sheet = h.window.game().CurrentSheet();
+    QVERIFY(sheet.RowMax() == 21 && sheet.ColMax() == 29);
+  }
+
+  // Between two players the last free crossing taken without a five: the box says so, and the
+  // sheet is new, the second player to play.
+  void aFullSheetMakesWayForANewOne() {
+    WindowHarness h;
+    h.window.game().SetTwoPlayers(true);
+    Picture full = FullDesignSheet();
+    full.lines[0][0] = '.';
+    Lay(h.window.game(), full);
+    h.Click(Pixel(2, 2));
+    QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kDrawnGame});
+    const QImage image = h.client().grab().toImage();
+    const QRect sheet(Pixel(2, 2) - QPoint(5, 5), Pixel(15, 20) - Pixel(2, 2) + QPoint(10, 10));
+    QVERIFY(Where(image, sheet, kGreen).isEmpty());
+    h.Click(Pixel(5, 5));
+    QCOMPARE(h.PixelAt(Pixel(5, 5)), ui::FromRgbNumber(ComputerColour));
   }
 
   void theKeysReachTheSheetAgainAfterAClickOnABar() {
@@ -440,6 +477,25 @@ class WindowTest : public QObject {
     QVERIFY(sheet->child(-1) == nullptr && sheet->child(14 * 19) == nullptr);
   }
 
+  // Readers that keep the table's size hear of each change: two more rows and columns, then two
+  // fewer. Run with a reader's bus listening (with-reader-bus.sh), where Qt tells readers.
+  void theSheetTellsReadersOfItsNewSize() {
+    if (!qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON")) QSKIP("no reader's bus");
+    QTRY_VERIFY(QAccessible::isActive());
+    WindowHarness h;
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(&h.client().sheet())->tableInterface();
+    static int told = 0;
+    QAccessible::installUpdateHandler(
+        [](QAccessibleEvent* event) { told += event->type() == QAccessible::TableModelChanged; });
+    for (const auto& [grow, rows, columns, times] : {std::tuple(48, 16, 21, 1), {-48, 14, 19, 2}}) {
+      h.window.resizeClient(h.client().size() + QSize(grow, grow));
+      QTRY_VERIFY(table->rowCount() == rows && table->columnCount() == columns);
+      QCOMPARE(told, times);
+    }
+    QAccessible::installUpdateHandler(nullptr);
+  }
+
   // The wheel over the text and the arrows, Page Up, Page Down, Home and End move the rules as
   // the bar does (range 0 to 2000, steps 200 and 600), the text going up by as many twips.
   void theRulesScrollByTheWheelAndTheKeys() {
@@ -479,8 +535,10 @@ class WindowTest : public QObject {
     const QImage image = h.client().grab().toImage();
     const double ratio = image.devicePixelRatio();
     // Across a stroke whose middle lies at `middle` pixels: only the stroke's colour and the
-    // grey, the stroke 2 pixels wide round its place.
+    // grey, the stroke 2 pixels wide round its place. The winning line runs beside a grid line
+    // of its own colour: only its first edge is its own.
     const auto crisp = [&](QPoint from, QPoint step, double middle, const QColor& colour) {
+      const double width = std::lround(2 * ratio);
       const QPoint start = from * ratio;
       int first = -1, count = 0;
       for (int k = 0; k < int(6 * ratio); ++k) {
@@ -490,15 +548,64 @@ class WindowTest : public QObject {
         if (first < 0) first = k;
         ++count;
       }
-      QCOMPARE(count, int(std::lround(2 * ratio)));
-      const double drawn = QPoint::dotProduct(start, step) + first + count / 2.0;
+      if (colour != kBlack) QCOMPARE(count, int(width));
+      const double drawn = QPoint::dotProduct(start, step) + first + width / 2.0;
       QVERIFY2(std::abs(drawn - middle * ratio) <= 0.5 * ratio, qPrintable(QString::number(drawn)));
     };
     // The frame runs 110 twips before the first crossing (3600 twips): 232.67 pixels; the line
-    // 20 twips before it: 238.67. Looked at between the points, away from the grid.
+    // 20 twips before it: 238.67. Looked at between the points.
     crisp(QPoint(252, 229), QPoint(0, 1), 3490 / 15.0, QColor(0, 128, 0));
     crisp(QPoint(229, 236), QPoint(1, 0), 3490 / 15.0, QColor(0, 128, 0));
     crisp(QPoint(252, 234), QPoint(0, 1), 3580 / 15.0, kBlack);
+  }
+
+  // The grid's lines, every 360 twips (24 pixels), lie in whole device pixels round their place at
+  // every scale: each is dark across its width, with nothing but grey beside it. So does the
+  // ring round the cross-hair's crossing, 255 twips across, where it meets no grid line.
+  void theGridAndTheRingAreCrisp() {
+    WindowHarness h;
+    const QImage image = h.client().grab().toImage();
+    const double ratio = image.devicePixelRatio();
+    // Across a line whose middle is `middle` pixels along `step` from `from`.
+    const auto across = [&](QPointF from, QPoint step, double middle, int widest) {
+      const QPoint start = (from * ratio).toPoint() - step * int(6 * ratio);
+      QList<int> dark;
+      for (int k = 0; k <= int(12 * ratio); ++k) {
+        const QColor seen = image.pixelColor(start + step * k);
+        QVERIFY2(seen == kBlack || seen == kGrey, qPrintable(seen.name()));
+        if (seen == kBlack) dark << QPoint::dotProduct(start + step * k, step);
+      }
+      QVERIFY(!dark.isEmpty() && dark.size() <= widest && dark.last() - dark.first() < widest);
+      const double drawn = (dark.first() + dark.last() + 1) / 2.0;
+      QVERIFY2(std::abs(drawn - middle * ratio) <= 0.5 + 0.5 * (widest - 1),
+               qPrintable(QString::number(drawn)));
+    };
+    const int widest = int(std::ceil(ratio));
+    for (const int k : {5, 13}) {
+      across(QPointF(24 * k, 24 * 6 + 12), QPoint(1, 0), 24 * k, widest);
+      across(QPointF(24 * 6 + 12, 24 * k), QPoint(0, 1), 24 * k, widest);
+    }
+    // The ring, 255 twips (17 pixels) across round (3, 15): the same on both sides of the grid
+    // line through its crossing, and dark where it leaves that line (a diagonal).
+    const QPoint crossing = (QPointF(24 * 15, 24 * 3) * ratio).toPoint();
+    const int reach = int(10 * ratio);
+    int first = crossing.x() + reach, last = 0;  // the grid line's columns, past the ring
+    for (int x = crossing.x() - 2 * widest; x <= crossing.x() + 2 * widest; ++x) {
+      if (image.pixelColor(x, crossing.y() + int(12 * ratio)) != kBlack) continue;
+      first = std::min(first, x);
+      last = std::max(last, x);
+    }
+    int worst = 0;
+    for (int y = crossing.y() - reach; y <= crossing.y() + reach; ++y) {
+      for (int x = first - reach; x < first; ++x)
+        worst = std::max(
+            worst, std::abs(qGray(image.pixel(x, y)) - qGray(image.pixel(first + last - x, y))));
+    }
+    QVERIFY2(worst < 8, qPrintable(QString::number(worst)));
+    int darkest = 255;
+    for (int k = int(4 * ratio); k <= reach; ++k)
+      darkest = std::min(darkest, qGray(image.pixel(crossing + QPoint(-k, -k))));
+    QVERIFY2(darkest < 160, qPrintable(QString::number(darkest)));
   }
 
   // Destroyed while shown, its sheet focused, the window's widgets go before its game: the sheet
