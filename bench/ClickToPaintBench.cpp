@@ -46,7 +46,7 @@ struct Run {
   }
   SeededDie die;
   std::mt19937 random;
-  ui::frmJeuxDePoints window;
+  ui::MainWindow window;
 };
 
 void BM_ClickToPaintedReply(benchmark::State& state) {

@@ -71,7 +71,7 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
     Game game(gView, gDie);
     game.SetLevel(level);
     game.SetSoundOn(false);
-    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    game.Resize(kLargestOuterWidth, kLargestOuterHeight);
     for (int click = 0; click < 400 && positions.size() < kWanted; ++click) {
       const int index = testing::NearbyPlay(game, random);
       if (index == 0) break;
@@ -85,7 +85,7 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
           positions.push_back(std::move(position));
         }
       }
-      game.lblIntersection_Click(index);
+      game.ClickIntersection(index);
     }
   }
   return positions;

@@ -16,7 +16,7 @@
 #include "Median.h"
 #include "app/ProgramWindow.h"
 #include "opponent/Die.h"
-#include "ui/frmJeuxDePoints.h"
+#include "ui/MainWindow.h"
 
 using namespace quintara::bench;
 

@@ -46,7 +46,7 @@ int main(int argc, char* argv[]) {
   SeededDie die(2026);
   std::mt19937 random(2026);
   const auto shown = app::ShowProgramWindow(application, die, folder.path());
-  ui::frmJeuxDePoints& window = *shown;
+  ui::MainWindow& window = *shown;
   window.setMessageBoxes(std::make_unique<MatchBoxes>());
 
   int clicks = 0;
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
   QObject::connect(&player, &QTimer::timeout, [&] {
     const int index = bench::NearbyPlay(window.game(), random);
     if (index == 0) {
-      window.mnuNouvelle()->trigger();
+      window.newSheetAction()->trigger();
       return;
     }
     bench::ClickSheet(window, index);

@@ -13,10 +13,10 @@
 #include "game/Game.h"
 #include "support/NearbyPlay.h"
 #include "ui/ClientArea.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/SheetWidget.h"
 #include "ui/Twips.h"
-#include "ui/frmJeuxDePoints.h"
 
 namespace quintara::bench {
 
@@ -34,7 +34,7 @@ class AnsweringBoxes : public ui::MessageBoxes {
 using testing::NearbyPlay;
 
 // A left click on an intersection's crossing, delivered to the sheet as the platform does.
-inline void ClickSheet(ui::frmJeuxDePoints& window, int index) {
+inline void ClickSheet(ui::MainWindow& window, int index) {
   ui::SheetWidget& sheet = window.client().sheet();
   const QPointF at(CrossingX(index) / double(ui::kTwipsPerPixel),
                    CrossingY(index) / double(ui::kTwipsPerPixel));

@@ -5,13 +5,13 @@
 
 #include "ui/ChimeSound.h"
 #include "ui/FileScoreStore.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
-#include "ui/frmJeuxDePoints.h"
 
 namespace quintara::app {
 
-std::unique_ptr<ui::frmJeuxDePoints> ShowProgramWindow(QApplication& application, DieSource& die,
-                                                       const QString& programFolder) {
+std::unique_ptr<ui::MainWindow> ShowProgramWindow(QApplication& application, DieSource& die,
+                                                  const QString& programFolder) {
   QApplication::setApplicationName(QStringLiteral("Quintara"));
   // Lets the desktop match the window with the installed menu entry and its icon.
   QApplication::setDesktopFileName(QStringLiteral(QUINTARA_APP_ID));
@@ -19,7 +19,7 @@ std::unique_ptr<ui::frmJeuxDePoints> ShowProgramWindow(QApplication& application
   // translation the message boxes still name their buttons in French.
   ui::LoadQtFrenchTexts(application);
 
-  auto window = std::make_unique<ui::frmJeuxDePoints>(die);
+  auto window = std::make_unique<ui::MainWindow>(die);
   window->setPointSound(std::make_unique<ui::ChimeSound>(programFolder));
   window->setScoreStore(std::make_unique<ui::FileScoreStore>(
       programFolder, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),

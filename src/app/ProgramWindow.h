@@ -9,7 +9,7 @@ namespace quintara {
 class DieSource;
 }
 namespace quintara::ui {
-class frmJeuxDePoints;
+class MainWindow;
 }
 
 namespace quintara::app {
@@ -18,7 +18,7 @@ namespace quintara::app {
 // the desktop, Qt's own texts in French, the chime from `programFolder` and the best scores
 // beside it (in the user's data folder once the game is installed there). The program and the
 // benchmarks start the same way.
-std::unique_ptr<ui::frmJeuxDePoints> ShowProgramWindow(QApplication& application, DieSource& die,
-                                                       const QString& programFolder);
+std::unique_ptr<ui::MainWindow> ShowProgramWindow(QApplication& application, DieSource& die,
+                                                  const QString& programFolder);
 
 }  // namespace quintara::app

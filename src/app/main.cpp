@@ -2,7 +2,7 @@
 
 #include "app/ProgramDie.h"
 #include "app/ProgramWindow.h"
-#include "ui/frmJeuxDePoints.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);

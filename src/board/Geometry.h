@@ -5,8 +5,9 @@
 
 namespace quintara {
 
-// The sheet: 35 columns by 32 rows of intersections, numbered 400 + 35 x row + column.
-// Indices 0..399 are a guard band that the line tests may read; point records run to 1591.
+// The sheet: 35 columns by 32 rows of intersections, numbered 400 + 35 x row + column; the last
+// row holds columns 0..26 only, so the numbering ends at 1511. Indices 0..399 are a guard band
+// that the line tests may read; point records run to 1591.
 inline constexpr int kColumns = 35;
 inline constexpr int kRows = 32;
 inline constexpr int kFirstGridIndex = 400;

@@ -39,7 +39,7 @@ Game::Game(GameView& view, DieSource& die)
   sheet_.SetShownArea({.width = outerWidth_, .height = outerHeight_});
 }
 
-void Game::lblIntersection_Click(int index) {
+void Game::ClickIntersection(int index) {
   // Also refuses what the mouse cannot reach but the cross-hair can: an intersection left
   // outside the shown area after the window shrank.
   if (sheet_.HasPoint(index) || !sheet_.Playable(index)) {
@@ -74,7 +74,7 @@ void Game::PlayAgainstComputer(int index) {
   state_.ComputerHasPlayed = false;
 }
 
-void Game::Form_Resize(int outerWidth, int outerHeight) {
+void Game::Resize(int outerWidth, int outerHeight) {
   if (outerWidth > kLargestOuterWidth || outerHeight > kLargestOuterHeight) {
     outerWidth = kLargestOuterWidth;
     outerHeight = kLargestOuterHeight;
@@ -90,7 +90,7 @@ void Game::NewSheet() {
   view_.SheetCleared();
   view_.Announce(spoken::kNewSheetWords);
   ResetGameState();
-  Form_Resize(outerWidth_, outerHeight_);
+  Resize(outerWidth_, outerHeight_);
 }
 
 void Game::SetLevel(int level) {
@@ -118,7 +118,6 @@ void Game::PlaceComputerPoint(int index) {
   view_.Announce(spoken::ComputerPointWords(index));
   view_.StopPointSound();
   state_.ComputerHasPlayed = true;
-  state_.ComputerNotYetPlayed = false;
   state_.ComputerMoves.Record(index);
   ++state_.ComputerMoveCount;
   ExtendGameBox(index);
@@ -179,7 +178,7 @@ void Game::OpenNewGame() {
   if (TryOpenInRow(kFirstPlayableRow)) return;
   if (outerWidth_ != kLargestOuterWidth || outerHeight_ != kLargestOuterHeight) {
     const std::pair shown(sheet_.RowMax(), sheet_.ColMax());
-    Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    Resize(kLargestOuterWidth, kLargestOuterHeight);
     view_.Maximise();
     // A player who cannot see the sheet learns of the new rows and columns before they are named.
     if (shown != std::pair(sheet_.RowMax(), sheet_.ColMax())) {
@@ -223,7 +222,6 @@ void Game::ResetGameState() {
   state_.HumanMoves.Clear();
   state_.ComputerMoves.Clear();
   state_.GameOver = false;
-  state_.ComputerNotYetPlayed = true;
   state_.ComputerMoveCount = 0;
   state_.Box = GameBox{};
 }
@@ -237,7 +235,6 @@ int Game::LayPoint(int index, PointColour colour, bool closed) {
   state_.Box.ExtendGameBox(index);
   if (colour == HumanColour) return state_.HumanMoves.Record(index);
   ++state_.ComputerMoveCount;
-  state_.ComputerNotYetPlayed = false;
   return state_.ComputerMoves.Record(index);
 }
 

@@ -23,17 +23,17 @@ class Game {
 
   // --- Events from the window -------------------------------------------------------------
   // The human has chosen an intersection (mouse click, or Enter on the cross-hair).
-  void lblIntersection_Click(int index);
+  void ClickIntersection(int index);
   // A key for the cross-hair: the arrows move it, Enter plays where it stands; other keys do
   // nothing.
-  void txtPion_KeyDown(Key KeyCode);
+  void PressKey(Key key);
   // The window's outer size changed (twips); the game caps it to the largest sheet.
-  void Form_Resize(int outerWidth, int outerHeight);
+  void Resize(int outerWidth, int outerHeight);
   // "&Nouvelle feuille": a new sheet, after giving up a running game if the player agrees.
-  void mnuNouvelle_Click();
+  void MenuNewSheet();
   // "&Changer de niveau": the same with its own question; true when the player went on, and the
   // window then shows the opponent and level dialog.
-  bool mnuChanger_Click();
+  bool MenuChangeLevel();
 
   // --- Settings chosen in the running program ----------------------------------------------
   void SetLevel(int level);

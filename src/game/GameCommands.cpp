@@ -7,10 +7,10 @@
 
 namespace quintara {
 
-void Game::txtPion_KeyDown(Key KeyCode) {
+void Game::PressKey(Key key) {
   int step = 0;
-  switch (KeyCode) {
-    case Key::kEnter: lblIntersection_Click(CrossHairIndex_); return;
+  switch (key) {
+    case Key::kEnter: ClickIntersection(CrossHairIndex_); return;
     case Key::kLeft: step = -kHorizontal; break;
     case Key::kRight: step = kHorizontal; break;
     case Key::kUp: step = -kVertical; break;
@@ -31,14 +31,15 @@ void Game::txtPion_KeyDown(Key KeyCode) {
   if (sheet_.Playable(target) || sheet_.Closed(target)) CrossHairIndex_ = target;
 }
 
-void Game::mnuNouvelle_Click() {
-  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed && RunningGamePointIsPlayable();
+void Game::MenuNewSheet() {
+  const bool ask =
+      !state_.GameOver && !state_.ComputerNotYetPlayed() && RunningGamePointIsPlayable();
   if (!GiveUpRunningGame(ask, texts::kGiveUpForNewSheet)) return;
   NewSheetFromMenu();
 }
 
-bool Game::mnuChanger_Click() {
-  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed;
+bool Game::MenuChangeLevel() {
+  const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed();
   if (!GiveUpRunningGame(ask, texts::kGiveUpForNewLevel)) return false;
   NewSheetFromMenu();
   return true;

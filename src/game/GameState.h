@@ -10,12 +10,14 @@ struct GameState {
   MoveList ComputerMoves;
   MoveList HumanMoves;  // games against the computer only
   int ComputerMoveCount = 0;
-  bool ComputerHasPlayed = false;    // the computer has placed its point in this turn
-  bool ComputerNotYetPlayed = true;  // no computer point since the game's set-up
+  bool ComputerHasPlayed = false;  // the computer has placed its point in this turn
   bool GameOver = false;
   GameBox Box;
   // The colour number of the side whose point was tested last.
   ColourNumber WinColourNumber = ColourNumber::kBlack;
+
+  // No computer point since the game's set-up.
+  bool ComputerNotYetPlayed() const { return ComputerMoveCount == 0; }
 };
 
 }  // namespace quintara

@@ -70,7 +70,7 @@ constexpr std::array<CascadeStep, 16> kCascade = {{
     /* 11 */ {kLevel2Up, Always, DoubleThreats(ThreatMode::kTwo), Anchors::kHuman, HumanColour},
     /* 12 */ {kLevel2Up, ComputerHasSixPointsOrLevel4, kExtendOwnLine, Anchors::kNone, kNoPoint},
     /* 13 */
-    {kLevel4Only, Always, DoubleThreats(ThreatMode::kTwentyOne), Anchors::kHuman, HumanColour},
+    {kLevel4Only, Always, DoubleThreats(ThreatMode::kBlockOpenTwo), Anchors::kHuman, HumanColour},
     /* 14 */ {kLevel4Only, Always, kExtendOwnLine, Anchors::kNone, kNoPoint},
     /* 15 */ {kAllLevels, Always, Lines(LinePoints::kOne), Anchors::kComputer, ComputerColour},
     /* 16 */ {kAllLevels, Always, kExtendOwnLine, Anchors::kNone, kNoPoint},
@@ -126,7 +126,7 @@ void NeighbourFallback(Turn& turn) {
                                               -kDownRight,  +kDownRight,  +kDownLeft, -kDownLeft};
   for (const int offset : kNeighbours) {
     if (PlayableAndEmpty(turn, last + offset)) {
-      turn.PlaceComputerPoint(last + offset);
+      turn.ChooseComputerPoint(last + offset);
       return;
     }
   }
@@ -138,13 +138,13 @@ void BoxFallback(Turn& turn) {
   const GameBox& box = turn.box;
   const Sheet& sheet = turn.sheet;
   if (PlayableAndEmpty(turn, box.BoxRightIndex + kHorizontal)) {
-    turn.PlaceComputerPoint(box.BoxRightIndex + kHorizontal);
+    turn.ChooseComputerPoint(box.BoxRightIndex + kHorizontal);
   } else if (!sheet.HasPoint(box.BoxLeftIndex - kHorizontal)) {
-    turn.PlaceComputerPoint(box.BoxLeftIndex - kHorizontal);
+    turn.ChooseComputerPoint(box.BoxLeftIndex - kHorizontal);
   } else if (!sheet.HasPoint(box.BoxBottomIndex + kVertical)) {
-    turn.PlaceComputerPoint(box.BoxBottomIndex + kVertical);
+    turn.ChooseComputerPoint(box.BoxBottomIndex + kVertical);
   } else if (!sheet.HasPoint(box.BoxTopIndex - kVertical)) {
-    turn.PlaceComputerPoint(box.BoxTopIndex - kVertical);
+    turn.ChooseComputerPoint(box.BoxTopIndex - kVertical);
   }
 }
 

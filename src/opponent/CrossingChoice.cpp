@@ -88,7 +88,7 @@ void CrossingChoice(Turn& turn, int FirstEnd, int SecondEnd, std::optional<int> 
         // O and X are the computer's and the human's colours here, whatever side the caller read.
         const LineReader across(turn.sheet, end, halfDirection, ComputerColour);
         if (!GroupHolds(across, group)) continue;
-        if (FirstCellsPlayable(across, group.cellsPlayable)) turn.PlaceComputerPoint(end);
+        if (FirstCellsPlayable(across, group.cellsPlayable)) turn.ChooseComputerPoint(end);
         return;
       }
     }

@@ -14,8 +14,9 @@ struct Trigger {
   Pattern pattern;
   // A place that must hold an X point or be not playable (the closed end of a three).
   std::optional<int> closedEnd;
-  int C1 = 0;
-  std::optional<int> C2;
+  // Where the line would grow, examined in this order (C1, then C2 when there is one).
+  int firstCandidate = 0;
+  std::optional<int> secondCandidate;
 };
 
 constexpr std::array<Trigger, 4> kMode2Triggers = {{
@@ -156,7 +157,7 @@ void TryList(Turn& turn, int candidate, const CandidateLines& candidateLines,
       [&](const IndexedRule& rule) {
         const Family& family = families[rule.family];
         if (!family.playabilityTest || lineOf(rule).TestedPlacesPlayable(family.pattern)) {
-          turn.PlaceComputerPoint(candidate);
+          turn.ChooseComputerPoint(candidate);
         }
       });
 }
@@ -182,9 +183,9 @@ void TriggerStep(Turn& turn, const LineReader& line, const std::array<Trigger, N
           const int end = *trigger.closedEnd;
           if (!line.Other(end) && !line.NotPlayable(end)) return;
         }
-        CandidateCheck(turn, line, trigger.C1, twoRules);
-        if (trigger.C2 && !turn.ComputerHasPlayed()) {
-          CandidateCheck(turn, line, *trigger.C2, twoRules);
+        CandidateCheck(turn, line, trigger.firstCandidate, twoRules);
+        if (trigger.secondCandidate && !turn.ComputerHasPlayed()) {
+          CandidateCheck(turn, line, *trigger.secondCandidate, twoRules);
         }
       });
 }
@@ -194,13 +195,13 @@ void TriggerStep(Turn& turn, const LineReader& line, const std::array<Trigger, N
 void DoubleThreatRules(Turn& turn, int Anchor, ThreatMode Mode, PointColour Colour) {
   if (Mode == ThreatMode::kThree && turn.level == 1) return;
   // Mode 21 always works for the computer against the human, whatever side it was given.
-  const PointColour ownColour = Mode == ThreatMode::kTwentyOne ? ComputerColour : Colour;
+  const PointColour ownColour = Mode == ThreatMode::kBlockOpenTwo ? ComputerColour : Colour;
   for (const int step : kLineDirections) {
     const LineReader line(turn.sheet, Anchor, step, ownColour);
     switch (Mode) {
       case ThreatMode::kTwo: TriggerStep(turn, line, kMode2Triggers, false); break;
       case ThreatMode::kThree: TriggerStep(turn, line, kMode3Triggers, false); break;
-      case ThreatMode::kTwentyOne: TriggerStep(turn, line, kMode21Triggers, true); break;
+      case ThreatMode::kBlockOpenTwo: TriggerStep(turn, line, kMode21Triggers, true); break;
     }
     if (turn.ComputerHasPlayed()) return;
   }

@@ -144,7 +144,7 @@ void RunChainFor(Turn& turn, int anchor) {
         rules.subspan(first, kRulesPerDirection),
         [&](const ExtendRule& rule) { return TriggerHolds(rule, line, turn.level); },
         [&](const ExtendRule& rule) {
-          if (Holds(rule.extra, line)) turn.PlaceComputerPoint(line.At(rule.trigger.target));
+          if (Holds(rule.extra, line)) turn.ChooseComputerPoint(line.At(rule.trigger.target));
         });
     if (ended) return;
   }

@@ -201,7 +201,7 @@ struct LineContext {
   }
   bool EmptyAndPlayable(int k) const { return line.Empty(k) && line.Playable(k); }
 
-  void PlaceAt(int k) const { turn.PlaceComputerPoint(line.At(k)); }
+  void PlaceAt(int k) const { turn.ChooseComputerPoint(line.At(k)); }
   void ByDie(int t1, int t2) const { PlaceAt(DieRoll >= 4 ? t1 : t2); }
   void CrossingChoiceAtLevel4(int firstEnd, int secondEnd) const {
     if (turn.level != 4) return;

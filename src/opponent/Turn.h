@@ -29,7 +29,7 @@ class Turn : public Position {
 
   // A rule's point: taken unless the intersection holds a point, is not playable or the
   // computer has already chosen in this turn; a refusal is silent.
-  void PlaceComputerPoint(int index) {
+  void ChooseComputerPoint(int index) {
     if (sheet.HasPoint(index) || !sheet.Playable(index) || point_) return;
     point_ = index;
   }

@@ -85,7 +85,7 @@ SheetWidget::SheetWidget(const Game& game, QWidget* parent)
       toldCrossHair_(game.CrossHairIndex()),
       toldShownArea_(game.CurrentSheet().RowMax(), game.CurrentSheet().ColMax()) {
   SheetAccessible::Install();
-  setObjectName("txtPion");
+  setObjectName("sheet");
   setAccessibleName("Feuille");
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);

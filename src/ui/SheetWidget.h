@@ -21,7 +21,7 @@ namespace quintara::ui {
 // The sheet of squared paper, painted from the game's state: grid lines, winning lines and
 // frames, the hover marker and the points. It lies under the four bars and fills the client
 // area; only playable intersections react to the mouse. It keeps the keyboard focus and
-// receives the cross-hair's keys (the key receiver `txtPion`).
+// receives the cross-hair's keys.
 class SheetWidget : public QWidget {
   Q_OBJECT
 

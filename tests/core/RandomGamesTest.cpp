@@ -16,23 +16,23 @@ namespace {
 // Plays one event; says how far it may change the sheet.
 EventReach PlayOne(Game& game, int level, std::mt19937& random) {
   const unsigned what = random() % 100;
-  if (what == 0) return game.mnuNouvelle_Click(), EventReach::kMaySweep;
+  if (what == 0) return game.MenuNewSheet(), EventReach::kMaySweep;
   if (what == 1) {
-    if (game.mnuChanger_Click() && level != 0) game.SetLevel(1 + static_cast<int>(random() % 4));
+    if (game.MenuChangeLevel() && level != 0) game.SetLevel(1 + static_cast<int>(random() % 4));
     return EventReach::kMaySweep;
   }
   if (what <= 3) {
     const bool large = random() % 2 == 0;
-    game.Form_Resize(large ? kLargestOuterWidth : 8730, large ? kLargestOuterHeight : 6540);
+    game.Resize(large ? kLargestOuterWidth : 8730, large ? kLargestOuterHeight : 6540);
     return EventReach::kNoPoint;
   }
   if (what <= 15) {  // the cross-hair, wherever it stands
     const Key key =
         std::array{Key::kLeft, Key::kRight, Key::kUp, Key::kDown, Key::kEnter}[what % 5];
-    game.txtPion_KeyDown(key);
+    game.PressKey(key);
     return key == Key::kEnter ? EventReach::kOnePoint : EventReach::kNoPoint;
   }
-  game.lblIntersection_Click(NearbyPlay(game, random));
+  game.ClickIntersection(NearbyPlay(game, random));
   return EventReach::kOnePoint;
 }
 

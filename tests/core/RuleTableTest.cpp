@@ -112,7 +112,7 @@ TEST(RuleTable, EachRowsReply) {
     RecordingView view;
     FixedDie die(face);
     Game game(view, die);
-    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    game.Resize(kLargestOuterWidth, kLargestOuterHeight);
     int anchor = 0, expected = 0, ends[2] = {0, 0};
     while (std::getline(in, piece, '|')) {
       std::string name;
@@ -160,7 +160,7 @@ TEST(RuleTable, EachFamilyInEachDirection) {
       RecordingView view;
       FixedDie die(6);
       Game game(view, die);
-      game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+      game.Resize(kLargestOuterWidth, kLargestOuterHeight);
       // Mode 2's "..[O].O." with C at +1, or mode 21's ".[X]X.." with C at -1.
       const PointColour side = twoRules ? HumanColour : ComputerColour;
       const int anchor = candidate + (twoRules ? across : -across);

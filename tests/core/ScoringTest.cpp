@@ -32,7 +32,7 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
     view.events.clear();
     for (const char* g = games; *g != 0; g += 2) {
       game.SetLevel(g[1] - '0');
-      game.mnuNouvelle_Click();
+      game.MenuNewSheet();
       if (game.TurnColour() != (g[0] == 'r' ? ComputerColour : HumanColour)) Click(At(14, 14));
       Lay(Picture{10, 5, {g[0] == 'r' ? "OOOO" : "XXXX"}});
       Click(At(10, 9));
@@ -60,21 +60,21 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
 
 // Only a game the computer has played in is given up, and by the new-sheet menu only if in sight.
 TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
-  game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+  game.Resize(kLargestOuterWidth, kLargestOuterHeight);
   Click(At(20, 27));
-  EXPECT_FALSE(game.mnuChanger_Click());  // asked once the computer has played; declined
-  game.Form_Resize(9000, 6555);
-  game.mnuNouvelle_Click();  // a game out of sight
+  EXPECT_FALSE(game.MenuChangeLevel());  // asked once the computer has played; declined
+  game.Resize(9000, 6555);
+  game.MenuNewSheet();  // a game out of sight
   game.SetTwoPlayers(true);
   Click(At(8, 8));
   game.SetTwoPlayers(false);
-  Click(At(12, 12));  // red to move: no green point, and none of this game for red to play from
-  game.mnuNouvelle_Click();  // the computer has not played
+  Click(At(12, 12));    // red to move: no green point, and none of this game for red to play from
+  game.MenuNewSheet();  // the computer has not played
   Lay(Picture{5, 5, {"X O"}});
-  game.mnuNouvelle_Click();
-  EXPECT_FALSE(game.mnuChanger_Click());
+  game.MenuNewSheet();
+  EXPECT_FALSE(game.MenuChangeLevel());
   view.answers = {true};
-  EXPECT_TRUE(game.mnuChanger_Click());
+  EXPECT_TRUE(game.MenuChangeLevel());
   const std::string ask = "ask Quintara: Si vous changez de ";
   const std::string lost = " alors que la partie n'est pas terminée le point ira à Ordinateur. ";
   const std::string level = ask + "niveau" + lost + "Voulez vous tout de même changer de niveau?";

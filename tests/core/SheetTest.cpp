@@ -12,7 +12,7 @@ namespace {
 class ShownArea : public GameFixture {
  protected:
   void Press(Key key, int times = 1) {
-    for (int k = 0; k < times; ++k) game.txtPion_KeyDown(key);
+    for (int k = 0; k < times; ++k) game.PressKey(key);
   }
   bool Closed(int row, int column) const { return game.CurrentSheet().Closed(At(row, column)); }
   void MoveTo(int index) {  // on the largest sheet, from its top-left corner
@@ -33,7 +33,7 @@ TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
       {6539, 21}, {6540, 15}, {6899, 15}, {6900, 16}, {7259, 16}, {7260, 17}, {7619, 17},
       {7620, 18}, {7979, 18}, {7980, 19}, {8339, 19}, {8340, 20}, {8699, 20}, {8700, 21}};
   for (const auto& [height, rows] : rowsByHeight) {
-    game.Form_Resize(kLargestOuterWidth, height);
+    game.Resize(kLargestOuterWidth, height);
     EXPECT_EQ(shown(rows, 29), std::tuple(rows, 29, true, false, false)) << height;
   }
   const std::tuple<int, int, int> columnsByWidth[] = {
@@ -45,8 +45,8 @@ TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
       const int past = to == kLargestOuterWidth ? columns : before;
       for (const auto& [width, expected] : {std::pair(from - 1, before), std::pair(from, columns),
                                             std::pair(to, columns), std::pair(to + 1, past)}) {
-        game.Form_Resize(beforeWidth, kLargestOuterHeight);
-        game.Form_Resize(width, kLargestOuterHeight);
+        game.Resize(beforeWidth, kLargestOuterHeight);
+        game.Resize(width, kLargestOuterHeight);
         EXPECT_EQ(shown(21, expected), std::tuple(21, expected, true, false, false))
             << width << " after " << before;
       }
@@ -54,8 +54,8 @@ TEST_F(ShownArea, EveryEdgeOfTheTablesOfRowsAndColumns) {
   }
   for (const auto& [width, height] : {std::pair(kLargestOuterWidth + 1, kDesignOuterHeight),
                                       std::pair(kDesignOuterWidth, kLargestOuterHeight + 1)}) {
-    game.Form_Resize(kDesignOuterWidth, kDesignOuterHeight);
-    game.Form_Resize(width, height);
+    game.Resize(kDesignOuterWidth, kDesignOuterHeight);
+    game.Resize(width, height);
     EXPECT_EQ(std::tuple(game.OuterWidth(), game.OuterHeight(), sheet.RowMax(), sheet.ColMax()),
               std::tuple(kLargestOuterWidth, kLargestOuterHeight, 21, 29));
   }
@@ -76,9 +76,9 @@ TEST_F(ShownArea, TheArrowsMoveTheCrossHairAndEnterPlaysWhereItStands) {
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
   for (const auto& [from, to] :
        {std::pair(At(20, 27), At(15, 20)), std::pair(At(20, 2), At(15, 2))}) {
-    game.Form_Resize(kLargestOuterWidth, kLargestOuterHeight);
+    game.Resize(kLargestOuterWidth, kLargestOuterHeight);
     MoveTo(from);
-    game.Form_Resize(9000, 6555);  // Enter is refused; the first arrow brings the cross-hair back
+    game.Resize(9000, 6555);  // Enter is refused; the first arrow brings the cross-hair back
     for (const Key key : {Key::kEnter, Key::kLeft}) Press(key);
     EXPECT_EQ(game.CrossHairIndex(), to);
   }
@@ -93,7 +93,7 @@ using TurnCycle = ShownArea;
 // Past row 2 the window grows to the largest sheet; the last square searched is at row 10, column
 // 18; with none free the computer opens a new sheet at row 7, column 7.
 TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
-  game.Form_Resize(11000, kLargestOuterHeight);
+  game.Resize(11000, kLargestOuterHeight);
   for (const auto& [row, column] :
        {std::pair(2, 10), {9, 5}, {9, 18}, {9, 29}, {15, 17}, {21, 5}}) {
     Lay(Picture{row, column, {"#"}});
@@ -143,7 +143,7 @@ TEST_P(FullSheet, LeavesNobodyStuck) {
   sheet.lines[0].replace(0, firstRow.size(), firstRow);
   sheet.lines[0].replace(0, free, std::string(free, '.'));
   Lay(game, sheet);
-  game.lblIntersection_Click(At(2, 2));
+  game.ClickIntersection(At(2, 2));
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>{std::string("message Quintara: ") + message});
   EXPECT_EQ(CountPoints(game.CurrentSheet()), 0);
@@ -153,7 +153,7 @@ TEST_P(FullSheet, LeavesNobodyStuck) {
   EXPECT_EQ(view.Only("say Nouvelle feuille").size(), 1u);
   // The side to move opens the new sheet: the second player after the first, else the player.
   EXPECT_EQ(game.TurnColour(), twoPlayers ? ComputerColour : HumanColour);
-  game.lblIntersection_Click(At(9, 9));
+  game.ClickIntersection(At(9, 9));
   EXPECT_TRUE(game.CurrentSheet().HasPoint(At(9, 9)));
 }
 

@@ -13,7 +13,7 @@ namespace quintara::testing {
 class GameFixture : public ::testing::Test {
  protected:
   void Lay(const Picture& picture) { testing::Lay(game, picture); }
-  void Click(int index) { game.lblIntersection_Click(index); }
+  void Click(int index) { game.ClickIntersection(index); }
   int Points() const { return CountPoints(game.CurrentSheet()); }
 
   RecordingView view;

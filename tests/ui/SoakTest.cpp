@@ -54,7 +54,7 @@ class SoakTest : public QObject {
     // One chime at most, none with the sound off, lasting as long as its point grows.
     const QStringList now = h_->sounds.mid(heard_);
     const bool growing = h_->client().sheet().growing(), playing = h_->sounds.endsWith("play");
-    if (now.count("play") > (h_->window.mnuSon(2)->isChecked() ? 0 : 1) ||
+    if (now.count("play") > (h_->window.soundAction(2)->isChecked() ? 0 : 1) ||
         (playing ? !growing : now.contains("play") && growing))
       return "a chime too many or not as long as its point's growth";
     return "";
@@ -76,9 +76,9 @@ class SoakTest : public QObject {
     const QPoint at = QRect({}, size).contains(crossing) && Below(3) > 0 ? on(crossing) : anywhere;
     const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Up,    Qt::Key_Right,  Qt::Key_Down,
                             Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Tab};
-    QAction* const menus[] = {h_->window.mnuNouvelle(), h_->window.mnuChanger(),
-                              h_->window.mnuStatistique(), h_->window.mnuSon(Below(3)),
-                              h_->window.mnuApropos()};
+    QAction* const menus[] = {h_->window.newSheetAction(), h_->window.changeLevelAction(),
+                              h_->window.statisticsAction(), h_->window.soundAction(Below(3)),
+                              h_->window.rulesAction()};
     const int menu = Below(5), key = Below(3) > 0 ? Below(4) : 4 + Below(4);  // mostly arrows
     const Qt::MouseButton button = Below(8) == 0 ? Qt::RightButton : Qt::LeftButton;
     switch (std::discrete_distribution<int>({40, 18, 36, 4, 2})(random_)) {

@@ -11,13 +11,13 @@
 #include "opponent/Die.h"
 #include "ui/Bars.h"
 #include "ui/ClientArea.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/OpponentDialog.h"
 #include "ui/PointSound.h"
 #include "ui/RightPanel.h"
 #include "ui/SheetWidget.h"
 #include "ui/Twips.h"
-#include "ui/frmChoix.h"
-#include "ui/frmJeuxDePoints.h"
 
 namespace quintara::testing {
 
@@ -82,7 +82,7 @@ struct WindowHarness {
   QStringList sounds, boxes;
   QList<bool> answers;
   ScriptedBoxes* scripted = new ScriptedBoxes(boxes, answers);  // owned by the window
-  ui::frmJeuxDePoints window{die};
+  ui::MainWindow window{die};
 };
 
 }  // namespace quintara::testing

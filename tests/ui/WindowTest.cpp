@@ -14,8 +14,8 @@
 #include "support/AsciiBoard.h"
 #include "support/MemoryScoreStore.h"
 #include "ui/Colours.h"
-#include "ui/frmApropos.h"
-#include "ui/frmStatistique.h"
+#include "ui/RulesWindow.h"
+#include "ui/StatisticsWindow.h"
 
 using namespace quintara;
 using namespace quintara::testing;
@@ -75,7 +75,7 @@ class WindowTest : public QObject {
         for (QAbstractButton* button : box->buttons()) buttons << button->text();
         box->button(QMessageBox::No)->click();
       });
-      h.window.mnuNouvelle()->trigger();  // the give-up question
+      h.window.newSheetAction()->trigger();  // the give-up question
       QCOMPARE(buttons, QStringList({"&Oui", "&Non"}));
       if (!translated) QVERIFY(ui::LoadQtFrenchTexts(*QCoreApplication::instance()));
     }
@@ -83,10 +83,10 @@ class WindowTest : public QObject {
 
   void theOpponentDialogKeepsItsWidthAndItsChoicesAfterAnnuler() {
     WindowHarness h;
-    ui::frmChoix& dialog = h.window.choix();
+    ui::OpponentDialog& dialog = h.window.opponentDialog();
     dialog.show();
     const int width = dialog.width();
-    QVERIFY(dialog.txtAdversaires(1)->isReadOnly());  // the computer's name, until "Autres"
+    QVERIFY(dialog.nameField(1)->isReadOnly());  // the computer's name, until "Autres"
     const auto place = [&](QWidget* w) { return QRect(w->mapTo(&dialog, QPoint()), w->size()); };
     for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {  // each in its place
       QVERIFY(button->parentWidget()->contentsRect().contains(button->geometry()));
@@ -95,23 +95,23 @@ class WindowTest : public QObject {
                 !place(button).intersects(place(other)));
       }
     }
-    dialog.optNiveau(2)->click();
-    dialog.optJoueur2(1)->click();
-    QVERIFY(!dialog.txtAdversaires(1)->isReadOnly());
+    dialog.levelButton(2)->click();
+    dialog.opponentButton(1)->click();
+    QVERIFY(!dialog.nameField(1)->isReadOnly());
     // A second name of up to 14 letters becomes the button's caption; a longer one does not.
     for (const QString name : {"WWWWWWWWWWWWWW", "WWWWWWWWWWWWWWW"})
-      dialog.txtAdversaires(1)->setText(name);
-    QCOMPARE(dialog.optJoueur2(1)->text(), QString("WWWWWWWWWWWWWW"));
+      dialog.nameField(1)->setText(name);
+    QCOMPARE(dialog.opponentButton(1)->text(), QString("WWWWWWWWWWWWWW"));
     // The label under a long first name shows what fits; a screen reader has it whole.
     const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
-    dialog.txtAdversaires(0)->setText(longName);
+    dialog.nameField(0)->setText(longName);
     QTest::qWait(20);
     QCOMPARE(dialog.width(), width);
-    QVERIFY(dialog.lblJoueur1()->text().endsWith(QChar(0x2026)));
-    QCOMPARE(dialog.lblJoueur1()->accessibleName(), longName);
-    dialog.txtAdversaires(0)->setText("Zoé");
-    dialog.optJoueur2(0)->click();
-    QVERIFY(dialog.txtAdversaires(1)->isReadOnly());
+    QVERIFY(dialog.firstNameLabel()->text().endsWith(QChar(0x2026)));
+    QCOMPARE(dialog.firstNameLabel()->accessibleName(), longName);
+    dialog.nameField(0)->setText("Zoé");
+    dialog.opponentButton(0)->click();
+    QVERIFY(dialog.nameField(1)->isReadOnly());
     for (QPushButton* button : dialog.findChildren<QPushButton*>())
       if (button->text() == "Annuler") button->click();
     QVERIFY(!dialog.isVisible() && !h.window.game().TwoPlayers() && h.window.game().Level() == 3);
@@ -154,7 +154,7 @@ class WindowTest : public QObject {
     QCOMPARE(h.boxes, QStringList());
     // The reply's chime lasts as long as it grows (SoakTest), but no longer than its sheet.
     h.answers = {true};
-    h.window.mnuNouvelle()->trigger();
+    h.window.newSheetAction()->trigger();
     QVERIFY(!h.client().sheet().growing() && h.sounds == QStringList({"play", "stop"}));
   }
 
@@ -218,11 +218,11 @@ class WindowTest : public QObject {
 
   void theKeysReachTheSheetAgainAfterAClickOnABar() {
     WindowHarness h;
-    ui::frmChoix& dialog = h.window.choix();
+    ui::OpponentDialog& dialog = h.window.opponentDialog();
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    dialog.txtAdversaires(0)->setFocus();  // selects the whole name, ready to be typed over
-    QTRY_COMPARE(dialog.txtAdversaires(0)->selectedText(), QString("Joueur 1"));
+    dialog.nameField(0)->setFocus();  // selects the whole name, ready to be typed over
+    QTRY_COMPARE(dialog.nameField(0)->selectedText(), QString("Joueur 1"));
     dialog.hide();
     h.window.activateWindow();
     QTest::mouseClick(&h.client().rightPanel(), Qt::LeftButton, {}, QPoint(5, 5));
@@ -351,7 +351,7 @@ class WindowTest : public QObject {
     h.window.setScoreStore(std::move(store));
     Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
     h.Click(Pixel(10, 14));
-    ui::frmStatistique statistics(h.window.game());
+    ui::StatisticsWindow statistics(h.window.game());
     for (const int level : {1, 2, 3}) {  // as a screen reader reads them
       const QString name = QString("Niveau %1 : parties gagnées par le joueur vert").arg(level);
       QCOMPARE(QAccessible::queryAccessibleInterface(statistics.findChild<QLabel*>(name))
@@ -360,7 +360,7 @@ class WindowTest : public QObject {
     }
     statistics.show();
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
-    auto* list = statistics.findChild<QTableWidget*>("txtScores");
+    auto* list = statistics.findChild<QTableWidget*>("bestScores");
     const auto scoresSeen = [&] {
       QCoreApplication::processEvents();
       const QImage image = list->viewport()->grab().toImage();
@@ -391,7 +391,7 @@ class WindowTest : public QObject {
     store->file = EncodeScoreFile(best);
     h.window.setScoreStore(std::move(store));
     WhenModal<QDialog>([](QDialog* shown) { shown->accept(); });
-    h.window.mnuStatistique()->trigger();  // which reads the file again
+    h.window.statisticsAction()->trigger();  // which reads the file again
     statistics.Refresh();
     scoresSeen();
     QTest::keyClicks(list, "x");
@@ -430,7 +430,7 @@ class WindowTest : public QObject {
     };
     QStringList log;
     SeededDie die(1);
-    ui::frmJeuxDePoints window(die);
+    ui::MainWindow window(die);
     window.setPointSound(std::make_unique<Chime>(log));
     QTest::qWait(20);  // hidden, so never painted
     QVERIFY(log.isEmpty());
@@ -499,7 +499,7 @@ class WindowTest : public QObject {
   // The wheel over the text and the arrows, Page Up, Page Down, Home and End move the rules as
   // the bar does (range 0 to 2000, steps 200 and 600), the text going up by as many twips.
   void theRulesScrollByTheWheelAndTheKeys() {
-    ui::frmApropos rules, bar;
+    ui::RulesWindow rules, bar;
     rules.show();
     QVERIFY(QTest::qWaitForWindowExposed(&rules));
     QWidget* text = rules.textPanel()->childAt(ui::PixelPoint(100, 520));
@@ -518,7 +518,7 @@ class WindowTest : public QObject {
     const std::pair<Qt::Key, int> keys[] = {
         {Qt::Key_Down, 200},    {Qt::Key_PageDown, 800}, {Qt::Key_End, 2000}, {Qt::Key_Down, 2000},
         {Qt::Key_PageUp, 1400}, {Qt::Key_Up, 1200},      {Qt::Key_Home, 0}};
-    QWidget* focus = rules.findChild<QWidget*>("cmdAnnuler");
+    QWidget* focus = rules.findChild<QWidget*>("cancel");
     for (const auto& [key, value] : keys) {
       QTest::keyClick(focus, key);
       QCOMPARE(rules.scrollBar()->value(), value);
@@ -623,7 +623,7 @@ class WindowTest : public QObject {
     };
     bool partsGone = false, sheetFirst = false;
     SeededDie die(4);
-    auto* window = new ui::frmJeuxDePoints(die);
+    auto* window = new ui::MainWindow(die);
     window->setMessageBoxes(std::make_unique<LastBoxes>(partsGone));
     window->show();
     window->activateWindow();  // no window manager on Xvfb

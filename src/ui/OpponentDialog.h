@@ -15,22 +15,24 @@ namespace quintara::ui {
 // The opponent and level dialog: the computer or a second player, both names, and the
 // computer's level. It lives for the whole run (hidden, not destroyed) and every choice takes
 // effect at once; "Annuler" undoes nothing.
-class frmChoix : public QDialog {
+class OpponentDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmChoix(QWidget* parent = nullptr);
+  explicit OpponentDialog(QWidget* parent = nullptr);
 
   QString PlayerName1() const;
   QString PlayerName2() const;
 
   // The controls, for the tests.
-  QRadioButton* optJoueur2(int index) const { return optJoueur2_[static_cast<std::size_t>(index)]; }
-  QRadioButton* optNiveau(int index) const { return optNiveau_[static_cast<std::size_t>(index)]; }
-  QLineEdit* txtAdversaires(int index) const {
-    return txtAdversaires_[static_cast<std::size_t>(index)];
+  QRadioButton* opponentButton(int index) const {
+    return opponentButtons_[static_cast<std::size_t>(index)];
   }
-  ElidedLabel* lblJoueur1() const { return lblJoueur1_; }
+  QRadioButton* levelButton(int index) const {
+    return levelButtons_[static_cast<std::size_t>(index)];
+  }
+  QLineEdit* nameField(int index) const { return nameFields_[static_cast<std::size_t>(index)]; }
+  ElidedLabel* firstNameLabel() const { return firstNameLabel_; }
 
  signals:
   void levelChosen(int level);  // 1..4
@@ -44,17 +46,17 @@ class frmChoix : public QDialog {
   QGroupBox* CreateOpponentsFrame();
   QGroupBox* CreateLevelsFrame();
   QLayout* CreateButtons();
-  void optJoueur2_Click(int index);
-  void optNiveau_Click(int index);
-  void txtAdversaires_Change(int index);
-  void cmdOk_Click();
-  void cmdAnnuler_Click();
+  void chooseOpponent(int index);
+  void chooseLevel(int index);
+  void nameEdited(int index);
+  void ok();
+  void cancel();
 
-  std::array<QRadioButton*, 2> optJoueur2_{};
-  std::array<QRadioButton*, 4> optNiveau_{};
-  std::array<QLineEdit*, 2> txtAdversaires_{};
-  QGroupBox* fraNiveaux_;
-  ElidedLabel* lblJoueur1_;
+  std::array<QRadioButton*, 2> opponentButtons_{};
+  std::array<QRadioButton*, 4> levelButtons_{};
+  std::array<QLineEdit*, 2> nameFields_{};
+  QGroupBox* levelsFrame_;
+  ElidedLabel* firstNameLabel_;
 };
 
 }  // namespace quintara::ui

@@ -1,4 +1,4 @@
-#include "ui/frmStatistique.h"
+#include "ui/StatisticsWindow.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -30,8 +30,9 @@ QLabel* Count(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(parent), game_(game) {
-  setObjectName(QStringLiteral("frmStatistique"));
+StatisticsWindow::StatisticsWindow(const Game& game, QWidget* parent)
+    : QDialog(parent), game_(game) {
+  setObjectName(QStringLiteral("statisticsWindow"));
   setWindowTitle(QStringLiteral("Quintara"));
   setFixedSize(PixelSize(kWidth, kHeight));
 
@@ -68,7 +69,7 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
   // Names and points in two columns, so that any points stay in sight: a long name is cut short
   // (a screen reader reads it whole), never the points.
   bestScores_ = new QTableWidget(kBestScoresShown, 2, this);
-  bestScores_->setObjectName(QStringLiteral("txtScores"));
+  bestScores_->setObjectName(QStringLiteral("bestScores"));
   bestScores_->setAccessibleName(QStringLiteral("Les meilleurs scores"));
   bestScores_->setHorizontalHeaderLabels({QStringLiteral("JOUEURS"), QStringLiteral("SCORES")});
   bestScores_->verticalHeader()->hide();
@@ -90,7 +91,7 @@ frmStatistique::frmStatistique(const Game& game, QWidget* parent) : QDialog(pare
   Refresh();
 }
 
-void frmStatistique::Refresh() {
+void StatisticsWindow::Refresh() {
   const MatchStatistics& statistics = game_.Statistics();
   for (std::size_t level = kLowestLevel; level <= kHighestLevel; ++level) {
     ShowCount(*humanWins_[level - 1], statistics.HumanWinsAtLevel[level]);

@@ -1,4 +1,4 @@
-#include "ui/frmApropos.h"
+#include "ui/RulesWindow.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -88,13 +88,13 @@ void CloseParagraph(QWidget* paragraph, QString words) {
 
 }  // namespace
 
-frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmApropos"));
+RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("rulesWindow"));
   setWindowTitle(QStringLiteral("Quintara  Version 2"));
   setFixedSize(PixelSize(kWindowWidth, kWindowHeight));
 
   panel_ = new QWidget(this);
-  panel_->setObjectName(QStringLiteral("picTexte"));
+  panel_->setObjectName(QStringLiteral("rulesText"));
   panel_->setGeometry(PixelRect(0, 0, kPanelWidth, kPanelHeight));
   panel_->setAutoFillBackground(true);
   UseGameColours(*panel_);
@@ -126,7 +126,7 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   CloseParagraph(paragraph, words);
 
   scrollBar_ = new QScrollBar(Qt::Vertical, this);
-  scrollBar_->setObjectName(QStringLiteral("VScroll"));
+  scrollBar_->setObjectName(QStringLiteral("scrollBar"));
   scrollBar_->setRange(0, 2000);
   scrollBar_->setSingleStep(200);
   scrollBar_->setPageStep(600);
@@ -134,17 +134,17 @@ frmApropos::frmApropos(QWidget* parent) : QDialog(parent) {
   const int barWidth = scrollBar_->sizeHint().width();
   scrollBar_->setGeometry(ToPixels(kWindowWidth - kScrollBarFromRight), 0, barWidth,
                           ToPixels(kScrollBarHeight));
-  connect(scrollBar_, &QScrollBar::valueChanged, this, &frmApropos::VScroll_Change);
+  connect(scrollBar_, &QScrollBar::valueChanged, this, &RulesWindow::scrollTo);
 
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
-  cancel->setObjectName(QStringLiteral("cmdAnnuler"));
+  cancel->setObjectName(QStringLiteral("cancel"));
   cancel->adjustSize();
   cancel->move(width() - cancel->width() - 12, height() - cancel->height() - 12);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   cancel->installEventFilter(this);  // it has the focus, and would take the arrows
 }
 
-void frmApropos::resizeEvent(QResizeEvent* event) {
+void RulesWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   // Without a window manager a size from outside ignores the fixed one; take it back.
   const QSize fixed = PixelSize(kWindowWidth, kWindowHeight);
@@ -154,22 +154,22 @@ void frmApropos::resizeEvent(QResizeEvent* event) {
   }
 }
 
-void frmApropos::wheelEvent(QWheelEvent* event) {
+void RulesWindow::wheelEvent(QWheelEvent* event) {
   QCoreApplication::sendEvent(scrollBar_, event);
 }
 
-void frmApropos::keyPressEvent(QKeyEvent* event) {
+void RulesWindow::keyPressEvent(QKeyEvent* event) {
   if (!scrollByKey(event->key())) QDialog::keyPressEvent(event);
 }
 
-bool frmApropos::eventFilter(QObject* watched, QEvent* event) {
+bool RulesWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && scrollByKey(static_cast<QKeyEvent*>(event)->key())) {
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
-bool frmApropos::scrollByKey(int key) {
+bool RulesWindow::scrollByKey(int key) {
   switch (key) {
     case Qt::Key_Up: scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
     case Qt::Key_Down: scrollBar_->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
@@ -182,7 +182,7 @@ bool frmApropos::scrollByKey(int key) {
   return true;
 }
 
-void frmApropos::VScroll_Change(int value) {
+void RulesWindow::scrollTo(int value) {
   panel_->move(0, -ToPixels(value));
 }
 

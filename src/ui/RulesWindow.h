@@ -9,11 +9,11 @@ namespace quintara::ui {
 
 // The rules window: the rules drawn line by line on a panel taller than the window, moved up
 // and down by a scroll bar. Screen readers meet them one paragraph at a time, heading included.
-class frmApropos : public QDialog {
+class RulesWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmApropos(QWidget* parent = nullptr);
+  explicit RulesWindow(QWidget* parent = nullptr);
 
   QScrollBar* scrollBar() const { return scrollBar_; }
   QWidget* textPanel() const { return panel_; }
@@ -27,7 +27,7 @@ class frmApropos : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void VScroll_Change(int value);
+  void scrollTo(int value);
   // Moves the bar for Up, Down, Page Up, Page Down, Home or End; false for any other key.
   bool scrollByKey(int key);
 

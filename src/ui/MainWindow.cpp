@@ -1,4 +1,4 @@
-#include "ui/frmJeuxDePoints.h"
+#include "ui/MainWindow.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -13,25 +13,25 @@
 #include "ui/Bars.h"
 #include "ui/ClientArea.h"
 #include "ui/MessageBoxes.h"
+#include "ui/OpponentDialog.h"
 #include "ui/PointSound.h"
 #include "ui/RightPanel.h"
+#include "ui/RulesWindow.h"
 #include "ui/SheetWidget.h"
+#include "ui/StatisticsWindow.h"
 #include "ui/Twips.h"
-#include "ui/frmApropos.h"
-#include "ui/frmChoix.h"
-#include "ui/frmStatistique.h"
 
 namespace quintara::ui {
 
-frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
+MainWindow::MainWindow(DieSource& die, QWidget* parent)
     : QMainWindow(parent),
       game_(*this, die),
       client_(new ClientArea(game_, this)),
       sound_(std::make_unique<SilentPointSound>()),
       boxes_(std::make_unique<QtMessageBoxes>(this)),
-      choix_(new frmChoix(this)),
+      opponentDialog_(new OpponentDialog(this)),
       announcer_(new Announcer(this)) {
-  setObjectName("frmJeuxDePoints");
+  setObjectName("mainWindow");
   setWindowTitle(quintara::texts::kApplicationTitle);
   createMenus();
   setCentralWidget(client_);
@@ -39,28 +39,28 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   keepLargestSize();
 
   SheetWidget& sheet = client_->sheet();
-  connect(&sheet, &SheetWidget::intersectionClicked, this, &frmJeuxDePoints::lblIntersection_Click);
+  connect(&sheet, &SheetWidget::intersectionClicked, this, &MainWindow::clickIntersection);
   connect(&sheet, &SheetWidget::hovered, &client_->statusBar(), &StatusBar::showHover);
   connect(&sheet, &SheetWidget::growthsEnded, this, [this] {
     if (!stopSoundAfterGrowth_) return;
     stopSoundAfterGrowth_ = false;
     sound_->stop();
   });
-  connect(&sheet, &SheetWidget::crossHairKey, this, &frmJeuxDePoints::txtPion_KeyDown);
-  connect(client_, &ClientArea::resized, this, &frmJeuxDePoints::Form_Resize);
+  connect(&sheet, &SheetWidget::crossHairKey, this, &MainWindow::pressKey);
+  connect(client_, &ClientArea::resized, this, &MainWindow::followSize);
   sheet.setFocus();
   sheet.installEventFilter(this);  // for its first paint
 
   // The dialog's choices take effect at once.
-  connect(choix_, &frmChoix::levelChosen, this, [this](int level) {
+  connect(opponentDialog_, &OpponentDialog::levelChosen, this, [this](int level) {
     game_.SetLevel(level);
     refreshBars();
   });
-  connect(choix_, &frmChoix::opponentChosen, this, [this](bool againstComputer) {
+  connect(opponentDialog_, &OpponentDialog::opponentChosen, this, [this](bool againstComputer) {
     game_.SetTwoPlayers(!againstComputer);
     ScoresChanged();  // the counts are said with the sides' names
   });
-  connect(choix_, &frmChoix::namesChanged, this,
+  connect(opponentDialog_, &OpponentDialog::namesChanged, this,
           [this](const QString& name1, const QString& name2) {
             game_.SetPlayerNames(name1.toStdString(), name2.toStdString());
             ScoresChanged();
@@ -73,13 +73,13 @@ frmJeuxDePoints::frmJeuxDePoints(DieSource& die, QWidget* parent)
   resizeClient(QSize(ToPixels(kDesignClientWidth), ToPixels(kDesignClientHeight)));
 }
 
-frmJeuxDePoints::~frmJeuxDePoints() {
+MainWindow::~MainWindow() {
   // The sheet, its accessible cells and the statistics read the game up to their last event
   // (the focus and the hiding that their destruction sends): they go while the game is here.
   while (auto* child = findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
 }
 
-bool frmJeuxDePoints::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Paint && watched == &client_->sheet()) {
     // The chime gets ready once the sheet is on screen, off the program's start.
     watched->removeEventFilter(this);
@@ -89,29 +89,28 @@ bool frmJeuxDePoints::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void frmJeuxDePoints::setPointSound(std::unique_ptr<PointSound> sound) {
+void MainWindow::setPointSound(std::unique_ptr<PointSound> sound) {
   sound_ = std::move(sound);
 }
 
-void frmJeuxDePoints::setMessageBoxes(std::unique_ptr<MessageBoxes> boxes) {
+void MainWindow::setMessageBoxes(std::unique_ptr<MessageBoxes> boxes) {
   boxes_ = std::move(boxes);
 }
 
-void frmJeuxDePoints::setScoreStore(std::unique_ptr<ScoreStore> store) {
+void MainWindow::setScoreStore(std::unique_ptr<ScoreStore> store) {
   scoreStore_ = std::move(store);
   game_.SetScoreStore(scoreStore_.get());
 }
 
-void frmJeuxDePoints::createMenus() {
+void MainWindow::createMenus() {
   QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-  mnuNouvelle_ = file->addAction(QStringLiteral("&Nouvelle feuille"), this,
-                                 &frmJeuxDePoints::mnuNouvelle_Click);
-  mnuChanger_ = file->addAction(QStringLiteral("&Changer de niveau"), this,
-                                &frmJeuxDePoints::mnuChanger_Click);
-  mnuStatistique_ =
-      file->addAction(QStringLiteral("&Statistique"), this, &frmJeuxDePoints::mnuStatistique_Click);
-  mnuQuitter_ =
-      file->addAction(QStringLiteral("&Quitter"), this, &frmJeuxDePoints::mnuQuitter_Click);
+  newSheetAction_ =
+      file->addAction(QStringLiteral("&Nouvelle feuille"), this, &MainWindow::newSheet);
+  changeLevelAction_ =
+      file->addAction(QStringLiteral("&Changer de niveau"), this, &MainWindow::changeLevel);
+  statisticsAction_ =
+      file->addAction(QStringLiteral("&Statistique"), this, &MainWindow::openStatistics);
+  quitAction_ = file->addAction(QStringLiteral("&Quitter"), this, &MainWindow::quitProgram);
 
   QMenu* sounds = menuBar()->addMenu(QStringLiteral("Sons"));
   auto* soundGroup = new QActionGroup(this);
@@ -121,71 +120,70 @@ void frmJeuxDePoints::createMenus() {
     QAction* item = sounds->addAction(soundNames[static_cast<std::size_t>(k)]);
     item->setCheckable(true);
     soundGroup->addAction(item);
-    connect(item, &QAction::triggered, this, [this, k] { mnuSon_Click(k); });
-    mnuSon_[static_cast<std::size_t>(k)] = item;
+    connect(item, &QAction::triggered, this, [this, k] { chooseSound(k); });
+    soundActions_[static_cast<std::size_t>(k)] = item;
   }
-  mnuSon_[0]->setChecked(true);
-  mnuSon_[1]->setEnabled(false);  // cannot be chosen
+  soundActions_[0]->setChecked(true);
+  soundActions_[1]->setEnabled(false);  // cannot be chosen
 
-  mnuApropos_ =
-      menuBar()->addAction(QStringLiteral("&?"), this, &frmJeuxDePoints::mnuApropos_Click);
+  rulesAction_ = menuBar()->addAction(QStringLiteral("&?"), this, &MainWindow::showRules);
 }
 
-void frmJeuxDePoints::mnuNouvelle_Click() {
-  game_.mnuNouvelle_Click();
+void MainWindow::newSheet() {
+  game_.MenuNewSheet();
   refreshBars();
 }
 
-void frmJeuxDePoints::mnuChanger_Click() {
-  const bool goOn = game_.mnuChanger_Click();
+void MainWindow::changeLevel() {
+  const bool goOn = game_.MenuChangeLevel();
   refreshBars();
   if (!goOn) return;
-  choix_->exec();
+  opponentDialog_->exec();
   comeBack();
 }
 
-void frmJeuxDePoints::mnuStatistique_Click() {
+void MainWindow::openStatistics() {
   game_.ShowStatistics();
 }
 
-void frmJeuxDePoints::mnuQuitter_Click() {
+void MainWindow::quitProgram() {
   Quit();
 }
 
-void frmJeuxDePoints::mnuSon_Click(int index) {
+void MainWindow::chooseSound(int index) {
   game_.SetSoundOn(index == 0);
   Announce(index == 0 ? spoken::kSoundOnWords : spoken::kSoundOffWords);
   sayAnnouncements();
 }
 
-void frmJeuxDePoints::mnuApropos_Click() {
-  if (!apropos_) apropos_ = new frmApropos(this);
-  apropos_->scrollBar()->setValue(0);
-  apropos_->exec();
+void MainWindow::showRules() {
+  if (!rulesWindow_) rulesWindow_ = new RulesWindow(this);
+  rulesWindow_->scrollBar()->setValue(0);
+  rulesWindow_->exec();
   comeBack();
 }
 
-void frmJeuxDePoints::setGrowthDuration(std::chrono::milliseconds duration) {
+void MainWindow::setGrowthDuration(std::chrono::milliseconds duration) {
   client_->sheet().setGrowthDuration(duration);
 }
 
-void frmJeuxDePoints::resizeClient(QSize pixels) {
+void MainWindow::resizeClient(QSize pixels) {
   resize(chrome() + pixels);
 }
 
-void frmJeuxDePoints::Form_Resize() {
+void MainWindow::followSize() {
   const QSize outer = OuterTwips(client_->size());
   if (outer.width() > kLargestOuterWidth || outer.height() > kLargestOuterHeight) {
     // Once the platform has finished with the size it is handing out now.
-    QMetaObject::invokeMethod(this, &frmJeuxDePoints::showLargest, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &MainWindow::showLargest, Qt::QueuedConnection);
   }
   // The game caps the size as well, so the shown area is right even before the window has
   // taken its new size.
-  game_.Form_Resize(outer.width(), outer.height());
+  game_.Resize(outer.width(), outer.height());
   client_->sheet().tellShownArea();
 }
 
-void frmJeuxDePoints::showLargest() {
+void MainWindow::showLargest() {
   if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
   }
@@ -194,29 +192,29 @@ void frmJeuxDePoints::showLargest() {
 
 // The window manager is told the largest size, so that maximising gives the largest sheet and
 // restoring brings the window back; a platform that maximises past it gets the largest normal
-// window instead (Form_Resize).
-void frmJeuxDePoints::keepLargestSize() {
+// window instead (Resize).
+void MainWindow::keepLargestSize() {
   const int menuBar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
   setMaximumSize(ClientPixels(kLargestOuterWidth, kLargestOuterHeight) + QSize(0, menuBar));
 }
 
-QSize frmJeuxDePoints::chrome() const {
+QSize MainWindow::chrome() const {
   // Whatever the window adds round the client area: the menu bar.
   return client_->isVisible() ? size() - client_->size()
                               : QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
 }
 
-void frmJeuxDePoints::enterEvent(QEnterEvent* event) {
+void MainWindow::enterEvent(QEnterEvent* event) {
   QMainWindow::enterEvent(event);
   client_->sheet().showHoverMarker(true);
 }
 
-void frmJeuxDePoints::leaveEvent(QEvent* event) {
+void MainWindow::leaveEvent(QEvent* event) {
   QMainWindow::leaveEvent(event);
   client_->sheet().showHoverMarker(false);
 }
 
-void frmJeuxDePoints::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   // Without a window manager nothing holds the window to its smallest size but the window.
   const QSize least = size().expandedTo(minimumSize());
@@ -226,19 +224,19 @@ void frmJeuxDePoints::resizeEvent(QResizeEvent* event) {
   }
 }
 
-void frmJeuxDePoints::lblIntersection_Click(int index) {
-  game_.lblIntersection_Click(index);
+void MainWindow::clickIntersection(int index) {
+  game_.ClickIntersection(index);
   refreshBars();
 }
 
-void frmJeuxDePoints::txtPion_KeyDown(Key key) {
+void MainWindow::pressKey(Key key) {
   const int before = game_.CrossHairIndex();
-  game_.txtPion_KeyDown(key);
+  game_.PressKey(key);
   client_->sheet().moveCrossHair(before, game_.CrossHairIndex());
   refreshBars();
 }
 
-void frmJeuxDePoints::refreshBars() {
+void MainWindow::refreshBars() {
   client_->topBar().showLevel(game_.Level());
   tellScreenReader();
 }
@@ -246,23 +244,23 @@ void frmJeuxDePoints::refreshBars() {
 // After each of the player's events: the crossing the cross-hair has moved to, then what the
 // game told, in one notification. A key that changes nothing says nothing, as a list says
 // nothing at its last line.
-void frmJeuxDePoints::tellScreenReader() {
+void MainWindow::tellScreenReader() {
   client_->sheet().tellScreenReader();
   sayAnnouncements();
 }
 
 // Also before a modal window opens, so that its words come after what led to it.
-void frmJeuxDePoints::sayAnnouncements() {
+void MainWindow::sayAnnouncements() {
   if (announcements_.isEmpty()) return;
   announcer_->say(announcements_.join(QStringLiteral(". ")));
   announcements_.clear();
 }
 
-void frmJeuxDePoints::Announce(const std::string& words) {
+void MainWindow::Announce(const std::string& words) {
   announcements_.append(QString::fromStdString(words));
 }
 
-void frmJeuxDePoints::PointPlaced(int index, PointColour /*colour*/, bool growing) {
+void MainWindow::PointPlaced(int index, PointColour /*colour*/, bool growing) {
   SheetWidget& sheet = client_->sheet();
   if (growing) {
     sheet.startGrowth(index);
@@ -271,20 +269,20 @@ void frmJeuxDePoints::PointPlaced(int index, PointColour /*colour*/, bool growin
   }
 }
 
-void frmJeuxDePoints::SheetDrawn() {
+void MainWindow::SheetDrawn() {
   client_->sheet().update();
 }
 
-void frmJeuxDePoints::SheetCleared() {
+void MainWindow::SheetCleared() {
   client_->sheet().cancelGrowths();
   client_->sheet().update();
 }
 
-void frmJeuxDePoints::TurnChanged(PointColour colour, const std::string& statusText) {
+void MainWindow::TurnChanged(PointColour colour, const std::string& statusText) {
   client_->rightPanel().showTurn(colour, QString::fromStdString(statusText));
 }
 
-void frmJeuxDePoints::ScoresChanged() {
+void MainWindow::ScoresChanged() {
   const quintara::ScoreBoard& board = game_.MatchScores();
   const std::string red = spoken::SideWords(game_.PlayerName2(), !game_.TwoPlayers());
   const auto words = [&](const char* heading, int green, int redCount) {
@@ -300,22 +298,22 @@ void frmJeuxDePoints::ScoresChanged() {
   panel.setSetsShown(board.SetsShown);
 }
 
-void frmJeuxDePoints::ShowStatistics() {
+void MainWindow::ShowStatistics() {
   sayAnnouncements();
-  if (!statistique_) statistique_ = new frmStatistique(game_, this);
-  statistique_->Refresh();
+  if (!statisticsWindow_) statisticsWindow_ = new StatisticsWindow(game_, this);
+  statisticsWindow_->Refresh();
   repaint();
-  statistique_->exec();
+  statisticsWindow_->exec();
   comeBack();
 }
 
-void frmJeuxDePoints::Quit() {
+void MainWindow::Quit() {
   // Closing the main window ends the program and every other window with it.
   close();
   QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-void frmJeuxDePoints::ShowMessage(const std::string& text, const std::string& caption) {
+void MainWindow::ShowMessage(const std::string& text, const std::string& caption) {
   // The player sees the sheet as it stands before the box takes the focus, and hears it.
   repaint();
   sayAnnouncements();
@@ -323,7 +321,7 @@ void frmJeuxDePoints::ShowMessage(const std::string& text, const std::string& ca
   comeBack();
 }
 
-bool frmJeuxDePoints::AskYesNo(const std::string& text, const std::string& caption) {
+bool MainWindow::AskYesNo(const std::string& text, const std::string& caption) {
   repaint();
   sayAnnouncements();
   const bool yes = boxes_->ask(QString::fromStdString(text), QString::fromStdString(caption));
@@ -334,21 +332,21 @@ bool frmJeuxDePoints::AskYesNo(const std::string& text, const std::string& capti
 // A window manager hands the keyboard back to the window when a modal window closes; without
 // one (a bare X server) the window takes it back itself. The sheet takes the focus, which
 // screen readers follow.
-void frmJeuxDePoints::comeBack() {
+void MainWindow::comeBack() {
   activateWindow();
   // Also out of the menu bar, from which "&?" may have opened its window.
   client_->sheet().setFocus();
 }
 
-void frmJeuxDePoints::Maximise() {
+void MainWindow::Maximise() {
   showLargest();
 }
 
-void frmJeuxDePoints::PlayPointSound() {
+void MainWindow::PlayPointSound() {
   sound_->play();
 }
 
-void frmJeuxDePoints::StopPointSound() {
+void MainWindow::StopPointSound() {
   // The chime lasts as long as the growth of the point that is showing.
   if (client_->sheet().growing()) {
     stopSoundAfterGrowth_ = true;

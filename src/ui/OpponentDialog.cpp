@@ -1,4 +1,4 @@
-#include "ui/frmChoix.h"
+#include "ui/OpponentDialog.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -26,8 +26,8 @@ constexpr int kLongestOpponentCaption = 14;  // a second name shorter than 15 ch
 
 }  // namespace
 
-frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
-  setObjectName(QStringLiteral("frmChoix"));
+OpponentDialog::OpponentDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("opponentDialog"));
   setWindowTitle(QStringLiteral("Quintara version 2"));
 
   auto* layout = new QVBoxLayout(this);
@@ -38,73 +38,73 @@ frmChoix::frmChoix(QWidget* parent) : QDialog(parent) {
   setFixedWidth(sizeHint().width());
 }
 
-QGroupBox* frmChoix::CreateOpponentsFrame() {
+QGroupBox* OpponentDialog::CreateOpponentsFrame() {
   auto* opponents = new QGroupBox(QStringLiteral("Adversaires"), this);
-  opponents->setObjectName(QStringLiteral("fraAdversaires"));
+  opponents->setObjectName(QStringLiteral("opponentsFrame"));
   auto* grid = new QGridLayout(opponents);
-  optJoueur2_[0] =
+  opponentButtons_[0] =
       new QRadioButton(QString::fromUtf8(quintara::texts::kDefaultPlayerName2), opponents);
-  optJoueur2_[1] = new QRadioButton(QStringLiteral("Autres"), opponents);
-  optJoueur2_[0]->setChecked(true);
-  grid->addWidget(optJoueur2_[0], 0, 0);
+  opponentButtons_[1] = new QRadioButton(QStringLiteral("Autres"), opponents);
+  opponentButtons_[0]->setChecked(true);
+  grid->addWidget(opponentButtons_[0], 0, 0);
   // Its caption becomes the second name: it takes the room over "contre" and the second field
   // and never widens them.
-  optJoueur2_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
-  grid->addWidget(optJoueur2_[1], 0, 1, 1, 2);
+  opponentButtons_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  grid->addWidget(opponentButtons_[1], 0, 1, 1, 2);
 
-  txtAdversaires_[0] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName1));
-  txtAdversaires_[1] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName2));
-  txtAdversaires_[0]->setAccessibleName(QStringLiteral("Joueur vert"));
-  txtAdversaires_[1]->setAccessibleName(QStringLiteral("Joueur rouge"));
-  txtAdversaires_[1]->setReadOnly(true);
+  nameFields_[0] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName1));
+  nameFields_[1] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName2));
+  nameFields_[0]->setAccessibleName(QStringLiteral("Joueur vert"));
+  nameFields_[1]->setAccessibleName(QStringLiteral("Joueur rouge"));
+  nameFields_[1]->setReadOnly(true);
   grid->addWidget(
       NewColourBar(QStringLiteral("Joueur vert"), FromRgbNumber(HumanColour), opponents), 1, 0);
-  grid->addWidget(txtAdversaires_[0], 2, 0);
+  grid->addWidget(nameFields_[0], 2, 0);
   grid->addWidget(new QLabel(QStringLiteral("contre")), 2, 1, Qt::AlignCenter);
   grid->addWidget(
       NewColourBar(QStringLiteral("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1, 2);
-  grid->addWidget(txtAdversaires_[1], 2, 2);
-  lblJoueur1_ = new ElidedLabel;
-  lblJoueur1_->setObjectName(QStringLiteral("lblJoueur1"));
-  lblJoueur1_->setFullText(txtAdversaires_[0]->text());
-  grid->addWidget(lblJoueur1_, 3, 0);
+  grid->addWidget(nameFields_[1], 2, 2);
+  firstNameLabel_ = new ElidedLabel;
+  firstNameLabel_->setObjectName(QStringLiteral("firstNameLabel"));
+  firstNameLabel_->setFullText(nameFields_[0]->text());
+  grid->addWidget(firstNameLabel_, 3, 0);
 
   for (int k = 0; k < 2; ++k) {
-    connect(optJoueur2_[static_cast<std::size_t>(k)], &QRadioButton::toggled, this,
+    connect(opponentButtons_[static_cast<std::size_t>(k)], &QRadioButton::toggled, this,
             [this, k](bool chosen) {
-              if (chosen) optJoueur2_Click(k);
+              if (chosen) chooseOpponent(k);
             });
-    connect(txtAdversaires_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
-            [this, k] { txtAdversaires_Change(k); });
-    txtAdversaires_[static_cast<std::size_t>(k)]->installEventFilter(this);
+    connect(nameFields_[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this,
+            [this, k] { nameEdited(k); });
+    nameFields_[static_cast<std::size_t>(k)]->installEventFilter(this);
   }
   return opponents;
 }
 
-QGroupBox* frmChoix::CreateLevelsFrame() {
-  fraNiveaux_ = new QGroupBox(QStringLiteral("Niveaux"), this);
-  fraNiveaux_->setObjectName(QStringLiteral("fraNiveaux"));
-  auto* row = new QHBoxLayout(fraNiveaux_);
+QGroupBox* OpponentDialog::CreateLevelsFrame() {
+  levelsFrame_ = new QGroupBox(QStringLiteral("Niveaux"), this);
+  levelsFrame_->setObjectName(QStringLiteral("levelsFrame"));
+  auto* row = new QHBoxLayout(levelsFrame_);
   for (int k = 0; k < 4; ++k) {
-    auto* button = new QRadioButton(QStringLiteral("Niveau %1").arg(k + 1), fraNiveaux_);
-    optNiveau_[static_cast<std::size_t>(k)] = button;
+    auto* button = new QRadioButton(QStringLiteral("Niveau %1").arg(k + 1), levelsFrame_);
+    levelButtons_[static_cast<std::size_t>(k)] = button;
     row->addWidget(button);
     // A button acts when it becomes the chosen one, by a click, an arrow key or a screen
     // reader's toggle (which checks it without clicking).
     connect(button, &QRadioButton::toggled, this, [this, k](bool chosen) {
-      if (chosen) optNiveau_Click(k);
+      if (chosen) chooseLevel(k);
     });
   }
-  optNiveau_[0]->setChecked(true);
-  return fraNiveaux_;
+  levelButtons_[0]->setChecked(true);
+  return levelsFrame_;
 }
 
-QLayout* frmChoix::CreateButtons() {
+QLayout* OpponentDialog::CreateButtons() {
   auto* ok = new QPushButton(QStringLiteral("OK"), this);
   auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, &frmChoix::cmdOk_Click);
-  connect(cancel, &QPushButton::clicked, this, &frmChoix::cmdAnnuler_Click);
+  connect(ok, &QPushButton::clicked, this, &OpponentDialog::ok);
+  connect(cancel, &QPushButton::clicked, this, &OpponentDialog::cancel);
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);
@@ -112,41 +112,41 @@ QLayout* frmChoix::CreateButtons() {
   return buttons;
 }
 
-QString frmChoix::PlayerName1() const {
-  return txtAdversaires_[0]->text();
+QString OpponentDialog::PlayerName1() const {
+  return nameFields_[0]->text();
 }
-QString frmChoix::PlayerName2() const {
-  return txtAdversaires_[1]->text();
+QString OpponentDialog::PlayerName2() const {
+  return nameFields_[1]->text();
 }
 
-void frmChoix::optJoueur2_Click(int index) {
+void OpponentDialog::chooseOpponent(int index) {
   const bool computer = index == 0;
-  txtAdversaires_[1]->setReadOnly(computer);
-  txtAdversaires_[1]->setText(QString::fromUtf8(computer ? quintara::texts::kDefaultPlayerName2
-                                                         : ui::texts::kSecondPlayerName));
-  fraNiveaux_->setVisible(computer);
+  nameFields_[1]->setReadOnly(computer);
+  nameFields_[1]->setText(QString::fromUtf8(computer ? quintara::texts::kDefaultPlayerName2
+                                                     : ui::texts::kSecondPlayerName));
+  levelsFrame_->setVisible(computer);
   adjustSize();  // the height, to the frames shown
   emit opponentChosen(computer);
 }
 
-void frmChoix::optNiveau_Click(int index) {
+void OpponentDialog::chooseLevel(int index) {
   emit levelChosen(index + 1);
 }
 
-void frmChoix::txtAdversaires_Change(int index) {
+void OpponentDialog::nameEdited(int index) {
   if (index == 0) {
-    lblJoueur1_->setFullText(PlayerName1());
+    firstNameLabel_->setFullText(PlayerName1());
   } else {
     const QString name = PlayerName2();
     if (name != QString::fromUtf8(quintara::texts::kDefaultPlayerName2) &&
         name.size() <= kLongestOpponentCaption) {
-      optJoueur2_[1]->setText(name);
+      opponentButtons_[1]->setText(name);
     }
   }
   emit namesChanged(PlayerName1(), PlayerName2());
 }
 
-bool frmChoix::eventFilter(QObject* watched, QEvent* event) {
+bool OpponentDialog::eventFilter(QObject* watched, QEvent* event) {
   // The whole name is selected when its field gets the focus, ready to be typed over.
   if (event->type() == QEvent::FocusIn) {
     if (auto* field = qobject_cast<QLineEdit*>(watched)) {
@@ -157,11 +157,11 @@ bool frmChoix::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Both buttons only hide the dialog; the main window takes the keyboard back after it.
-void frmChoix::cmdOk_Click() {
+void OpponentDialog::ok() {
   accept();
 }
 
-void frmChoix::cmdAnnuler_Click() {
+void OpponentDialog::cancel() {
   reject();
 }
 

@@ -14,11 +14,11 @@ namespace quintara::ui {
 
 // The statistics window: the running match's games won at each level, the player's points for
 // the match and the three best scores.
-class frmStatistique : public QDialog {
+class StatisticsWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmStatistique(const Game& game, QWidget* parent = nullptr);
+  explicit StatisticsWindow(const Game& game, QWidget* parent = nullptr);
 
   // Shows the game's current counts, points and best scores.
   void Refresh();

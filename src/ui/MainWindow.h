@@ -22,18 +22,18 @@ class Announcer;
 class ClientArea;
 class MessageBoxes;
 class PointSound;
-class frmApropos;
-class frmChoix;
-class frmStatistique;
+class RulesWindow;
+class OpponentDialog;
+class StatisticsWindow;
 
 // The main window: the sheet between its four bars. It owns the game, hands it the player's
 // clicks and the window's size, and shows what the game tells it.
-class frmJeuxDePoints : public QMainWindow, private GameView {
+class MainWindow : public QMainWindow, private GameView {
   Q_OBJECT
 
  public:
-  explicit frmJeuxDePoints(DieSource& die, QWidget* parent = nullptr);
-  ~frmJeuxDePoints() override;
+  explicit MainWindow(DieSource& die, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   Game& game() { return game_; }
   const Game& game() const { return game_; }
@@ -50,12 +50,12 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   void resizeClient(QSize pixels);
 
   // The menu items and the windows they open, for the tests.
-  QAction* mnuNouvelle() const { return mnuNouvelle_; }
-  QAction* mnuChanger() const { return mnuChanger_; }
-  QAction* mnuStatistique() const { return mnuStatistique_; }
-  QAction* mnuSon(int index) const { return mnuSon_[static_cast<std::size_t>(index)]; }
-  QAction* mnuApropos() const { return mnuApropos_; }
-  frmChoix& choix() const { return *choix_; }
+  QAction* newSheetAction() const { return newSheetAction_; }
+  QAction* changeLevelAction() const { return changeLevelAction_; }
+  QAction* statisticsAction() const { return statisticsAction_; }
+  QAction* soundAction(int index) const { return soundActions_[static_cast<std::size_t>(index)]; }
+  QAction* rulesAction() const { return rulesAction_; }
+  OpponentDialog& opponentDialog() const { return *opponentDialog_; }
 
  protected:
   void enterEvent(QEnterEvent* event) override;
@@ -65,16 +65,16 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
 
  private:
   // Events of the window.
-  void Form_Resize();
-  void lblIntersection_Click(int index);
-  void txtPion_KeyDown(Key key);
+  void followSize();
+  void clickIntersection(int index);
+  void pressKey(Key key);
   void createMenus();
-  void mnuNouvelle_Click();
-  void mnuChanger_Click();
-  void mnuStatistique_Click();
-  void mnuQuitter_Click();
-  void mnuSon_Click(int index);
-  void mnuApropos_Click();
+  void newSheet();
+  void changeLevel();
+  void openStatistics();
+  void quitProgram();
+  void chooseSound(int index);
+  void showRules();
   void showLargest();
   void keepLargestSize();
   QSize chrome() const;
@@ -103,15 +103,15 @@ class frmJeuxDePoints : public QMainWindow, private GameView {
   std::unique_ptr<PointSound> sound_;
   std::unique_ptr<MessageBoxes> boxes_;
   std::unique_ptr<ScoreStore> scoreStore_;
-  frmChoix* choix_;
-  frmStatistique* statistique_ = nullptr;
-  frmApropos* apropos_ = nullptr;
-  QAction* mnuNouvelle_ = nullptr;
-  QAction* mnuChanger_ = nullptr;
-  QAction* mnuStatistique_ = nullptr;
-  QAction* mnuQuitter_ = nullptr;
-  std::array<QAction*, 3> mnuSon_{};
-  QAction* mnuApropos_ = nullptr;
+  OpponentDialog* opponentDialog_;
+  StatisticsWindow* statisticsWindow_ = nullptr;
+  RulesWindow* rulesWindow_ = nullptr;
+  QAction* newSheetAction_ = nullptr;
+  QAction* changeLevelAction_ = nullptr;
+  QAction* statisticsAction_ = nullptr;
+  QAction* quitAction_ = nullptr;
+  std::array<QAction*, 3> soundActions_{};
+  QAction* rulesAction_ = nullptr;
   bool stopSoundAfterGrowth_ = false;
   Announcer* announcer_;
   QStringList announcements_;  // what the game told during the player's event, not yet said
