@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/GameBox.h"
+#include "board/Geometry.h"
 #include "board/MoveList.h"
 
 namespace quintara {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/Geometry.h"
+
 namespace quintara {
 
 // A line drawn on the sheet (twips, client-area coordinates): a winning line, or one of the
