@@ -77,14 +77,11 @@ class Modals : public QObject {
   }
 };
 
-// The part of the score board under `heading` as shown: the heading and the two counts, green's
-// first; empty while it is hidden.
-QString Board(WindowHarness& h, const QString& heading) {
+// The score board as shown, row by row: the headings and the counts under them, green's first.
+QString Board(WindowHarness& h) {
   QList<QLabel*> shown;
-  for (QLabel* label : h.client().rightPanel().findChildren<QLabel*>())
-    if (label->isVisible() &&
-        (label->text() == heading || label->accessibleName().startsWith(heading + " gagnées par ")))
-      shown << label;
+  for (QLabel* label : h.client().rightPanel().scoreBoard().findChildren<QLabel*>())
+    if (label->isVisible()) shown << label;
   std::sort(shown.begin(), shown.end(), [](QLabel* a, QLabel* b) {
     return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
   });
@@ -101,24 +98,25 @@ QStringList Heard(WindowHarness& h, const QString& heading) {
   return heard;
 }
 
-// The colours and texts painted where the sets are counted: the panel below its games' counts.
-QString SetsPart(WindowHarness& h, QRect* greenBar = nullptr, QRect* redBar = nullptr) {
+// The box round the pixels of `colour` in an image, below `top`; empty when there are none.
+QRect Where(const QImage& image, const QColor& colour, int top = 0) {
+  QRect box;
+  for (int y = top; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y) == colour) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+// What is painted where the sets are counted, the panel below its games' counts: the green and
+// the red bars' boxes, and whether any text is there.
+std::tuple<QRect, QRect, bool> SetsPart(WindowHarness& h) {
   const QImage panel = h.client().rightPanel().grab().toImage();
-  QRect green, red;
   bool text = false;
-  for (int y = 3300 / 15; y < panel.height(); ++y) {
-    for (int x = 0; x < panel.width(); ++x) {
-      const QColor c = panel.pixelColor(x, y);
-      if (c == kGreen) green |= QRect(x, y, 1, 1);
-      if (c == kRed) red |= QRect(x, y, 1, 1);
-      text = text || std::max({c.red(), c.green(), c.blue()}) < 64;
-    }
-  }
-  if (greenBar) *greenBar = green;
-  if (redBar) *redBar = red;
-  return QStringList{green.isEmpty() ? "" : "green", red.isEmpty() ? "" : "red", text ? "text" : ""}
-      .join(' ')
-      .simplified();
+  for (int y = 3300 / 15; y < panel.height(); ++y)
+    for (int x = 0; x < panel.width(); ++x)
+      text = text || std::max({panel.pixelColor(x, y).red(), panel.pixelColor(x, y).green(),
+                               panel.pixelColor(x, y).blue()}) < 64;
+  return {Where(panel, kGreen, 3300 / 15), Where(panel, kRed, 3300 / 15), text};
 }
 
 // The menu bar as read: each menu with its items, the chosen ones in brackets.
@@ -201,7 +199,6 @@ class DialogsTest : public QObject {
     Modals modals(h);
     const QLabel& level = h.client().topBar().levelText();
     const QLabel& status = h.client().rightPanel().statusLine();
-    QCOMPARE(h.client().size(), QSize(8880, 5850) / 15);  // the design client area
     QCOMPARE(level.text() + " / " + status.text(), "Niveau 1 / Joueur 1 " + kTurn);
     ui::OpponentDialog& opponents = h.window.opponentDialog();
     QLineEdit* names[] = {opponents.nameField(0), opponents.nameField(1)};
@@ -223,13 +220,7 @@ class DialogsTest : public QObject {
                "[Niveau 1] Niveau 2 Niveau 3 Niveau 4 OK Annuler");
       // The green bar over the first name, the red one over the second, "contre" between them.
       const QImage shot = dialog->grab().toImage();
-      QRect green, red;
-      for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-          if (shot.pixelColor(x, y) == kGreen) green |= QRect(x, y, 1, 1);
-          if (shot.pixelColor(x, y) == kRed) red |= QRect(x, y, 1, 1);
-        }
-      }
+      const QRect green = Where(shot, kGreen), red = Where(shot, kRed);
       const auto place = [&](QWidget* w) { return QRect(w->mapTo(dialog, QPoint()), w->size()); };
       QLabel* contre = nullptr;
       for (QLabel* label : dialog->findChildren<QLabel*>())
@@ -287,6 +278,25 @@ class DialogsTest : public QObject {
     QVERIFY(!h.window.isVisible() && !opponents.isVisible());
   }
 
+  // The window opens at its design size, 8880 x 5850 twips; its bars are in the window's grey
+  // but for what they show: the level text at (840, 120), 6480 x 300 on the top bar, nothing on
+  // the left one, nothing on the bottom one until the mouse comes. Bars of whole pixels.
+  void theWindowOpensAtItsDesignSizeWithItsBarsBare() {
+    WindowHarness h;
+    QCOMPARE(h.client().size(), QSize(8880, 5850) / 15);
+    const QImage image = h.client().grab().toImage();
+    const QRect levelText(840 / 15, 120 / 15, 6480 / 15 + 1, 300 / 15 + 1);
+    const int top = 680 / 15, left = 680 / 15, bottom = image.height() - 430 / 15;
+    int marked = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const bool bare = y < top ? !levelText.contains(x, y) : y >= bottom || x < left;
+        marked += bare && image.pixelColor(x, y) != QColor(224, 224, 224);
+      }
+    }
+    QCOMPARE(marked, 0);
+  }
+
   // The menus and their items; one sound item is chosen at a time, "Son 2" never. "&?" opens
   // the rules, which "Annuler" closes.
   void theMenusShowTheirItemsAndOneSoundChosen() {
@@ -318,18 +328,17 @@ class DialogsTest : public QObject {
     opponents.opponentButton(1)->click();
     opponents.nameField(0)->setText("Zoé");
     opponents.nameField(1)->setText("Luc");
-    QCOMPARE(Board(h, "Parties") + "|" + Board(h, "Manches"), QString("Parties 0 0|"));
-    QCOMPARE(SetsPart(h), QString());
+    QCOMPARE(Board(h), QString("Parties 0 0"));
+    QVERIFY(SetsPart(h) == std::tuple(QRect(), QRect(), false));
     QCOMPARE(Heard(h, "Parties"), QStringList({"Parties gagnées par \u2068Zoé\u2069 : 0",
                                                "Parties gagnées par \u2068Luc\u2069 : 0"}));
     Play(h, "RRRGGGG");
-    QCOMPARE(Board(h, "Parties") + "|" + Board(h, "Manches"), QString("Parties 4 3|"));
-    QCOMPARE(SetsPart(h), QString());
+    QCOMPARE(Board(h), QString("Parties 4 3"));
+    QVERIFY(SetsPart(h) == std::tuple(QRect(), QRect(), false));
     Play(h, "G");  // the set: its part of the board shows, in its place, and the games restart
-    QCOMPARE(Board(h, "Parties") + "|" + Board(h, "Manches"), QString("Parties 0 0|Manches 1 0"));
-    QRect green, red;
-    QCOMPARE(SetsPart(h, &green, &red), QString("green red text"));
-    QVERIFY(Near(green, QRect(0, 4080, 615, 135)) && Near(red, QRect(720, 4080, 615, 135)));
+    QCOMPARE(Board(h), QString("Parties 0 0 Manches 1 0"));
+    const auto [green, red, text] = SetsPart(h);
+    QVERIFY(text && Near(green, QRect(0, 4080, 615, 135)) && Near(red, QRect(720, 4080, 615, 135)));
     QCOMPARE(Heard(h, "Manches"), QStringList({"Manches gagnées par \u2068Zoé\u2069 : 1",
                                                "Manches gagnées par \u2068Luc\u2069 : 0"}));
     QString statistics;
@@ -345,7 +354,7 @@ class DialogsTest : public QObject {
              "Quintara: Niveau 1 0/0, Niveau 2 15/7, Niveau 3 0/0, Niveau 4 0/0, "
              "Vos points pour ce match : 460");
     // A new match: the sets back to 0 and still shown.
-    QCOMPARE(Board(h, "Parties") + "|" + Board(h, "Manches"), QString("Parties 0 0|Manches 0 0"));
+    QCOMPARE(Board(h), QString("Parties 0 0 Manches 0 0"));
     modals.seen.clear();
     modals.steps = {Answer("OK"), read, Answer("&Non")};
     Play(h, "GGRRRRRRRRRRRRRRR");
@@ -387,7 +396,7 @@ class DialogsTest : public QObject {
       h.window.changeLevelAction()->trigger();
     }
     Win(h, HumanColour);
-    QCOMPARE(Board(h, "Parties"), QString("Parties 3 2"));
+    QCOMPARE(Board(h), QString("Parties 3 2"));
     const auto open = [&] {
       modals.steps << [&](QDialog* window) {
         read = window->windowTitle() + ": " + Read(window);
@@ -414,14 +423,13 @@ class DialogsTest : public QObject {
     Modals modals(h);
     h.Click(Pixel(5, 5));  // green's point and the computer's reply
     const auto sheet = [&] {
-      return QString::number(CountPoints(h.window.game().CurrentSheet())) + " " +
-             Board(h, "Parties");
+      return QString::number(CountPoints(h.window.game().CurrentSheet())) + " " + Board(h);
     };
     QCOMPARE(sheet(), QString("2 Parties 0 0"));
     const Step escape = [](QDialog* box) { QTest::keyClick(box, Qt::Key_Escape); };
     modals.steps = {Answer("OK"), escape, Answer("&Non")};
-    h.Click(Pixel(5, 5));                     // a point: refused
-    h.window.newSheetAction()->trigger();     // Escape: no
+    h.Click(Pixel(5, 5));                  // a point: refused
+    h.window.newSheetAction()->trigger();  // Escape: no
     h.window.changeLevelAction()->trigger();  // no
     QCOMPARE(sheet(), QString("2 Parties 0 0"));
     QTRY_VERIFY(h.client().sheet().hasFocus());
