@@ -38,12 +38,13 @@ bool MatchPoint(const Game& game) {
 // A window at its largest size playing one seeded run at one level.
 struct Run {
   Run(int level, unsigned seed) : die(seed), random(seed), window(die) {
-    window.setMessageBoxes(std::make_unique<AnsweringBoxes>(true));
+    answers.whenEmpty = true;
     window.game().SetLevel(level);
     window.show();
     window.resizeClient(ui::ClientPixels(kLargestOuterWidth, kLargestOuterHeight));
     QApplication::processEvents();
   }
+  testing::BoxAnswers answers;
   SeededDie die;
   std::mt19937 random;
   ui::MainWindow window;

@@ -32,10 +32,10 @@ class SilentView : public GameView {
   void ScoresChanged() override {}
   void Announce(const std::string&) override {}
   void ShowMessage(const std::string&, const std::string&) override {}
-  // Another match, whenever one ends.
-  bool AskYesNo(const std::string&, const std::string&) override { return true; }
+  void AskYesNo(const std::string&, const std::string&) override {}
   void Maximise() override {}
   void ShowStatistics() override {}
+  void ShowOpponentDialog() override {}
   void Quit() override {}
   void PlayPointSound() override {}
   void StopPointSound() override {}
@@ -86,6 +86,8 @@ std::vector<Position> RecordPositions(int level, Stage stage) {
         }
       }
       game.ClickIntersection(index);
+      // Every box closed, and another match whenever one ends.
+      while (game.WaitingFor() != Game::Question::kNone) game.Answer(true);
     }
   }
   return positions;

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -19,18 +20,7 @@
 
 using namespace quintara;
 
-namespace {
-
-// Yes to giving up a game for a new sheet when the sheet is full; No to another match.
-class MatchBoxes : public ui::MessageBoxes {
- public:
-  void inform(const QString&, const QString&) override {}
-  bool ask(const QString& text, const QString&) override {
-    return text != QString::fromUtf8(texts::kPlayAgain);
-  }
-};
-
-}  // namespace
+namespace {}  // namespace
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -47,7 +37,11 @@ int main(int argc, char* argv[]) {
   std::mt19937 random(2026);
   const auto shown = app::ShowProgramWindow(application, die, folder.path());
   ui::MainWindow& window = *shown;
-  window.setMessageBoxes(std::make_unique<MatchBoxes>());
+  // Yes to giving up a game for a new sheet when the sheet is full; No to another match.
+  testing::BoxAnswers answers;
+  answers.answerFor = [](const QString& text) {
+    return text != QString::fromUtf8(texts::kPlayAgain);
+  };
 
   int clicks = 0;
   QTimer player;
@@ -67,7 +61,8 @@ int main(int argc, char* argv[]) {
   QTimer reader;
   reader.setInterval(10);
   QObject::connect(&reader, &QTimer::timeout, [] {
-    if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->accept();
+    auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (modal != nullptr && qobject_cast<QMessageBox*>(modal) == nullptr) modal->accept();
   });
   reader.start();
   const int status = application.exec();

@@ -1,7 +1,7 @@
 #pragma once
 
 // A player for the real window in the benchmarks: seeded choices of intersection, clicks sent
-// to the sheet as the platform delivers them, and message boxes that answer at once.
+// to the sheet as the platform delivers them, and message boxes answered in the event loop.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointF>
@@ -11,25 +11,20 @@
 
 #include "board/Geometry.h"
 #include "game/Game.h"
+#include "support/BoxAnswers.h"
 #include "support/NearbyPlay.h"
 #include "ui/ClientArea.h"
 #include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
 #include "ui/SheetWidget.h"
 #include "ui/Twips.h"
 
 namespace quintara::bench {
 
-// Informs without showing anything; every question gets the same answer.
-class AnsweringBoxes : public ui::MessageBoxes {
- public:
-  explicit AnsweringBoxes(bool answer) : answer_(answer) {}
-  void inform(const QString&, const QString&) override {}
-  bool ask(const QString&, const QString&) override { return answer_; }
-
- private:
-  bool answer_;
-};
+// Every box closed, every question answered Yes, as each click's last step.
+inline void AnswerBoxes(ui::MainWindow& window) {
+  for (int k = 0; k < 100 && window.game().WaitingFor() != Game::Question::kNone; ++k)
+    QCoreApplication::processEvents();
+}
 
 using testing::NearbyPlay;
 
@@ -45,6 +40,7 @@ inline void ClickSheet(ui::MainWindow& window, int index) {
                       Qt::NoModifier);
   QApplication::sendEvent(&sheet, &press);
   QApplication::sendEvent(&sheet, &release);
+  AnswerBoxes(window);
 }
 
 inline int PointsOnSheet(const Game& game) {

@@ -5,10 +5,10 @@
 
 namespace quintara {
 
-void BestScoreKeeper::LoadBestScores() {
+std::optional<std::string> BestScoreKeeper::LoadBestScores() {
   loaded_ = true;
   // Points not yet in the file stay in memory rather than being read over.
-  if (store_ == nullptr || unsaved_) return;
+  if (store_ == nullptr || unsaved_) return std::nullopt;
   ScoreStore::ReadResult read = store_->Read();
   switch (read.status) {
     case ScoreStore::ReadStatus::kRead:
@@ -19,7 +19,7 @@ void BestScoreKeeper::LoadBestScores() {
       bestScores_ = BestScores{};
       unreadable_ = false;
       std::string reason;
-      if (!store_->Write("", reason)) TellScoresNotSaved(reason);
+      if (!store_->Write("", reason)) return TellScoresNotSaved(reason);
       break;
     }
     case ScoreStore::ReadStatus::kUnreadable:
@@ -27,30 +27,26 @@ void BestScoreKeeper::LoadBestScores() {
       problem_ = read.reason;
       break;
   }
+  return std::nullopt;
 }
 
 void BestScoreKeeper::Insert(const std::string& name, int points) {
   if (InsertBestScore(bestScores_, name, points) != 0) unsaved_ = true;
 }
 
-void BestScoreKeeper::SaveBestScores() {
-  if (store_ == nullptr) return;
-  if (unreadable_) {
-    TellScoresNotSaved(problem_);
-    return;
-  }
+std::optional<std::string> BestScoreKeeper::SaveBestScores() {
+  if (store_ == nullptr) return std::nullopt;
+  if (unreadable_) return TellScoresNotSaved(problem_);
   std::string reason;
-  if (store_->Write(EncodeScoreFile(bestScores_), reason)) {
-    unsaved_ = false;
-  } else {
-    TellScoresNotSaved(reason);
-  }
+  if (!store_->Write(EncodeScoreFile(bestScores_), reason)) return TellScoresNotSaved(reason);
+  unsaved_ = false;
+  return std::nullopt;
 }
 
-void BestScoreKeeper::TellScoresNotSaved(const std::string& reason) {
-  if (told_) return;
+std::optional<std::string> BestScoreKeeper::TellScoresNotSaved(const std::string& reason) {
+  if (told_) return std::nullopt;
   told_ = true;
-  view_.ShowMessage(texts::kScoresNotSaved + reason, texts::kApplicationTitle);
+  return texts::kScoresNotSaved + reason;
 }
 
 }  // namespace quintara

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "game/BestScores.h"
-#include "game/GameView.h"
 #include "game/ScoreStore.h"
 
 namespace quintara {
@@ -11,26 +11,23 @@ namespace quintara {
 // The best scores and their file: read when the game first needs them and at each showing of the
 // statistics, written at the end of each match. A file that could not be read is never written
 // over, points the file does not hold yet are never read over, and the player is told once in a
-// run when the scores cannot be kept.
+// run when the scores cannot be kept: loading and saving return the message to show, if any.
 class BestScoreKeeper {
  public:
-  explicit BestScoreKeeper(GameView& view) : view_(view) {}
-
   // Where the file is kept; without one the scores last for the run only.
   void SetStore(ScoreStore* store) { store_ = store; }
   const BestScores& Table() const { return bestScores_; }
   bool Loaded() const { return loaded_; }
 
   // Reads the file; a missing file is made, empty.
-  void LoadBestScores();
+  std::optional<std::string> LoadBestScores();
   // Enters a match's points (see InsertBestScore).
   void Insert(const std::string& name, int points);
-  void SaveBestScores();
+  std::optional<std::string> SaveBestScores();
 
  private:
-  void TellScoresNotSaved(const std::string& reason);
+  std::optional<std::string> TellScoresNotSaved(const std::string& reason);
 
-  GameView& view_;
   ScoreStore* store_ = nullptr;
   BestScores bestScores_;
   bool loaded_ = false;

@@ -39,35 +39,59 @@ Game::Game(GameView& view, DieSource& die)
   sheet_.SetShownArea({.width = outerWidth_, .height = outerHeight_});
 }
 
+void Game::Run(Steps steps) {
+  if (!steps.Done()) waiting_.steps = std::move(steps);
+}
+
+void Game::Answer(bool yes) {
+  if (waiting_.question == Question::kNone) return;
+  waiting_.answer = yes;
+  waiting_.question = Question::kNone;
+  if (waiting_.newestSize) FollowSize(waiting_.newestSize->first, waiting_.newestSize->second);
+  waiting_.newestSize.reset();
+  std::exchange(waiting_.answerTo, {}).resume();
+  if (waiting_.steps && waiting_.steps->Done()) waiting_.steps.reset();
+}
+
+Steps Game::Tell(std::optional<std::string> text, const char* caption) {
+  if (!text) co_return;
+  view_.ShowMessage(*text, caption);
+  co_await WaitFor(Question::kMessage);
+}
+
 void Game::ClickIntersection(int index) {
+  if (waiting_.question == Question::kNone) Run(Click(index));
+}
+
+Steps Game::Click(int index) {
   // Also refuses what the mouse cannot reach but the cross-hair can: an intersection left
   // outside the shown area after the window shrank.
   if (sheet_.HasPoint(index) || !sheet_.Playable(index)) {
-    view_.ShowMessage(texts::kCannotPlayHere, texts::kCannotPlayHereCaption);
-    return;
+    co_await Tell(texts::kCannotPlayHere, texts::kCannotPlayHereCaption);
+    co_return;
   }
   if (twoPlayers_) {
-    PlacePlayerPoint(index);
+    co_await PlacePlayerPoint(index);
   } else {
-    PlayAgainstComputer(index);
+    co_await PlayAgainstComputer(index);
   }
-  NewSheetIfFull();
+  co_await NewSheetIfFull();
 }
 
-void Game::PlayAgainstComputer(int index) {
+Steps Game::PlayAgainstComputer(int index) {
   int HumanMoveNumber = 0;
   if (turnColour_ == HumanColour) {
     PutPoint(index, HumanColour, false);
     SetTurn(ComputerColour);
     HumanMoveNumber = state_.HumanMoves.Record(index);
     ExtendGameBox(index);
-    CheckFiveInRow(index);
+    co_await CheckFiveInRow(index);
   }
   if (state_.GameOver) {
     ResetGameState();
-    OpenNewGame();
+    co_await OpenNewGame();
   } else {
-    ComputerTurn(HumanMoveNumber);
+    co_await ComputerReply(HumanMoveNumber);
     SetTurn(HumanColour);
     if (state_.GameOver) ResetGameState();
   }
@@ -75,6 +99,14 @@ void Game::PlayAgainstComputer(int index) {
 }
 
 void Game::Resize(int outerWidth, int outerHeight) {
+  if (waiting_.question != Question::kNone) {
+    waiting_.newestSize = {outerWidth, outerHeight};
+  } else {
+    FollowSize(outerWidth, outerHeight);
+  }
+}
+
+void Game::FollowSize(int outerWidth, int outerHeight) {
   if (outerWidth > kLargestOuterWidth || outerHeight > kLargestOuterHeight) {
     outerWidth = kLargestOuterWidth;
     outerHeight = kLargestOuterHeight;
@@ -90,7 +122,7 @@ void Game::NewSheet() {
   view_.SheetCleared();
   view_.Announce(spoken::kNewSheetWords);
   ResetGameState();
-  Resize(outerWidth_, outerHeight_);
+  FollowSize(outerWidth_, outerHeight_);
 }
 
 void Game::SetLevel(int level) {
@@ -104,15 +136,21 @@ void Game::SetPlayerNames(const std::string& name1, const std::string& name2) {
 }
 
 void Game::ComputerTurn(int HumanMoveNumber) {
+  Run(ComputerReply(HumanMoveNumber));
+}
+
+Steps Game::ComputerReply(int HumanMoveNumber) {
   // The rules choose on the game as it stands; only once they are done does the point go on the
   // sheet, with all that may follow it (a five, the end of a match, the next game).
   Turn turn({sheet_, state_.ComputerMoves, state_.HumanMoves, state_.Box, level_, HumanMoveNumber},
             die_);
-  if (const std::optional<int> point = quintara::ComputerTurn(turn)) PlaceComputerPoint(*point);
+  if (const std::optional<int> point = quintara::ComputerTurn(turn)) {
+    co_await PlaceComputerPoint(*point);
+  }
 }
 
-void Game::PlaceComputerPoint(int index) {
-  if (sheet_.HasPoint(index) || !sheet_.Playable(index) || state_.ComputerHasPlayed) return;
+Steps Game::PlaceComputerPoint(int index) {
+  if (sheet_.HasPoint(index) || !sheet_.Playable(index) || state_.ComputerHasPlayed) co_return;
   if (soundOn_) view_.PlayPointSound();
   PutPoint(index, ComputerColour, true);
   view_.Announce(spoken::ComputerPointWords(index));
@@ -121,13 +159,13 @@ void Game::PlaceComputerPoint(int index) {
   state_.ComputerMoves.Record(index);
   ++state_.ComputerMoveCount;
   ExtendGameBox(index);
-  CheckFiveInRow(index);
+  co_await CheckFiveInRow(index);
 }
 
-void Game::PlacePlayerPoint(int index) {
+Steps Game::PlacePlayerPoint(int index) {
   PutPoint(index, turnColour_, false);
   ExtendGameBox(index);
-  CheckFiveInRow(index);
+  co_await CheckFiveInRow(index);
   // The players go on alternating; a won game leaves the next one a fresh state.
   if (state_.GameOver) ResetGameState();
   SetTurn(turnColour_ == ComputerColour ? HumanColour : ComputerColour);
@@ -138,23 +176,23 @@ void Game::ExtendGameBox(int index) {
   state_.Box.ExtendGameBox(index);
 }
 
-void Game::CheckFiveInRow(int index) {
+Steps Game::CheckFiveInRow(int index) {
   const PointColour colour = sheet_.ColourAt(index);
   if (colour == ComputerColour) state_.WinColourNumber = ColourNumber::kBrightRed;
   if (colour == HumanColour) state_.WinColourNumber = ColourNumber::kDarkGreen;
 
   const auto five = FindFiveInRow(sheet_, index);
-  if (!five) return;
+  if (!five) co_return;
   const int from = five->lowest;
   const int to = five->lowest + 4 * five->step;
   drawings_.push_back({SheetDrawing::Kind::kWinningLine, HitAreaLeft(from) + kLineInset,
                        HitAreaTop(from) + kLineInset, HitAreaLeft(to) + kLineInset,
                        HitAreaTop(to) + kLineInset, ColourNumber::kBlack, kLineSetting});
   view_.SheetDrawn();
-  CloseGameZone();
+  co_await CloseGameZone();
 }
 
-void Game::CloseGameZone() {
+Steps Game::CloseGameZone() {
   GameBox& box = state_.Box;
   drawings_.push_back({SheetDrawing::Kind::kFrame, box.BoxLeft + kFrameBefore,
                        box.BoxTop + kFrameBefore, box.BoxRight + kFrameAfter,
@@ -171,49 +209,50 @@ void Game::CloseGameZone() {
   // The box is reset before the result is recorded: recording may open the next game, whose
   // first point must start the next box.
   box.ResetPositions();
-  RecordGameResult();
+  co_await RecordGameResult();
 }
 
-void Game::OpenNewGame() {
-  if (TryOpenInRow(kFirstPlayableRow)) return;
-  if (outerWidth_ != kLargestOuterWidth || outerHeight_ != kLargestOuterHeight) {
+Steps Game::OpenNewGame() {
+  std::optional<int> free = FreeAreaInRow(kFirstPlayableRow);
+  if (!free && (outerWidth_ != kLargestOuterWidth || outerHeight_ != kLargestOuterHeight)) {
     const std::pair shown(sheet_.RowMax(), sheet_.ColMax());
-    Resize(kLargestOuterWidth, kLargestOuterHeight);
+    FollowSize(kLargestOuterWidth, kLargestOuterHeight);
     view_.Maximise();
     // A player who cannot see the sheet learns of the new rows and columns before they are named.
     if (shown != std::pair(sheet_.RowMax(), sheet_.ColMax())) {
       view_.Announce(spoken::SheetGrownWords(sheet_));
     }
   }
-  for (int row = kFirstPlayableRow + 1; row <= kLastOpeningRow; ++row) {
-    if (TryOpenInRow(row)) return;
+  for (int row = kFirstPlayableRow + 1; !free && row <= kLastOpeningRow; ++row) {
+    free = FreeAreaInRow(row);
   }
-  view_.ShowMessage(texts::kSheetTooSmall, texts::kApplicationTitle);
+  if (free) {
+    co_await PlaceComputerPoint(*free + kOpeningOffset);
+    SetTurn(HumanColour);
+    co_return;
+  }
+  co_await Tell(texts::kSheetTooSmall, texts::kApplicationTitle);
   NewSheet();
-  PlaceComputerPoint(kNewSheetOpening);
+  co_await PlaceComputerPoint(kNewSheetOpening);
   SetTurn(HumanColour);
 }
 
 // Once every crossing in sight is taken or closed nobody can move: the running game, if one has
 // begun, ends without a winner and counts for neither side, and play goes on on a new sheet, the
 // side to move opening it.
-void Game::NewSheetIfFull() {
-  if (HasFreeIntersection(sheet_)) return;
+Steps Game::NewSheetIfFull() {
+  if (HasFreeIntersection(sheet_)) co_return;
   const bool gameUnderWay = state_.Box.BoxBottom != GameBox::kUnsetBottom;
-  view_.ShowMessage(gameUnderWay ? texts::kDrawnGame : texts::kSheetFull, texts::kApplicationTitle);
+  co_await Tell(gameUnderWay ? texts::kDrawnGame : texts::kSheetFull, texts::kApplicationTitle);
   NewSheet();
 }
 
-bool Game::TryOpenInRow(int row) {
+// The top-left corner of the first free 12 x 12 area of a row, if any.
+std::optional<int> Game::FreeAreaInRow(int row) const {
   for (int column = kFirstPlayableColumn; column <= kLastOpeningColumn; ++column) {
-    const int topLeft = IndexOf(row, column);
-    if (IsFreeArea(sheet_, topLeft)) {
-      PlaceComputerPoint(topLeft + kOpeningOffset);
-      SetTurn(HumanColour);
-      return true;
-    }
+    if (IsFreeArea(sheet_, IndexOf(row, column))) return IndexOf(row, column);
   }
-  return false;
+  return std::nullopt;
 }
 
 void Game::ResetGameState() {

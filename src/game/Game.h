@@ -1,6 +1,9 @@
 #pragma once
 
+#include <coroutine>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "board/Sheet.h"
@@ -11,12 +14,14 @@
 #include "game/ScoreStore.h"
 #include "game/Scores.h"
 #include "game/SheetDrawing.h"
+#include "game/Steps.h"
 #include "opponent/Turn.h"
 
 namespace quintara {
 
 // The whole game behind the main window: the sheet, the running game, the turn cycle and the
-// computer's turn. It is driven by the window's events and answers through a GameView.
+// computer's turn. It is driven by the window's events and answers through a GameView. When it
+// asks the player something it waits, as a modal window does, until the window calls Answer.
 class Game {
  public:
   Game(GameView& view, DieSource& die);
@@ -31,9 +36,19 @@ class Game {
   void Resize(int outerWidth, int outerHeight);
   // "&Nouvelle feuille": a new sheet, after giving up a running game if the player agrees.
   void MenuNewSheet();
-  // "&Changer de niveau": the same with its own question; true when the player went on, and the
-  // window then shows the opponent and level dialog.
-  bool MenuChangeLevel();
+  // "&Changer de niveau": the same with its own question, then the opponent and level dialog.
+  void MenuChangeLevel();
+  // "&Statistique": loads the best scores and shows the statistics window.
+  void ShowStatistics();
+
+  // --- The player's answer -----------------------------------------------------------------
+  // What the game is waiting for. Meanwhile it refuses clicks, keys and menus, and keeps the
+  // window's newest size until the answer has come.
+  enum class Question { kNone, kMessage, kYesNo, kStatistics };
+  Question WaitingFor() const { return waiting_.question; }
+  // The player has answered: Yes (true) or No to a yes/no question; for a message box or the
+  // statistics window, that it has closed. Ignored when nothing was asked.
+  void Answer(bool yes);
 
   // --- Settings chosen in the running program ----------------------------------------------
   void SetLevel(int level);
@@ -42,9 +57,6 @@ class Game {
   void SetPlayerNames(const std::string& name1, const std::string& name2);
   // Where the best scores are kept; without one they last for the run only.
   void SetScoreStore(ScoreStore* store) { scoreKeeper_.SetStore(store); }
-
-  // Loads the best scores and shows the statistics window.
-  void ShowStatistics();
 
   // The computer's answer alone, chosen and placed, without the rest of the turn: for
   // measuring it.
@@ -74,28 +86,51 @@ class Game {
   int LayPoint(int index, PointColour colour, bool closed = false);
 
  private:
+  // Keeps steps that wait for an answer until they end.
+  void Run(Steps steps);
+  // Opens nothing itself: the question is on screen; resumes with the answer.
+  struct Reply {
+    Game& game;
+    Question question;
+    static bool await_ready() noexcept { return false; }
+    void await_suspend(std::coroutine_handle<> waiting) noexcept {
+      game.waiting_.question = question;
+      game.waiting_.answerTo = waiting;
+    }
+    bool await_resume() const noexcept { return game.waiting_.answer; }
+  };
+  Reply WaitFor(Question question) { return {*this, question}; }
+  // A message box, and the wait for it to close; nothing without a text.
+  Steps Tell(std::optional<std::string> text, const char* caption);
+
   // The steps of the turn cycle, run by the events above.
-  void PlayAgainstComputer(int index);
-  void PlaceComputerPoint(int index);
-  void PlacePlayerPoint(int index);
-  void NewSheetIfFull();
+  Steps Click(int index);
+  Steps PlayAgainstComputer(int index);
+  Steps ComputerReply(int HumanMoveNumber);
+  Steps PlaceComputerPoint(int index);
+  Steps PlacePlayerPoint(int index);
+  Steps NewSheetIfFull();
   void ExtendGameBox(int index);
-  void CheckFiveInRow(int index);
-  void CloseGameZone();
-  void RecordGameResult();
-  void OpenNewGame();
+  Steps CheckFiveInRow(int index);
+  Steps CloseGameZone();
+  Steps RecordGameResult();
+  Steps OpenNewGame();
   void ResetGameState();
   void NewSheet();
+  void FollowSize(int outerWidth, int outerHeight);
   void PutPoint(int index, PointColour colour, bool growing);
   void SetTurn(PointColour colour);
-  bool TryOpenInRow(int row);
+  std::optional<int> FreeAreaInRow(int row) const;
   bool RunningGamePointIsPlayable() const;
-  bool GiveUpRunningGame(bool ask, const char* question);
-  void NewSheetFromMenu();
-  void CountSet(bool redWon);
+  Steps GiveUpRunningGame(bool ask, const char* question, bool& goOn);
+  Steps NewSheetFromMenu();
+  Steps ChangeLevelFromMenu();
+  void ClearSheetFromMenu();
+  Steps CountSet(bool redWon);
   // The side that won, as the spoken words name it.
   std::string Winner(bool red) const;
-  void EndMatch();
+  Steps EndMatch();
+  Steps OpenStatistics();
 
   GameView& view_;
   DieSource& die_;
@@ -118,7 +153,24 @@ class Game {
 
   ScoreBoard scoreBoard_;
   MatchStatistics statistics_;
-  BestScoreKeeper scoreKeeper_{view_};  // the best scores and their file
+  BestScoreKeeper scoreKeeper_;  // the best scores and their file
+
+  // The question the game waits on. A copy of the game (a position to measure) waits on nothing.
+  struct Waiting {
+    Waiting() = default;
+    Waiting(const Waiting& /*other*/) {}
+    Waiting(Waiting&& /*other*/) noexcept {}
+    Waiting& operator=(const Waiting& /*other*/) { return *this; }
+    Waiting& operator=(Waiting&& /*other*/) noexcept { return *this; }
+    ~Waiting() = default;
+
+    std::optional<Steps> steps;  // the outermost steps, until they end
+    Question question = Question::kNone;
+    std::coroutine_handle<> answerTo;
+    bool answer = false;
+    std::optional<std::pair<int, int>> newestSize;  // a resize that came meanwhile
+  };
+  Waiting waiting_;
 };
 
 }  // namespace quintara

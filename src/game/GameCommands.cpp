@@ -8,6 +8,7 @@
 namespace quintara {
 
 void Game::PressKey(Key key) {
+  if (waiting_.question != Question::kNone) return;
   int step = 0;
   switch (key) {
     case Key::kEnter: ClickIntersection(CrossHairIndex_); return;
@@ -32,17 +33,28 @@ void Game::PressKey(Key key) {
 }
 
 void Game::MenuNewSheet() {
-  const bool ask =
-      !state_.GameOver && !state_.ComputerNotYetPlayed() && RunningGamePointIsPlayable();
-  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewSheet)) return;
-  NewSheetFromMenu();
+  if (waiting_.question == Question::kNone) Run(NewSheetFromMenu());
 }
 
-bool Game::MenuChangeLevel() {
+void Game::MenuChangeLevel() {
+  if (waiting_.question == Question::kNone) Run(ChangeLevelFromMenu());
+}
+
+Steps Game::NewSheetFromMenu() {
+  const bool ask =
+      !state_.GameOver && !state_.ComputerNotYetPlayed() && RunningGamePointIsPlayable();
+  bool goOn = true;
+  co_await GiveUpRunningGame(ask, texts::kGiveUpForNewSheet, goOn);
+  if (goOn) ClearSheetFromMenu();
+}
+
+Steps Game::ChangeLevelFromMenu() {
   const bool ask = !state_.GameOver && !state_.ComputerNotYetPlayed();
-  if (!GiveUpRunningGame(ask, texts::kGiveUpForNewLevel)) return false;
-  NewSheetFromMenu();
-  return true;
+  bool goOn = true;
+  co_await GiveUpRunningGame(ask, texts::kGiveUpForNewLevel, goOn);
+  if (!goOn) co_return;
+  ClearSheetFromMenu();
+  view_.ShowOpponentDialog();
 }
 
 bool Game::RunningGamePointIsPlayable() const {
@@ -53,15 +65,16 @@ bool Game::RunningGamePointIsPlayable() const {
 }
 
 // The running game counts as won by the red side when the player agrees to give it up.
-bool Game::GiveUpRunningGame(bool ask, const char* question) {
-  if (!ask) return true;
-  if (!view_.AskYesNo(question, texts::kApplicationTitle)) return false;
+Steps Game::GiveUpRunningGame(bool ask, const char* question, bool& goOn) {
+  if (!ask) co_return;
+  view_.AskYesNo(question, texts::kApplicationTitle);
+  goOn = co_await WaitFor(Question::kYesNo);
+  if (!goOn) co_return;
   state_.WinColourNumber = ColourNumber::kBrightRed;
-  RecordGameResult();
-  return true;
+  co_await RecordGameResult();
 }
 
-void Game::NewSheetFromMenu() {
+void Game::ClearSheetFromMenu() {
   NewSheet();
   // Giving up may have ended the match and let the computer open the next one on the sheet
   // just erased: that point is gone, so the computer still has its reply to make.

@@ -5,9 +5,10 @@
 
 namespace quintara {
 
-void Game::RecordGameResult() {
+Steps Game::RecordGameResult() {
   state_.GameOver = true;
-  if (!scoreKeeper_.Loaded()) scoreKeeper_.LoadBestScores();
+  if (!scoreKeeper_.Loaded())
+    co_await Tell(scoreKeeper_.LoadBestScores(), texts::kApplicationTitle);
   if (scoreBoard_.AllZero()) statistics_ = MatchStatistics{};
 
   const auto level = static_cast<std::size_t>(level_);
@@ -27,14 +28,14 @@ void Game::RecordGameResult() {
     view_.Announce(
         spoken::GameWonWords(Winner(redWon), scoreBoard_.HumanGames, scoreBoard_.ComputerGames));
     if (scoreBoard_.HumanGames == SetWinGames || scoreBoard_.ComputerGames == SetWinGames) {
-      CountSet(redWon);
+      co_await CountSet(redWon);
     }
   }
-  if (scoreBoard_.HumanSets < MatchWinSets && scoreBoard_.ComputerSets < MatchWinSets) return;
-  EndMatch();
+  if (scoreBoard_.HumanSets < MatchWinSets && scoreBoard_.ComputerSets < MatchWinSets) co_return;
+  co_await EndMatch();
 }
 
-void Game::CountSet(bool redWon) {
+Steps Game::CountSet(bool redWon) {
   scoreBoard_.SetsShown = true;
   if (redWon) {
     ++scoreBoard_.ComputerSets;
@@ -45,11 +46,11 @@ void Game::CountSet(bool redWon) {
   view_.Announce(
       spoken::SetWonWords(Winner(redWon), scoreBoard_.HumanSets, scoreBoard_.ComputerSets));
   if (redWon && scoreBoard_.ComputerSets == MatchWinSets) {
-    view_.ShowMessage(texts::IsolatedName(PlayerName2_) + texts::kMatchWonByRed,
-                      texts::kApplicationTitle);
+    co_await Tell(texts::IsolatedName(PlayerName2_) + texts::kMatchWonByRed,
+                  texts::kApplicationTitle);
   } else if (!redWon && scoreBoard_.HumanSets == MatchWinSets) {
-    view_.ShowMessage(texts::IsolatedName(PlayerName1_) + texts::kMatchWonByGreen,
-                      texts::kApplicationTitle);
+    co_await Tell(texts::IsolatedName(PlayerName1_) + texts::kMatchWonByGreen,
+                  texts::kApplicationTitle);
   }
   scoreBoard_.HumanGames = 0;
   scoreBoard_.ComputerGames = 0;
@@ -61,7 +62,7 @@ std::string Game::Winner(bool red) const {
              : spoken::SideWords(PlayerName1_, false);
 }
 
-void Game::EndMatch() {
+Steps Game::EndMatch() {
   for (std::size_t level = kLowestLevel; level <= kHighestLevel; ++level) {
     const int human = statistics_.HumanWinsAtLevel[level];
     const int computer = statistics_.ComputerWinsAtLevel[level];
@@ -70,24 +71,30 @@ void Game::EndMatch() {
     }
   }
   scoreKeeper_.Insert(PlayerName1_, statistics_.MatchPoints);
-  scoreKeeper_.SaveBestScores();
-  ShowStatistics();
+  co_await Tell(scoreKeeper_.SaveBestScores(), texts::kApplicationTitle);
+  co_await OpenStatistics();
 
-  if (!view_.AskYesNo(texts::kPlayAgain, texts::kApplicationTitle)) {
+  view_.AskYesNo(texts::kPlayAgain, texts::kApplicationTitle);
+  if (!co_await WaitFor(Question::kYesNo)) {
     view_.Quit();
-    return;
+    co_return;
   }
   scoreBoard_.HumanSets = 0;
   scoreBoard_.ComputerSets = 0;
   view_.ScoresChanged();
   ResetGameState();
   // Between two players the side the indicator shows opens the new match.
-  if (!twoPlayers_) OpenNewGame();
+  if (!twoPlayers_) co_await OpenNewGame();
 }
 
 void Game::ShowStatistics() {
-  scoreKeeper_.LoadBestScores();
+  if (waiting_.question == Question::kNone) Run(OpenStatistics());
+}
+
+Steps Game::OpenStatistics() {
+  co_await Tell(scoreKeeper_.LoadBestScores(), texts::kApplicationTitle);
   view_.ShowStatistics();
+  co_await WaitFor(Question::kStatistics);
 }
 
 }  // namespace quintara

@@ -26,15 +26,21 @@ class GameView {
   // point, a game's or a set's end, a new sheet, whose turn it is between two players.
   virtual void Announce(const std::string& words) = 0;
 
-  // A modal message box with an OK button.
+  // The questions: each opens a modal window and returns at once; the game waits, refusing the
+  // player's other input, until the window calls Game::Answer.
+  // A message box with an OK button; Answer when it has closed.
   virtual void ShowMessage(const std::string& text, const std::string& caption) = 0;
-  // A modal message box with Yes and No buttons; true for Yes.
-  virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+  // A message box with Yes and No buttons; Answer(true) for Yes.
+  virtual void AskYesNo(const std::string& text, const std::string& caption) = 0;
   // The window becomes the largest sheet (outer 12120 x 8700 twips, normal state); the game
   // has already recomputed the shown area for that size.
   virtual void Maximise() = 0;
-  // The statistics window, modal: the match statistics and the best scores (see Game).
+  // The statistics window: the match statistics and the best scores (see Game); Answer when it
+  // has closed.
   virtual void ShowStatistics() = 0;
+  // The opponent and level dialog, after "&Changer de niveau": its choices reach the game
+  // through its settings, and the game does not wait for it.
+  virtual void ShowOpponentDialog() = 0;
   // The player declined a new match: the program ends.
   virtual void Quit() = 0;
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollBar>
 
 #include "board/ShownArea.h"
@@ -25,16 +26,15 @@ namespace quintara::ui {
 
 MainWindow::MainWindow(DieSource& die, QWidget* parent)
     : QMainWindow(parent),
-      game_(*this, die),
-      client_(new ClientArea(game_, this)),
       sound_(std::make_unique<SilentPointSound>()),
-      boxes_(std::make_unique<QtMessageBoxes>(this)),
-      opponentDialog_(new OpponentDialog(this)),
+      game_(*this, die),
+      client_(std::make_unique<ClientArea>(game_, this)),
+      opponentDialog_(std::make_unique<OpponentDialog>(this)),
       announcer_(new Announcer(this)) {
   setObjectName("mainWindow");
   setWindowTitle(quintara::texts::kApplicationTitle);
   createMenus();
-  setCentralWidget(client_);
+  setCentralWidget(client_.get());
   client_->setMinimumSize(ClientPixels(kSmallestOuterWidth, kSmallestOuterHeight));
   keepLargestSize();
 
@@ -47,24 +47,26 @@ MainWindow::MainWindow(DieSource& die, QWidget* parent)
     sound_->stop();
   });
   connect(&sheet, &SheetWidget::crossHairKey, this, &MainWindow::pressKey);
-  connect(client_, &ClientArea::resized, this, &MainWindow::followSize);
+  connect(client_.get(), &ClientArea::resized, this, &MainWindow::followSize);
   sheet.setFocus();
   sheet.installEventFilter(this);  // for its first paint
 
   // The dialog's choices take effect at once.
-  connect(opponentDialog_, &OpponentDialog::levelChosen, this, [this](int level) {
+  connect(opponentDialog_.get(), &OpponentDialog::levelChosen, this, [this](int level) {
     game_.SetLevel(level);
     refreshBars();
   });
-  connect(opponentDialog_, &OpponentDialog::opponentChosen, this, [this](bool againstComputer) {
-    game_.SetTwoPlayers(!againstComputer);
-    ScoresChanged();  // the counts are said with the sides' names
-  });
-  connect(opponentDialog_, &OpponentDialog::namesChanged, this,
+  connect(opponentDialog_.get(), &OpponentDialog::opponentChosen, this,
+          [this](bool againstComputer) {
+            game_.SetTwoPlayers(!againstComputer);
+            ScoresChanged();  // the counts are said with the sides' names
+          });
+  connect(opponentDialog_.get(), &OpponentDialog::namesChanged, this,
           [this](const QString& name1, const QString& name2) {
             game_.SetPlayerNames(name1.toStdString(), name2.toStdString());
             ScoresChanged();
           });
+  connect(opponentDialog_.get(), &QDialog::finished, this, &MainWindow::comeBack);
 
   ScoresChanged();
   // The game tells each later change of turn itself.
@@ -73,11 +75,7 @@ MainWindow::MainWindow(DieSource& die, QWidget* parent)
   resizeClient(QSize(ToPixels(kDesignClientWidth), ToPixels(kDesignClientHeight)));
 }
 
-MainWindow::~MainWindow() {
-  // The sheet, its accessible cells and the statistics read the game up to their last event
-  // (the focus and the hiding that their destruction sends): they go while the game is here.
-  while (auto* child = findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
-}
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Paint && watched == &client_->sheet()) {
@@ -91,10 +89,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::setPointSound(std::unique_ptr<PointSound> sound) {
   sound_ = std::move(sound);
-}
-
-void MainWindow::setMessageBoxes(std::unique_ptr<MessageBoxes> boxes) {
-  boxes_ = std::move(boxes);
 }
 
 void MainWindow::setScoreStore(std::unique_ptr<ScoreStore> store) {
@@ -135,15 +129,13 @@ void MainWindow::newSheet() {
 }
 
 void MainWindow::changeLevel() {
-  const bool goOn = game_.MenuChangeLevel();
+  game_.MenuChangeLevel();
   refreshBars();
-  if (!goOn) return;
-  opponentDialog_->exec();
-  comeBack();
 }
 
 void MainWindow::openStatistics() {
   game_.ShowStatistics();
+  refreshBars();
 }
 
 void MainWindow::quitProgram() {
@@ -157,10 +149,12 @@ void MainWindow::chooseSound(int index) {
 }
 
 void MainWindow::showRules() {
-  if (!rulesWindow_) rulesWindow_ = new RulesWindow(this);
+  if (!rulesWindow_) {
+    rulesWindow_ = std::make_unique<RulesWindow>(this);
+    connect(rulesWindow_.get(), &QDialog::finished, this, &MainWindow::comeBack);
+  }
   rulesWindow_->scrollBar()->setValue(0);
-  rulesWindow_->exec();
-  comeBack();
+  rulesWindow_->open();
 }
 
 void MainWindow::setGrowthDuration(std::chrono::milliseconds duration) {
@@ -300,11 +294,16 @@ void MainWindow::ScoresChanged() {
 
 void MainWindow::ShowStatistics() {
   sayAnnouncements();
-  if (!statisticsWindow_) statisticsWindow_ = new StatisticsWindow(game_, this);
+  if (!statisticsWindow_) {
+    statisticsWindow_ = std::make_unique<StatisticsWindow>(game_, this);
+    connect(statisticsWindow_.get(), &QDialog::finished, this, [this] { answer(true); });
+  }
   statisticsWindow_->Refresh();
-  repaint();
-  statisticsWindow_->exec();
-  comeBack();
+  statisticsWindow_->open();
+}
+
+void MainWindow::ShowOpponentDialog() {
+  opponentDialog_->open();
 }
 
 void MainWindow::Quit() {
@@ -314,19 +313,26 @@ void MainWindow::Quit() {
 }
 
 void MainWindow::ShowMessage(const std::string& text, const std::string& caption) {
-  // The player sees the sheet as it stands before the box takes the focus, and hears it.
-  repaint();
-  sayAnnouncements();
-  boxes_->inform(QString::fromStdString(text), QString::fromStdString(caption));
-  comeBack();
+  ask(text, caption, false);
 }
 
-bool MainWindow::AskYesNo(const std::string& text, const std::string& caption) {
-  repaint();
+void MainWindow::AskYesNo(const std::string& text, const std::string& caption) {
+  ask(text, caption, true);
+}
+
+void MainWindow::ask(const std::string& text, const std::string& caption, bool yesNo) {
+  // What led to the box is heard before it.
   sayAnnouncements();
-  const bool yes = boxes_->ask(QString::fromStdString(text), QString::fromStdString(caption));
+  QMessageBox* box =
+      OpenMessageBox(this, QString::fromStdString(text), QString::fromStdString(caption), yesNo);
+  connect(box, &QDialog::finished, this,
+          [this](int button) { answer(button == QMessageBox::Yes); });
+}
+
+void MainWindow::answer(bool yes) {
   comeBack();
-  return yes;
+  game_.Answer(yes);
+  refreshBars();
 }
 
 // A window manager hands the keyboard back to the window when a modal window closes; without

@@ -20,7 +20,6 @@ namespace quintara::ui {
 
 class Announcer;
 class ClientArea;
-class MessageBoxes;
 class PointSound;
 class RulesWindow;
 class OpponentDialog;
@@ -30,6 +29,7 @@ class StatisticsWindow;
 // clicks and the window's size, and shows what the game tells it.
 class MainWindow : public QMainWindow, private GameView {
   Q_OBJECT
+  Q_DISABLE_COPY_MOVE(MainWindow)
 
  public:
   explicit MainWindow(DieSource& die, QWidget* parent = nullptr);
@@ -40,7 +40,6 @@ class MainWindow : public QMainWindow, private GameView {
   ClientArea& client() const { return *client_; }
 
   void setPointSound(std::unique_ptr<PointSound> sound);
-  void setMessageBoxes(std::unique_ptr<MessageBoxes> boxes);
   // Where the best scores are kept; without one they last for the run only.
   void setScoreStore(std::unique_ptr<ScoreStore> store);
   // How long a computer point takes to grow in; 0 shows it at its size at once.
@@ -82,6 +81,9 @@ class MainWindow : public QMainWindow, private GameView {
   void tellScreenReader();
   void sayAnnouncements();
   void comeBack();
+  // A question of the game on screen; its answer goes back to the game.
+  void ask(const std::string& text, const std::string& caption, bool yesNo);
+  void answer(bool yes);
 
   // What the game tells the window.
   void PointPlaced(int index, PointColour colour, bool growing) override;
@@ -91,21 +93,23 @@ class MainWindow : public QMainWindow, private GameView {
   void ScoresChanged() override;
   void Announce(const std::string& words) override;
   void ShowMessage(const std::string& text, const std::string& caption) override;
-  bool AskYesNo(const std::string& text, const std::string& caption) override;
+  void AskYesNo(const std::string& text, const std::string& caption) override;
   void Maximise() override;
   void ShowStatistics() override;
+  void ShowOpponentDialog() override;
   void Quit() override;
   void PlayPointSound() override;
   void StopPointSound() override;
 
-  Game game_;
-  ClientArea* client_;
-  std::unique_ptr<PointSound> sound_;
-  std::unique_ptr<MessageBoxes> boxes_;
+  // Members go in the reverse order of these lines: the windows, which read the game up to
+  // their last event, before the game, and the game before the file it keeps its scores in.
   std::unique_ptr<ScoreStore> scoreStore_;
-  OpponentDialog* opponentDialog_;
-  StatisticsWindow* statisticsWindow_ = nullptr;
-  RulesWindow* rulesWindow_ = nullptr;
+  std::unique_ptr<PointSound> sound_;
+  Game game_;
+  std::unique_ptr<ClientArea> client_;
+  std::unique_ptr<OpponentDialog> opponentDialog_;
+  std::unique_ptr<StatisticsWindow> statisticsWindow_;
+  std::unique_ptr<RulesWindow> rulesWindow_;
   QAction* newSheetAction_ = nullptr;
   QAction* changeLevelAction_ = nullptr;
   QAction* statisticsAction_ = nullptr;

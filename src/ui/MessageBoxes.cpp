@@ -36,18 +36,15 @@ bool LoadQtFrenchTexts(QCoreApplication& application) {
   return false;
 }
 
-void QtMessageBoxes::inform(const QString& text, const QString& caption) {
-  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent_);
-  Label(box, caption);
-  NameButtonsInFrench(box);
-  box.exec();
-}
-
-bool QtMessageBoxes::ask(const QString& text, const QString& caption) {
-  QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, parent_);
-  Label(box, caption);
-  NameButtonsInFrench(box);
-  return box.exec() == QMessageBox::Yes;
+QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                            bool yesNo) {
+  auto* box = new QMessageBox(QMessageBox::NoIcon, caption, text,
+                              yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  Label(*box, caption);
+  NameButtonsInFrench(*box);
+  box->open();
+  return box;
 }
 
 }  // namespace quintara::ui

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QCoreApplication;
+class QMessageBox;
 class QWidget;
 
 namespace quintara::ui {
@@ -11,25 +12,10 @@ namespace quintara::ui {
 // menus) for the life of `application`; false when the translation is not installed.
 bool LoadQtFrenchTexts(QCoreApplication& application);
 
-// The window's modal questions; tests put their own answers in its place.
-class MessageBoxes {
- public:
-  virtual ~MessageBoxes() = default;
-  // A message with an OK button.
-  virtual void inform(const QString& text, const QString& caption) = 0;
-  // A message with Yes and No buttons; true for Yes.
-  virtual bool ask(const QString& text, const QString& caption) = 0;
-};
-
-// Real message boxes, modal over the window, their buttons named in French.
-class QtMessageBoxes : public MessageBoxes {
- public:
-  explicit QtMessageBoxes(QWidget* parent) : parent_(parent) {}
-  void inform(const QString& text, const QString& caption) override;
-  bool ask(const QString& text, const QString& caption) override;
-
- private:
-  QWidget* parent_;
-};
+// Opens a message box, modal over `parent`, with an OK button or, `yesNo`, Yes and No buttons,
+// named in French. It returns at once; the box says which button closed it through its
+// finished() signal (QMessageBox::Yes for Yes) and deletes itself.
+QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, const QString& caption,
+                            bool yesNo);
 
 }  // namespace quintara::ui

@@ -83,7 +83,7 @@ class SheetWidget : public QWidget {
 
  private:
   struct Growth {
-    int index;
+    int index = 0;
     QElapsedTimer clock;
   };
 

@@ -14,11 +14,16 @@ namespace quintara::testing {
 namespace {
 
 // Plays one event; says how far it may change the sheet.
-EventReach PlayOne(Game& game, int level, std::mt19937& random) {
+EventReach PlayOne(Game& game, RecordingView& view, int level, std::mt19937& random) {
   const unsigned what = random() % 100;
   if (what == 0) return game.MenuNewSheet(), EventReach::kMaySweep;
   if (what == 1) {
-    if (game.MenuChangeLevel() && level != 0) game.SetLevel(1 + static_cast<int>(random() % 4));
+    const std::size_t dialogs = view.Only("opponent dialog").size();
+    game.MenuChangeLevel();
+    AnswerQuestions(game, view);
+    if (view.Only("opponent dialog").size() > dialogs && level != 0) {
+      game.SetLevel(1 + static_cast<int>(random() % 4));
+    }
     return EventReach::kMaySweep;
   }
   if (what <= 3) {
@@ -49,7 +54,8 @@ TEST(RandomGames, EveryEventKeepsTheRulesOfTheGame) {
       game.SetLevel(level == 0 ? 1 : level);
       for (int step = 0; step < 160 && view.Only("quit").empty(); ++step) {
         const Snapshot before = Snapshot::Of(game);
-        const EventReach reach = PlayOne(game, level, random);
+        const EventReach reach = PlayOne(game, view, level, random);
+        AnswerQuestions(game, view);
         const std::optional<std::string> broken = BrokenRule(game, before, reach);
         ASSERT_FALSE(broken) << *broken << ", level " << level << ", seed " << seed;
       }

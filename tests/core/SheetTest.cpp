@@ -12,7 +12,7 @@ namespace {
 class ShownArea : public GameFixture {
  protected:
   void Press(Key key, int times = 1) {
-    for (int k = 0; k < times; ++k) game.PressKey(key);
+    for (int k = 0; k < times; ++k) game.PressKey(key), Settle();
   }
   bool Closed(int row, int column) const { return game.CurrentSheet().Closed(At(row, column)); }
   void MoveTo(int index) {  // on the largest sheet, from its top-left corner
@@ -128,6 +128,28 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   EXPECT_TRUE(game.Drawings().empty());
 }
 
+// While a box waits for its answer, as a modal window would, the game takes no click, key or
+// menu; the window's newest size is followed once the answer has come.
+TEST_F(TurnCycle, WhileAQuestionWaitsNothingElseHappens) {
+  game.ClickIntersection(At(1, 1));  // refused with a box
+  ASSERT_EQ(game.WaitingFor(), Game::Question::kMessage);
+  game.ClickIntersection(At(5, 5));
+  for (const Key key : {Key::kRight, Key::kEnter}) game.PressKey(key);
+  game.MenuNewSheet();
+  game.MenuChangeLevel();
+  game.ShowStatistics();
+  game.Resize(9000, 6555);
+  game.Resize(kLargestOuterWidth, kLargestOuterHeight);
+  EXPECT_EQ(std::tuple(Points(), game.CrossHairIndex(), view.events.size(), game.OuterWidth()),
+            std::tuple(0, At(3, 15), 1u, kDesignOuterWidth));
+  game.Answer(true);
+  EXPECT_EQ(std::tuple(game.WaitingFor(), game.OuterWidth(), game.CurrentSheet().RowMax()),
+            std::tuple(Game::Question::kNone, kLargestOuterWidth, 21));
+  game.Answer(true);  // nothing asked: nothing happens
+  Click(At(5, 5));
+  EXPECT_EQ(Points(), 2);
+}
+
 // The design sheet filled with no five but for its first `free` crossings; `firstRow` is laid
 // over its top row.
 struct FullSheet : ::testing::TestWithParam<std::tuple<bool, std::string, int, const char*, int>> {
@@ -143,7 +165,7 @@ TEST_P(FullSheet, LeavesNobodyStuck) {
   sheet.lines[0].replace(0, firstRow.size(), firstRow);
   sheet.lines[0].replace(0, free, std::string(free, '.'));
   Lay(game, sheet);
-  game.ClickIntersection(At(2, 2));
+  game.ClickIntersection(At(2, 2)), AnswerQuestions(game, view);
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>{std::string("message Quintara: ") + message});
   EXPECT_EQ(CountPoints(game.CurrentSheet()), 0);
@@ -153,7 +175,7 @@ TEST_P(FullSheet, LeavesNobodyStuck) {
   EXPECT_EQ(view.Only("say Nouvelle feuille").size(), 1u);
   // The side to move opens the new sheet: the second player after the first, else the player.
   EXPECT_EQ(game.TurnColour(), twoPlayers ? ComputerColour : HumanColour);
-  game.ClickIntersection(At(9, 9));
+  game.ClickIntersection(At(9, 9)), AnswerQuestions(game, view);
   EXPECT_TRUE(game.CurrentSheet().HasPoint(At(9, 9)));
 }
 

@@ -13,7 +13,16 @@ namespace quintara::testing {
 class GameFixture : public ::testing::Test {
  protected:
   void Lay(const Picture& picture) { testing::Lay(game, picture); }
-  void Click(int index) { game.ClickIntersection(index); }
+  // The player's events, each followed by the player's answers to what it asks.
+  void Click(int index) { game.ClickIntersection(index), Settle(); }
+  void NewSheet() { game.MenuNewSheet(), Settle(); }
+  // True when the opponent and level dialog opened.
+  bool ChangeLevel() {
+    const std::size_t before = view.Only("opponent dialog").size();
+    game.MenuChangeLevel(), Settle();
+    return view.Only("opponent dialog").size() > before;
+  }
+  void Settle() { AnswerQuestions(game, view); }
   int Points() const { return CountPoints(game.CurrentSheet()); }
 
   RecordingView view;

@@ -6,13 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "game/Game.h"
 #include "game/GameView.h"
 #include "opponent/Die.h"
 
 namespace quintara::testing {
 
-// A window that writes down all it is told, one line per event, and answers the yes/no
-// questions from a queue, then with `answerWhenEmpty`.
+// A window that writes down all it is told, one line per event; AnswerQuestions answers the
+// yes/no questions from a queue, then with `answerWhenEmpty`.
 class RecordingView : public GameView {
  public:
   void PointPlaced(int index, PointColour colour, bool growing) override {
@@ -29,15 +30,12 @@ class RecordingView : public GameView {
   void ShowMessage(const std::string& text, const std::string& caption) override {
     events.push_back("message " + caption + ": " + text);
   }
-  bool AskYesNo(const std::string& text, const std::string& caption) override {
+  void AskYesNo(const std::string& text, const std::string& caption) override {
     events.push_back("ask " + caption + ": " + text);
-    if (answers.empty()) return answerWhenEmpty;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
   }
   void Maximise() override { events.push_back("maximise"); }
   void ShowStatistics() override { events.push_back("statistics"); }
+  void ShowOpponentDialog() override { events.push_back("opponent dialog"); }
   void Quit() override { events.push_back("quit"); }
   void PlayPointSound() override { events.push_back("sound play"); }
   void StopPointSound() override { events.push_back("sound stop"); }
@@ -54,6 +52,19 @@ class RecordingView : public GameView {
   std::deque<bool> answers;
   bool answerWhenEmpty = false;
 };
+
+// After an event, as the player would: the next answer to each yes/no question, and every
+// message box and the statistics window closed.
+inline void AnswerQuestions(Game& game, RecordingView& view) {
+  while (game.WaitingFor() != Game::Question::kNone) {
+    bool yes = true;
+    if (game.WaitingFor() == Game::Question::kYesNo) {
+      yes = view.answers.empty() ? view.answerWhenEmpty : view.answers.front();
+      if (!view.answers.empty()) view.answers.pop_front();
+    }
+    game.Answer(yes);
+  }
+}
 
 // A die that always shows the same face.
 struct FixedDie : DieSource {

@@ -1,5 +1,6 @@
 // Random clicks, moves, keys, resizes and menus, their dialogs and boxes answered at random: the
 // game keeps its rules. QUINTARA_SOAK_SEED and QUINTARA_SOAK_EVENTS set another seed and length.
+#include <QMessageBox>
 #include <random>
 
 #include "WindowHarness.h"
@@ -25,7 +26,12 @@ class SoakTest : public QObject {
       heard_ = h_->sounds.size();
       h_->answers = {Below(2) == 0, Below(2) == 0, Below(2) == 0};
       const EventReach reach = Apply();
-      for (int k = 0; k < 6; ++k) QApplication::processEvents();  // queued resizes
+      // Queued resizes, and the boxes and dialogs the event opened, answered.
+      for (int k = 0;
+           k < 6 || (k < 200 && (QApplication::activeModalWidget() ||
+                                 h_->window.game().WaitingFor() != Game::Question::kNone));
+           ++k)
+        QApplication::processEvents();
       const std::string broken = Broken(before, reach);
       QVERIFY2(broken.empty(),
                qPrintable(QString("seed %1, event %2: %3").arg(seed).arg(n).arg(broken.c_str())));
@@ -34,8 +40,9 @@ class SoakTest : public QObject {
 
  private:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (auto* dialog = qobject_cast<QDialog*>(watched); dialog && event->type() == QEvent::Show)
-      QTimer::singleShot(0, dialog, [this, dialog] { Use(dialog); });  // in the dialog's loop
+    auto* dialog = qobject_cast<QDialog*>(watched);  // the harness answers the message boxes
+    if (dialog && !qobject_cast<QMessageBox*>(dialog) && event->type() == QEvent::Show)
+      QTimer::singleShot(0, dialog, [this, dialog] { Use(dialog); });  // once it is on screen
     return false;
   }
 

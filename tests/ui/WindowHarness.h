@@ -9,10 +9,10 @@
 #include <QTimer>
 
 #include "opponent/Die.h"
+#include "support/BoxAnswers.h"
 #include "ui/Bars.h"
 #include "ui/ClientArea.h"
 #include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
 #include "ui/OpponentDialog.h"
 #include "ui/PointSound.h"
 #include "ui/RightPanel.h"
@@ -28,20 +28,6 @@ struct RecordingSound : ui::PointSound {
   QStringList& log;
 };
 
-// Notes each box as "caption: text" and answers each question with the next answer, else No.
-struct ScriptedBoxes : ui::MessageBoxes {
-  ScriptedBoxes(QStringList& to, QList<bool>& from) : log(to), answers(from) {}
-  void inform(const QString& text, const QString& caption) override { ask(text, caption); }
-  bool ask(const QString& text, const QString& caption) override {
-    if (whenShown) whenShown();
-    log << caption + ": " + text;
-    return !answers.isEmpty() && answers.takeFirst();
-  }
-  QStringList& log;
-  QList<bool>& answers;
-  std::function<void()> whenShown;  // as the box would open
-};
-
 // Runs `act` on the modal window that the next call opens with exec().
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
@@ -54,13 +40,12 @@ inline QPoint Pixel(int row, int column) {
          ui::kTwipsPerPixel;
 }
 
-// The main window on screen, with a seeded die, a recording chime and scripted boxes; the mouse
-// goes through the window as the platform delivers it.
+// The main window on screen, with a seeded die, a recording chime, and its boxes answered from
+// `answers` (else No); the mouse goes through the window as the platform delivers it.
 struct WindowHarness {
   explicit WindowHarness(std::chrono::milliseconds growth = {}, unsigned seed = 4) : die(seed) {
     window.setGrowthDuration(growth);
     window.setPointSound(std::make_unique<RecordingSound>(sounds));
-    window.setMessageBoxes(std::unique_ptr<ScriptedBoxes>(scripted));
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window did not show");
   }
@@ -73,15 +58,24 @@ struct WindowHarness {
   }
   void Click(QPoint pixel) {
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, client().mapTo(&window, pixel));
+    Settle();
+  }
+  // Until the boxes and dialogs the last event opened are answered and closed.
+  void Settle() {
+    for (int k = 0; k < 100 && (window.game().WaitingFor() != Game::Question::kNone ||
+                                QApplication::activeModalWidget() != nullptr);
+         ++k)
+      QCoreApplication::processEvents();
   }
   void MoveTo(QPoint pixel) {
     QTest::mouseMove(window.windowHandle(), client().mapTo(&window, pixel));
   }
 
   SeededDie die;
-  QStringList sounds, boxes;
-  QList<bool> answers;
-  ScriptedBoxes* scripted = new ScriptedBoxes(boxes, answers);  // owned by the window
+  QStringList sounds;
+  BoxAnswers boxAnswers;
+  QStringList& boxes = boxAnswers.shown;
+  QList<bool>& answers = boxAnswers.answers;
   ui::MainWindow window{die};
 };
 

@@ -14,6 +14,7 @@
 #include "support/AsciiBoard.h"
 #include "support/MemoryScoreStore.h"
 #include "ui/Colours.h"
+#include "ui/MessageBoxes.h"
 #include "ui/RulesWindow.h"
 #include "ui/StatisticsWindow.h"
 
@@ -68,13 +69,11 @@ class WindowTest : public QObject {
   void theBoxesButtonsReadInFrench() {
     for (const bool translated : {false, true}) {
       WindowHarness h;
-      h.window.setMessageBoxes(std::make_unique<ui::QtMessageBoxes>(&h.window));
       h.Click(Pixel(5, 5));
       QStringList buttons;
-      WhenModal<QMessageBox>([&buttons](QMessageBox* box) {
+      h.boxAnswers.whenShown = [&buttons](QMessageBox* box) {
         for (QAbstractButton* button : box->buttons()) buttons << button->text();
-        box->button(QMessageBox::No)->click();
-      });
+      };
       h.window.newSheetAction()->trigger();  // the give-up question
       QCOMPARE(buttons, QStringList({"&Oui", "&Non"}));
       if (!translated) QVERIFY(ui::LoadQtFrenchTexts(*QCoreApplication::instance()));
@@ -155,6 +154,7 @@ class WindowTest : public QObject {
     // The reply's chime lasts as long as it grows (SoakTest), but no longer than its sheet.
     h.answers = {true};
     h.window.newSheetAction()->trigger();
+    h.Settle();
     QVERIFY(!h.client().sheet().growing() && h.sounds == QStringList({"play", "stop"}));
   }
 
@@ -168,8 +168,8 @@ class WindowTest : public QObject {
     QTRY_COMPARE(h.client().size(), QSize(800, 533));
   }
 
-  // Maximised, the window becomes the largest normal window; then only the window's own repaint
-  // can show the winning point before the box.
+  // Maximised past the largest sheet, the window becomes the largest normal window; while the box
+  // of a new sheet is open the winning point stays on screen, and the new sheet comes after it.
   void theWinningPointIsOnScreenBeforeTheBoxOfANewSheetOnTheLargestWindow() {
     WindowHarness h;
     h.window.showMaximized();
@@ -177,11 +177,12 @@ class WindowTest : public QObject {
     std::vector<std::string> closed(20, std::string(28, '#'));
     closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
     Lay(h.window.game(), Picture{2, 2, closed});
-    QColor seen;
-    h.scripted->whenShown = [&] { seen = h.Painted().pixelColor(Pixel(10, 14)); };
+    h.boxAnswers.answering = false;
     h.Click(Pixel(10, 14));
     QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kSheetTooSmall});
-    QCOMPARE(seen, kGreen);
+    QTRY_COMPARE(h.Painted().pixelColor(Pixel(10, 14)), kGreen);
+    QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
+    h.Settle();
     QVERIFY(h.PixelAt(Pixel(10, 14)) != kGreen);  // the new sheet, playable to its far corner
     h.Click(Pixel(21, 29));
     QCOMPARE(h.PixelAt(Pixel(21, 29)), kGreen);
@@ -614,17 +615,15 @@ class WindowTest : public QObject {
   void theWidgetsOfAShownWindowGoBeforeItsGame() {
     if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
       QTRY_VERIFY(QAccessible::isActive());
-    struct LastBoxes : ui::MessageBoxes {  // of the window's parts, declared after its game
-      explicit LastBoxes(bool& gone) : gone_(gone) {}
-      ~LastBoxes() override { gone_ = true; }
-      void inform(const QString&, const QString&) override {}
-      bool ask(const QString&, const QString&) override { return false; }
+    struct LastStore : MemoryScoreStore {  // which the game keeps: it goes after the game
+      explicit LastStore(bool& gone) : gone_(gone) {}
+      ~LastStore() override { gone_ = true; }
       bool& gone_;
     };
     bool partsGone = false, sheetFirst = false;
     SeededDie die(4);
     auto* window = new ui::MainWindow(die);
-    window->setMessageBoxes(std::make_unique<LastBoxes>(partsGone));
+    window->setScoreStore(std::make_unique<LastStore>(partsGone));
     window->show();
     window->activateWindow();  // no window manager on Xvfb
     QVERIFY(QTest::qWaitForWindowActive(window));
