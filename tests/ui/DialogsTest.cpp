@@ -40,11 +40,12 @@ Step Answer(const QString& button) {
 
 // Every dialog and message box that opens, noted as the player meets it ("caption" or "caption
 // | text | buttons", and the box's name for a reader when it is not its caption), then handled by
-// the next step; one that its step leaves open, or unexpected, is closed.
+// the next step; one that its step leaves open, or unexpected, is closed. The window gets its real
+// boxes.
 class Modals : public QObject {
  public:
   explicit Modals(WindowHarness& h) {
-    h.boxAnswers.answering = false;
+    h.window.setMessageBoxes(std::make_unique<ui::QtMessageBoxes>(&h.window));
     qApp->installEventFilter(this);
   }
   ~Modals() override { qApp->removeEventFilter(this); }
@@ -106,16 +107,10 @@ QRect Where(const QImage& image, const QColor& colour, int top = 0) {
   return box;
 }
 
-// What is painted where the sets are counted, the panel below its games' counts: the green and
-// the red bars' boxes, and whether any text is there.
-std::tuple<QRect, QRect, bool> SetsPart(WindowHarness& h) {
+// The green and the red bars painted where the sets are counted, below the games' counts.
+std::pair<QRect, QRect> SetsBars(WindowHarness& h) {
   const QImage panel = h.client().rightPanel().grab().toImage();
-  bool text = false;
-  for (int y = 3300 / 15; y < panel.height(); ++y)
-    for (int x = 0; x < panel.width(); ++x)
-      text = text || std::max({panel.pixelColor(x, y).red(), panel.pixelColor(x, y).green(),
-                               panel.pixelColor(x, y).blue()}) < 64;
-  return {Where(panel, kGreen, 3300 / 15), Where(panel, kRed, 3300 / 15), text};
+  return {Where(panel, kGreen, 3300 / 15), Where(panel, kRed, 3300 / 15)};
 }
 
 // The menu bar as read: each menu with its items, the chosen ones in brackets.
@@ -136,12 +131,11 @@ void Choose(QMainWindow& window, const QString& item) {
     if (action->text() == item) action->trigger();
 }
 
-// Whether a box of pixels lies within 1.5 pixels of a rectangle given in twips.
+// Whether a box of pixels lies within a pixel or two of a rectangle given in twips.
 bool Near(const QRect& seen, const QRect& twips) {
-  const QRectF at(QPointF(twips.topLeft()) / 15, QSizeF(twips.size()) / 15);
-  return std::abs(seen.left() - at.left()) <= 1.5 && std::abs(seen.top() - at.top()) <= 1.5 &&
-         std::abs(seen.right() + 1 - at.right()) <= 1.5 &&
-         std::abs(seen.bottom() + 1 - at.bottom()) <= 1.5;
+  const QRect at(twips.topLeft() / 15, twips.size() / 15);
+  return (seen.topLeft() - at.topLeft()).manhattanLength() <= 2 &&
+         (seen.bottomRight() - at.bottomRight()).manhattanLength() <= 2;
 }
 
 // The statistics window as read: each level's caption, its green and red counts (each as shown
@@ -181,7 +175,6 @@ void Win(WindowHarness& h, PointColour side) {
 void Play(WindowHarness& h, const QString& games) {
   for (const QChar game : games) {
     h.window.newSheetAction()->trigger();
-    h.Settle();
     Win(h, game == 'G' ? HumanColour : ComputerColour);
   }
 }
@@ -245,7 +238,6 @@ class DialogsTest : public QObject {
       Press(dialog, "OK");
     };
     h.window.changeLevelAction()->trigger();  // nothing played yet: no question
-    h.Settle();
     QVERIFY(!opponents.isVisible());
     QTRY_VERIFY(h.client().sheet().hasFocus());
     // Two players from the next move, green then red, no reply; the status line keeps the names
@@ -268,7 +260,6 @@ class DialogsTest : public QObject {
       QCOMPARE(dialog->result(), int(QDialog::Accepted));
     };
     h.window.changeLevelAction()->trigger();
-    h.Settle();
     QCOMPARE(modals.seen, QStringList({"Quintara version 2", "Quintara version 2"}));
     QVERIFY(!opponents.isVisible());
     QTRY_VERIFY(h.client().sheet().hasFocus());
@@ -277,7 +268,6 @@ class DialogsTest : public QObject {
     QCOMPARE(status.text(), "Joueur 1 " + kTurn);
     // "&Quitter" ends the program: its windows close.
     Choose(h.window, "&Quitter");
-    h.Settle();
     QVERIFY(!h.window.isVisible() && !opponents.isVisible());
   }
 
@@ -314,12 +304,10 @@ class DialogsTest : public QObject {
         {"Désactiver le son", off}, {"Son 2", off}, {"Son 1", on}, {"Son 2", on}};
     for (const auto& [item, menu] : choices) {
       Choose(h.window, item);
-      h.Settle();
       QCOMPARE(Menus(h.window).section(" | ", 1), menu);
     }
     modals.steps << Answer("Annuler");
     Choose(h.window, "&?");
-    h.Settle();
     QCOMPARE(modals.seen, QStringList{"Quintara  Version 2"});
   }
 
@@ -334,16 +322,16 @@ class DialogsTest : public QObject {
     opponents.nameField(0)->setText("Zoé");
     opponents.nameField(1)->setText("Luc");
     QCOMPARE(Board(h), QString("Parties 0 0"));
-    QVERIFY(SetsPart(h) == std::tuple(QRect(), QRect(), false));
+    QVERIFY(SetsBars(h) == std::pair(QRect(), QRect()));
     QCOMPARE(Heard(h, "Parties"), QStringList({"Parties gagnées par \u2068Zoé\u2069 : 0",
                                                "Parties gagnées par \u2068Luc\u2069 : 0"}));
     Play(h, "RRRGGGG");
     QCOMPARE(Board(h), QString("Parties 4 3"));
-    QVERIFY(SetsPart(h) == std::tuple(QRect(), QRect(), false));
+    QVERIFY(SetsBars(h) == std::pair(QRect(), QRect()));
     Play(h, "G");  // the set: its part of the board shows, in its place, and the games restart
     QCOMPARE(Board(h), QString("Parties 0 0 Manches 1 0"));
-    const auto [green, red, text] = SetsPart(h);
-    QVERIFY(text && Near(green, QRect(0, 4080, 615, 135)) && Near(red, QRect(720, 4080, 615, 135)));
+    const auto [green, red] = SetsBars(h);
+    QVERIFY(Near(green, QRect(0, 4080, 615, 135)) && Near(red, QRect(720, 4080, 615, 135)));
     QCOMPARE(Heard(h, "Manches"), QStringList({"Manches gagnées par \u2068Zoé\u2069 : 1",
                                                "Manches gagnées par \u2068Luc\u2069 : 0"}));
     QString statistics;
@@ -386,7 +374,6 @@ class DialogsTest : public QObject {
       QTest::keyClick(window, Qt::Key_Escape);
     };
     h.window.statisticsAction()->trigger();
-    h.Settle();
     QCOMPARE(heading, QString("  Nombre de parties gagnées au cours de ce match"));
     QCOMPARE(read,
              "Niveau 1 0/0, Niveau 2 0/0, Niveau 3 0/0, Niveau 4 0/0, Vos points pour ce "
@@ -400,7 +387,6 @@ class DialogsTest : public QObject {
         Press(dialog, "OK");
       };
       h.window.changeLevelAction()->trigger();
-      h.Settle();
     }
     Win(h, HumanColour);
     QCOMPARE(Board(h), QString("Parties 3 2"));
@@ -410,7 +396,6 @@ class DialogsTest : public QObject {
         Press(window, "OK");
       };
       h.window.statisticsAction()->trigger();
-      h.Settle();
       return read;
     };
     QCOMPARE(open(),
@@ -419,7 +404,6 @@ class DialogsTest : public QObject {
     QTRY_VERIFY(h.client().sheet().hasFocus());
     modals.steps << Answer("&Oui") << Answer("OK");
     h.window.changeLevelAction()->trigger();  // red's game at level 4
-    h.Settle();
     QCOMPARE(open(),
              "Quintara: Niveau 1 1/1, Niveau 2 0/0, Niveau 3 1/1, Niveau 4 1/1, Vos points "
              "pour ce match : 80");
@@ -437,20 +421,16 @@ class DialogsTest : public QObject {
     QCOMPARE(sheet(), QString("2 Parties 0 0"));
     const Step escape = [](QDialog* box) { QTest::keyClick(box, Qt::Key_Escape); };
     modals.steps = {Answer("OK"), escape, Answer("&Non")};
-    h.Click(Pixel(5, 5));                  // a point: refused
-    h.window.newSheetAction()->trigger();  // Escape: no
-    h.Settle();
+    h.Click(Pixel(5, 5));                     // a point: refused
+    h.window.newSheetAction()->trigger();     // Escape: no
     h.window.changeLevelAction()->trigger();  // no
-    h.Settle();
     QCOMPARE(sheet(), QString("2 Parties 0 0"));
     QTRY_VERIFY(h.client().sheet().hasFocus());
     modals.steps = {Answer("&Oui"), Answer("OK"), Answer("&Oui")};
     h.window.changeLevelAction()->trigger();  // the game goes to red, then the dialog
-    h.Settle();
     QCOMPARE(sheet(), QString("0 Parties 0 1"));
     h.Click(Pixel(5, 5));
     h.window.newSheetAction()->trigger();
-    h.Settle();
     QCOMPARE(sheet(), QString("0 Parties 0 2"));
     QTRY_VERIFY(h.client().sheet().hasFocus());
     const QString sheetQuestion =
