@@ -40,12 +40,11 @@ Step Answer(const QString& button) {
 
 // Every dialog and message box that opens, noted as the player meets it ("caption" or "caption
 // | text | buttons", and the box's name for a reader when it is not its caption), then handled by
-// the next step; one that its step leaves open, or unexpected, is closed. The window gets its real
-// boxes.
+// the next step; one that its step leaves open, or unexpected, is closed.
 class Modals : public QObject {
  public:
   explicit Modals(WindowHarness& h) {
-    h.window.setMessageBoxes(std::make_unique<ui::QtMessageBoxes>(&h.window));
+    h.boxAnswers.answering = false;
     qApp->installEventFilter(this);
   }
   ~Modals() override { qApp->removeEventFilter(this); }
@@ -175,6 +174,7 @@ void Win(WindowHarness& h, PointColour side) {
 void Play(WindowHarness& h, const QString& games) {
   for (const QChar game : games) {
     h.window.newSheetAction()->trigger();
+    h.Settle();
     Win(h, game == 'G' ? HumanColour : ComputerColour);
   }
 }
@@ -238,6 +238,7 @@ class DialogsTest : public QObject {
       Press(dialog, "OK");
     };
     h.window.changeLevelAction()->trigger();  // nothing played yet: no question
+    h.Settle();
     QVERIFY(!opponents.isVisible());
     QTRY_VERIFY(h.client().sheet().hasFocus());
     // Two players from the next move, green then red, no reply; the status line keeps the names
@@ -260,6 +261,7 @@ class DialogsTest : public QObject {
       QCOMPARE(dialog->result(), int(QDialog::Accepted));
     };
     h.window.changeLevelAction()->trigger();
+    h.Settle();
     QCOMPARE(modals.seen, QStringList({"Quintara version 2", "Quintara version 2"}));
     QVERIFY(!opponents.isVisible());
     QTRY_VERIFY(h.client().sheet().hasFocus());
@@ -268,6 +270,7 @@ class DialogsTest : public QObject {
     QCOMPARE(status.text(), "Joueur 1 " + kTurn);
     // "&Quitter" ends the program: its windows close.
     Choose(h.window, "&Quitter");
+    h.Settle();
     QVERIFY(!h.window.isVisible() && !opponents.isVisible());
   }
 
@@ -304,10 +307,12 @@ class DialogsTest : public QObject {
         {"Désactiver le son", off}, {"Son 2", off}, {"Son 1", on}, {"Son 2", on}};
     for (const auto& [item, menu] : choices) {
       Choose(h.window, item);
+      h.Settle();
       QCOMPARE(Menus(h.window).section(" | ", 1), menu);
     }
     modals.steps << Answer("Annuler");
     Choose(h.window, "&?");
+    h.Settle();
     QCOMPARE(modals.seen, QStringList{"Quintara  Version 2"});
   }
 
@@ -374,6 +379,7 @@ class DialogsTest : public QObject {
       QTest::keyClick(window, Qt::Key_Escape);
     };
     h.window.statisticsAction()->trigger();
+    h.Settle();
     QCOMPARE(heading, QString("  Nombre de parties gagnées au cours de ce match"));
     QCOMPARE(read,
              "Niveau 1 0/0, Niveau 2 0/0, Niveau 3 0/0, Niveau 4 0/0, Vos points pour ce "
@@ -387,6 +393,7 @@ class DialogsTest : public QObject {
         Press(dialog, "OK");
       };
       h.window.changeLevelAction()->trigger();
+      h.Settle();
     }
     Win(h, HumanColour);
     QCOMPARE(Board(h), QString("Parties 3 2"));
@@ -396,6 +403,7 @@ class DialogsTest : public QObject {
         Press(window, "OK");
       };
       h.window.statisticsAction()->trigger();
+      h.Settle();
       return read;
     };
     QCOMPARE(open(),
@@ -404,6 +412,7 @@ class DialogsTest : public QObject {
     QTRY_VERIFY(h.client().sheet().hasFocus());
     modals.steps << Answer("&Oui") << Answer("OK");
     h.window.changeLevelAction()->trigger();  // red's game at level 4
+    h.Settle();
     QCOMPARE(open(),
              "Quintara: Niveau 1 1/1, Niveau 2 0/0, Niveau 3 1/1, Niveau 4 1/1, Vos points "
              "pour ce match : 80");
@@ -421,16 +430,20 @@ class DialogsTest : public QObject {
     QCOMPARE(sheet(), QString("2 Parties 0 0"));
     const Step escape = [](QDialog* box) { QTest::keyClick(box, Qt::Key_Escape); };
     modals.steps = {Answer("OK"), escape, Answer("&Non")};
-    h.Click(Pixel(5, 5));                     // a point: refused
-    h.window.newSheetAction()->trigger();     // Escape: no
+    h.Click(Pixel(5, 5));                  // a point: refused
+    h.window.newSheetAction()->trigger();  // Escape: no
+    h.Settle();
     h.window.changeLevelAction()->trigger();  // no
+    h.Settle();
     QCOMPARE(sheet(), QString("2 Parties 0 0"));
     QTRY_VERIFY(h.client().sheet().hasFocus());
     modals.steps = {Answer("&Oui"), Answer("OK"), Answer("&Oui")};
     h.window.changeLevelAction()->trigger();  // the game goes to red, then the dialog
+    h.Settle();
     QCOMPARE(sheet(), QString("0 Parties 0 1"));
     h.Click(Pixel(5, 5));
     h.window.newSheetAction()->trigger();
+    h.Settle();
     QCOMPARE(sheet(), QString("0 Parties 0 2"));
     QTRY_VERIFY(h.client().sheet().hasFocus());
     const QString sheetQuestion =
