@@ -2,19 +2,20 @@
 
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 namespace quintara {
 namespace {
 
 std::optional<unsigned> SeedFrom(const char* text) {
   if (text == nullptr) return std::nullopt;
+  const std::string_view digits(text);
+  const char* end = std::to_address(digits.end());
   unsigned seed = 0;
-  const char* end = text + std::strlen(text);
-  const auto [last, error] = std::from_chars(text, end, seed);
-  if (error != std::errc() || last != end || last == text) return std::nullopt;
+  const auto [last, error] = std::from_chars(digits.data(), end, seed);
+  if (error != std::errc() || last != end || digits.empty()) return std::nullopt;
   return seed;
 }
 

@@ -8,5 +8,5 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   const auto window = quintara::app::ShowProgramWindow(application, quintara::ProgramDie(),
                                                        QApplication::applicationDirPath());
-  return application.exec();
+  return QApplication::exec();
 }

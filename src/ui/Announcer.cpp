@@ -8,7 +8,8 @@ namespace {
 
 QAccessibleInterface* MakeAnnouncerAccessible(const QString& /*className*/, QObject* object) {
   auto* announcer = qobject_cast<Announcer*>(object);
-  return announcer ? new QAccessibleWidget(announcer, QAccessible::Notification) : nullptr;
+  return announcer != nullptr ? new QAccessibleWidget(announcer, QAccessible::Notification)
+                              : nullptr;
 }
 
 }  // namespace

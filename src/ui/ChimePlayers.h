@@ -19,5 +19,7 @@ class ChimePlayers {
 
 }  // namespace quintara::ui
 
+// moc reads a plugin interface's id only from a string literal or a macro.
+// NOLINTNEXTLINE(cppcoreguidelines-macro-usage)
 #define QUINTARA_CHIME_PLAYERS_IID "org.quintara.Quintara.ChimePlayers/1"
 Q_DECLARE_INTERFACE(quintara::ui::ChimePlayers, QUINTARA_CHIME_PLAYERS_IID)

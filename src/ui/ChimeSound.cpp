@@ -3,12 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPluginLoader>
+#include <utility>
 
 #include "ui/ChimePlayers.h"
 
 namespace quintara::ui {
 
-ChimeSound::ChimeSound(const QString& programFolder) : folder_(programFolder) {}
+ChimeSound::ChimeSound(QString programFolder) : folder_(std::move(programFolder)) {}
 
 // Qt keeps a loaded plugin until the program ends, so its player may go at any time.
 ChimeSound::~ChimeSound() = default;

@@ -14,8 +14,9 @@ namespace quintara::ui {
 class ChimeSound : public PointSound {
  public:
   // The chime and the plugin in the program's folder.
-  explicit ChimeSound(const QString& programFolder);
+  explicit ChimeSound(QString programFolder);
   ~ChimeSound() override;
+  Q_DISABLE_COPY_MOVE(ChimeSound)
 
   void prepare() override;
   void play() override;

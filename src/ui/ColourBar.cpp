@@ -16,7 +16,7 @@ class ColourBar : public QWidget {
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour_); }
+  void paintEvent(QPaintEvent* /*event*/) override { QPainter(this).fillRect(rect(), colour_); }
 
  private:
   QColor colour_;

@@ -55,8 +55,8 @@ class OpponentDialog : public QDialog {
   std::array<QRadioButton*, 2> opponentButtons_{};
   std::array<QRadioButton*, 4> levelButtons_{};
   std::array<QLineEdit*, 2> nameFields_{};
-  QGroupBox* levelsFrame_;
-  ElidedLabel* firstNameLabel_;
+  QGroupBox* levelsFrame_ = nullptr;
+  ElidedLabel* firstNameLabel_ = nullptr;
 };
 
 }  // namespace quintara::ui

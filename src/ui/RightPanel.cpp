@@ -42,7 +42,7 @@ void TurnIndicator::showTurn(const QColor& colour, const QString& statusText) {
   update();
 }
 
-void TurnIndicator::paintEvent(QPaintEvent*) {
+void TurnIndicator::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
@@ -53,26 +53,27 @@ void TurnIndicator::paintEvent(QPaintEvent*) {
 ScoreBoardPanel::ScoreBoardPanel(QWidget* parent) : QWidget(parent) {
   setObjectName("scoreBoard");
   setGeometry(PixelRect(0, kScoreBoardTop, kRightPanelWidth, kScoreBoardHeight));
-  const Row games = addRow("Parties", 255, 2210, 2520, 2640);
+  const Row games = addRow(
+      "Parties", {.headingLeft = 255, .headingTop = 2210, .barsTop = 2520, .countsTop = 2640});
   greenGames_ = games.greenCount;
   redGames_ = games.redCount;
-  sets_ = addRow("Manches", 120, 3750, 4080, 4200);
+  sets_ = addRow("Manches",
+                 {.headingLeft = 120, .headingTop = 3750, .barsTop = 4080, .countsTop = 4200});
   setSetsShown(false);  // until the first set is won
 }
 
-ScoreBoardPanel::Row ScoreBoardPanel::addRow(const QString& name, int headingLeft, int headingTop,
-                                             int barsTop, int countsTop) {
+ScoreBoardPanel::Row ScoreBoardPanel::addRow(const QString& name, const RowPlace& place) {
   Row row{};
   row.heading = new QLabel(name, this);
   row.heading->setObjectName(name);
-  row.heading->move(ToPixels(headingLeft), ToPixels(headingTop - kScoreBoardTop));
+  row.heading->move(ToPixels(place.headingLeft), ToPixels(place.headingTop - kScoreBoardTop));
   row.heading->adjustSize();
   row.greenBar = NewColourBar(name + " vert", FromRgbNumber(HumanColour), this);
-  row.greenBar->setGeometry(PixelRect(0, barsTop - kScoreBoardTop, 615, 135));
+  row.greenBar->setGeometry(PixelRect(0, place.barsTop - kScoreBoardTop, 615, 135));
   row.redBar = NewColourBar(name + " rouge", FromRgbNumber(ComputerColour), this);
-  row.redBar->setGeometry(PixelRect(720, barsTop - kScoreBoardTop, 615, 135));
-  row.greenCount = Count(name + " Joueur 1", this, 0, countsTop);
-  row.redCount = Count(name + " Joueur 2", this, 720, countsTop);
+  row.redBar->setGeometry(PixelRect(720, place.barsTop - kScoreBoardTop, 615, 135));
+  row.greenCount = Count(name + " Joueur 1", this, 0, place.countsTop);
+  row.redCount = Count(name + " Joueur 2", this, 720, place.countsTop);
   return row;
 }
 

@@ -48,11 +48,18 @@ class ScoreBoardPanel : public QWidget {
     QLabel* greenCount;
     QLabel* redCount;
   };
-  Row addRow(const QString& name, int headingLeft, int headingTop, int barsTop, int countsTop);
+  // Where a row's parts lie on the window, in twips.
+  struct RowPlace {
+    int headingLeft;
+    int headingTop;
+    int barsTop;
+    int countsTop;
+  };
+  Row addRow(const QString& name, const RowPlace& place);
 
   QLabel* greenGames_;
   QLabel* redGames_;
-  Row sets_;
+  Row sets_{};
 };
 
 // The right-hand panel: the status line, the turn indicator and the score board.

@@ -65,19 +65,19 @@ class RulesParagraphAccessible : public QAccessibleWidget {
   explicit RulesParagraphAccessible(QWidget* paragraph)
       : QAccessibleWidget(paragraph, QAccessible::StaticText) {}
   int childCount() const override { return 0; }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
+  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
 };
 
 QAccessibleInterface* MakeRulesParagraphAccessible(const QString& /*className*/, QObject* object) {
   auto* paragraph = dynamic_cast<RulesParagraph*>(object);
-  return paragraph ? new RulesParagraphAccessible(paragraph) : nullptr;
+  return paragraph != nullptr ? new RulesParagraphAccessible(paragraph) : nullptr;
 }
 
 // Shrinks a paragraph to its lines and names it with their words, a heading ending in a full
 // stop so that it is heard apart from the sentence after it.
-void CloseParagraph(QWidget* paragraph, QString words) {
+void CloseParagraph(QWidget* paragraph, const QString& words) {
   if (paragraph == nullptr) return;
   const QRect lines = paragraph->childrenRect();
   for (QWidget* line : paragraph->findChildren<QWidget*>())
@@ -88,12 +88,12 @@ void CloseParagraph(QWidget* paragraph, QString words) {
 
 }  // namespace
 
-RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
+RulesWindow::RulesWindow(QWidget* parent)
+    : QDialog(parent), panel_(new QWidget(this)), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   setObjectName(QStringLiteral("rulesWindow"));
   setWindowTitle(QStringLiteral("Quintara  Version 2"));
   setFixedSize(PixelSize(kWindowWidth, kWindowHeight));
 
-  panel_ = new QWidget(this);
   panel_->setObjectName(QStringLiteral("rulesText"));
   panel_->setGeometry(PixelRect(0, 0, kPanelWidth, kPanelHeight));
   panel_->setAutoFillBackground(true);
@@ -125,7 +125,6 @@ RulesWindow::RulesWindow(QWidget* parent) : QDialog(parent) {
   }
   CloseParagraph(paragraph, words);
 
-  scrollBar_ = new QScrollBar(Qt::Vertical, this);
   scrollBar_->setObjectName(QStringLiteral("scrollBar"));
   scrollBar_->setRange(0, 2000);
   scrollBar_->setSingleStep(200);

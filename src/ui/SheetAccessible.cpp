@@ -27,11 +27,11 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
   QAccessibleInterface* parent() const override {
     return QAccessible::queryAccessibleInterface(sheet_.data());
   }
-  QAccessibleInterface* child(int) const override { return nullptr; }
+  QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
   int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  void setText(QAccessible::Text, const QString&) override {}
+  int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
+  QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
+  void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
   QAccessible::Role role() const override { return QAccessible::ListItem; }
 
   QString text(QAccessible::Text kind) const override {
@@ -75,7 +75,7 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
 
 QAccessibleInterface* MakeSheetAccessible(const QString& /*className*/, QObject* object) {
   auto* sheet = qobject_cast<SheetWidget*>(object);
-  return sheet ? new SheetAccessible(sheet) : nullptr;
+  return sheet != nullptr ? new SheetAccessible(sheet) : nullptr;
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
  public:
   explicit SheetAccessible(SheetWidget* sheet);
   ~SheetAccessible() override;
+  Q_DISABLE_COPY_MOVE(SheetAccessible)
 
   // Lets Qt build this interface for every SheetWidget; once per program.
   static void Install();
@@ -44,13 +45,13 @@ class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   int rowCount() const override;
   QList<int> selectedColumns() const override { return {}; }
   QList<int> selectedRows() const override { return {}; }
-  bool isColumnSelected(int) const override { return false; }
-  bool isRowSelected(int) const override { return false; }
-  bool selectRow(int) override { return false; }
-  bool selectColumn(int) override { return false; }
-  bool unselectRow(int) override { return false; }
-  bool unselectColumn(int) override { return false; }
-  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+  bool isColumnSelected(int /*column*/) const override { return false; }
+  bool isRowSelected(int /*row*/) const override { return false; }
+  bool selectRow(int /*row*/) override { return false; }
+  bool selectColumn(int /*column*/) override { return false; }
+  bool unselectRow(int /*row*/) override { return false; }
+  bool unselectColumn(int /*column*/) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent* /*event*/) override {}
 
   // The cell of an intersection of the shown area, or nullptr.
   QAccessibleInterface* cellOf(int index) const;
@@ -65,7 +66,7 @@ class SheetAccessible : public QAccessibleWidget, public QAccessibleTableInterfa
   QAccessibleInterface* cell(int index) const;
 
   struct KnownCell {
-    QAccessible::Id id;
+    QAccessible::Id id = 0;
     QString told;  // its words when made or when it last told a change
   };
   mutable std::map<int, KnownCell> cells_;
