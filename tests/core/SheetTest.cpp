@@ -74,6 +74,8 @@ TEST_F(ShownArea, TheArrowsMoveTheCrossHairAndEnterPlaysWhereItStands) {
   }
   Press(Key::kEnter);
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(2, 3)), ComputerColour);
+  // The reply's chime, started with its point and stopped once the point has grown.
+  EXPECT_EQ(view.Only("sound"), (std::vector<std::string>{"sound play", "sound stop"}));
   for (const auto& [from, to] :
        {std::pair(At(20, 27), At(15, 20)), std::pair(At(20, 2), At(15, 2))}) {
     game.Resize(kLargestOuterWidth, kLargestOuterHeight);
