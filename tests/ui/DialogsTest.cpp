@@ -250,6 +250,18 @@ class DialogsTest : public QObject {
       QCOMPARE(status.text(), turn + kTurn);
     }
     QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 2);
+    // The longest turn text shows whole: it runs onto a second line within its 1215 twips.
+    const QImage painted = const_cast<QLabel&>(status).grab().toImage();
+    QString rows;  // '#' where a row holds text
+    for (int y = 0; y < painted.height(); ++y) {
+      bool dark = false;
+      for (int x = 0; x < painted.width(); ++x)
+        dark = dark || painted.pixelColor(x, y).value() < 96;
+      rows += dark ? '#' : '.';
+    }
+    int lines = 0;  // of letters, not a descender's tail
+    for (const QString& band : rows.split('.', Qt::SkipEmptyParts)) lines += band.size() > 3;
+    QCOMPARE(lines, 2);
     modals.steps << [&](QDialog* dialog) {
       QCOMPARE(read(dialog), "Adversaires: Ordinateur [Luc] <Zoé> contre <Luc> Zoé OK Annuler");
       Press(dialog, "Ordinateur");
