@@ -250,7 +250,7 @@ class DialogsTest : public QObject {
       QCOMPARE(status.text(), turn + kTurn);
     }
     QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 2);
-    // The longest turn text shows whole: it runs onto a second line within its 1215 twips.
+    // The turn text shows whole: it runs onto a second line within its 1215 twips.
     const QImage painted = const_cast<QLabel&>(status).grab().toImage();
     QString rows;  // '#' where a row holds text
     for (int y = 0; y < painted.height(); ++y) {
