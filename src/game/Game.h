@@ -92,7 +92,8 @@ class Game {
   struct Reply {
     Game& game;
     Question question;
-    static bool await_ready() noexcept { return false; }
+    // NOLINTNEXTLINE(readability-convert-member-functions-to-static): called on the awaiter
+    bool await_ready() const noexcept { return false; }
     void await_suspend(std::coroutine_handle<> waiting) noexcept {
       game.waiting_.question = question;
       game.waiting_.answerTo = waiting;

@@ -15,25 +15,28 @@ class [[nodiscard]] Steps {
   struct promise_type;
   using Handle = std::coroutine_handle<promise_type>;
 
+  // The coroutine machinery calls these on its promise and awaiter objects.
+  // NOLINTBEGIN(readability-convert-member-functions-to-static)
   struct promise_type {
     std::coroutine_handle<> awaiting;  // the steps that go on after these
 
     Steps get_return_object() { return Steps(Handle::from_promise(*this)); }
-    static std::suspend_never initial_suspend() noexcept { return {}; }
-    static auto final_suspend() noexcept {
+    std::suspend_never initial_suspend() noexcept { return {}; }
+    auto final_suspend() noexcept {
       struct GoOn {
-        static bool await_ready() noexcept { return false; }
-        static std::coroutine_handle<> await_suspend(Handle ended) noexcept {
+        bool await_ready() noexcept { return false; }
+        std::coroutine_handle<> await_suspend(Handle ended) noexcept {
           const std::coroutine_handle<> next = ended.promise().awaiting;
           return next ? next : std::noop_coroutine();
         }
-        static void await_resume() noexcept {}
+        void await_resume() noexcept {}
       };
       return GoOn{};
     }
     void return_void() {}
-    static void unhandled_exception() { std::terminate(); }
+    void unhandled_exception() { std::terminate(); }
   };
+  // NOLINTEND(readability-convert-member-functions-to-static)
 
   Steps(Steps&& other) noexcept : handle_(std::exchange(other.handle_, {})) {}
   Steps& operator=(Steps&& other) noexcept {

@@ -178,7 +178,7 @@ void MainWindow::followSize() {
 }
 
 void MainWindow::showLargest() {
-  if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+  if (windowState().testAnyFlags(Qt::WindowMaximized | Qt::WindowFullScreen)) {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
   }
   resizeClient(ClientPixels(kLargestOuterWidth, kLargestOuterHeight));
@@ -186,16 +186,17 @@ void MainWindow::showLargest() {
 
 // The window manager is told the largest size, so that maximising gives the largest sheet and
 // restoring brings the window back; a platform that maximises past it gets the largest normal
-// window instead (Resize).
+// window instead (followSize).
 void MainWindow::keepLargestSize() {
-  const int menuBar = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+  const int menuBar = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
   setMaximumSize(ClientPixels(kLargestOuterWidth, kLargestOuterHeight) + QSize(0, menuBar));
 }
 
 QSize MainWindow::chrome() const {
   // Whatever the window adds round the client area: the menu bar.
-  return client_->isVisible() ? size() - client_->size()
-                              : QSize(0, menuWidget() ? menuWidget()->sizeHint().height() : 0);
+  return client_->isVisible()
+             ? size() - client_->size()
+             : QSize(0, menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0);
 }
 
 void MainWindow::enterEvent(QEnterEvent* event) {
