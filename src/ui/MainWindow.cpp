@@ -188,15 +188,16 @@ void MainWindow::showLargest() {
 // restoring brings the window back; a platform that maximises past it gets the largest normal
 // window instead (followSize).
 void MainWindow::keepLargestSize() {
-  const int menuBar = menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
-  setMaximumSize(ClientPixels(kLargestOuterWidth, kLargestOuterHeight) + QSize(0, menuBar));
+  setMaximumSize(ClientPixels(kLargestOuterWidth, kLargestOuterHeight) + QSize(0, menuBarHeight()));
 }
 
 QSize MainWindow::chrome() const {
   // Whatever the window adds round the client area: the menu bar.
-  return client_->isVisible()
-             ? size() - client_->size()
-             : QSize(0, menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0);
+  return client_->isVisible() ? size() - client_->size() : QSize(0, menuBarHeight());
+}
+
+int MainWindow::menuBarHeight() const {
+  return menuWidget() != nullptr ? menuWidget()->sizeHint().height() : 0;
 }
 
 void MainWindow::enterEvent(QEnterEvent* event) {

@@ -77,6 +77,7 @@ class MainWindow : public QMainWindow, private GameView {
   void showLargest();
   void keepLargestSize();
   QSize chrome() const;
+  int menuBarHeight() const;
   void refreshBars();
   void tellScreenReader();
   void sayAnnouncements();
