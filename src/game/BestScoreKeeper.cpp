@@ -1,7 +1,6 @@
 #include "game/BestScoreKeeper.h"
 
 #include "game/ScoreFile.h"
-#include "game/Texts.h"
 
 namespace quintara {
 
@@ -46,7 +45,7 @@ std::optional<std::string> BestScoreKeeper::SaveBestScores() {
 std::optional<std::string> BestScoreKeeper::TellScoresNotSaved(const std::string& reason) {
   if (told_) return std::nullopt;
   told_ = true;
-  return texts::kScoresNotSaved + reason;
+  return reason;
 }
 
 }  // namespace quintara

@@ -19,7 +19,8 @@ class BestScoreKeeper {
   const BestScores& Table() const { return bestScores_; }
   bool Loaded() const { return loaded_; }
 
-  // Reads the file; a missing file is made, empty.
+  // Reads the file; a missing file is made, empty. Each returns why the scores could not be
+  // saved, the first time only.
   std::optional<std::string> LoadBestScores();
   // Enters a match's points (see InsertBestScore).
   void Insert(const std::string& name, int points);

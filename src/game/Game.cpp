@@ -29,10 +29,10 @@ constexpr int kLastOpeningColumn = 20;
 Game::Game(GameView& view, DieSource& die)
     : view_(view),
       die_(die),
-      PlayerName1_(texts::kDefaultPlayerName1),
-      PlayerName2_(texts::kDefaultPlayerName2),
-      TurnTextPlayer1_(PlayerName1_ + texts::kTurnSuffix),
-      TurnTextPlayer2_(PlayerName2_ + texts::kTurnSuffix),
+      PlayerName1_(view.Translate(texts::kDefaultPlayerName1)),
+      PlayerName2_(view.Translate(texts::kDefaultPlayerName2)),
+      TurnTextPlayer1_(view.Sentence(texts::kYourTurn, {PlayerName1_})),
+      TurnTextPlayer2_(view.Sentence(texts::kYourTurn, {PlayerName2_})),
       statusText_(TurnTextPlayer1_),
       outerWidth_(kDesignOuterWidth),
       outerHeight_(kDesignOuterHeight) {
@@ -53,10 +53,16 @@ void Game::Answer(bool yes) {
   if (waiting_.steps && waiting_.steps->Done()) waiting_.steps.reset();
 }
 
-Steps Game::Tell(std::optional<std::string> text, const char* caption) {
+Steps Game::Tell(std::optional<std::string> text, std::string caption) {
   if (!text) co_return;
   view_.ShowMessage(*text, caption);
   co_await WaitFor(Question::kMessage);
+}
+
+Steps Game::TellScoresNotSaved(std::optional<std::string> reason) {
+  if (!reason) co_return;
+  std::string text = view_.Sentence(texts::kScoresNotSaved, {*reason});
+  co_await Tell(std::move(text));
 }
 
 void Game::ClickIntersection(int index) {
@@ -67,7 +73,8 @@ Steps Game::Click(int index) {
   // Also refuses what the mouse cannot reach but the cross-hair can: an intersection left
   // outside the shown area after the window shrank.
   if (sheet_.HasPoint(index) || !sheet_.Playable(index)) {
-    co_await Tell(texts::kCannotPlayHere, texts::kCannotPlayHereCaption);
+    co_await Tell(view_.Translate(texts::kCannotPlayHere),
+                  view_.Translate(texts::kCannotPlayHereCaption));
     co_return;
   }
   if (twoPlayers_) {
@@ -120,7 +127,7 @@ void Game::NewSheet() {
   drawings_.clear();
   sheet_.Clear();
   view_.SheetCleared();
-  view_.Announce(spoken::kNewSheetWords);
+  view_.Announce(view_.Translate(texts::kNewSheetWords));
   ResetGameState();
   FollowSize(outerWidth_, outerHeight_);
 }
@@ -153,7 +160,7 @@ Steps Game::PlaceComputerPoint(int index) {
   if (sheet_.HasPoint(index) || !sheet_.Playable(index) || state_.ComputerHasPlayed) co_return;
   if (soundOn_) view_.PlayPointSound();
   PutPoint(index, ComputerColour, true);
-  view_.Announce(spoken::ComputerPointWords(index));
+  view_.Announce(spoken::ComputerPointWords(view_, index));
   view_.StopPointSound();
   state_.ComputerHasPlayed = true;
   state_.ComputerMoves.Record(index);
@@ -220,7 +227,7 @@ Steps Game::OpenNewGame() {
     view_.Maximise();
     // A player who cannot see the sheet learns of the new rows and columns before they are named.
     if (shown != std::pair(sheet_.RowMax(), sheet_.ColMax())) {
-      view_.Announce(spoken::SheetGrownWords(sheet_));
+      view_.Announce(spoken::SheetGrownWords(view_, sheet_));
     }
   }
   for (int row = kFirstPlayableRow + 1; !free && row <= kLastOpeningRow; ++row) {
@@ -231,7 +238,7 @@ Steps Game::OpenNewGame() {
     SetTurn(HumanColour);
     co_return;
   }
-  co_await Tell(texts::kSheetTooSmall, texts::kApplicationTitle);
+  co_await Tell(view_.Translate(texts::kSheetTooSmall));
   NewSheet();
   co_await PlaceComputerPoint(kNewSheetOpening);
   SetTurn(HumanColour);
@@ -243,7 +250,7 @@ Steps Game::OpenNewGame() {
 Steps Game::NewSheetIfFull() {
   if (HasFreeIntersection(sheet_)) co_return;
   const bool gameUnderWay = state_.Box.BoxBottom != GameBox::kUnsetBottom;
-  co_await Tell(gameUnderWay ? texts::kDrawnGame : texts::kSheetFull, texts::kApplicationTitle);
+  co_await Tell(view_.Translate(gameUnderWay ? texts::kDrawnGame : texts::kSheetFull));
   NewSheet();
 }
 

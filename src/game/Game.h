@@ -14,7 +14,9 @@
 #include "game/ScoreStore.h"
 #include "game/Scores.h"
 #include "game/SheetDrawing.h"
+#include "game/SpokenWords.h"
 #include "game/Steps.h"
+#include "game/Texts.h"
 #include "opponent/Turn.h"
 
 namespace quintara {
@@ -102,7 +104,12 @@ class Game {
   };
   Reply WaitFor(Question question) { return {*this, question}; }
   // A message box, and the wait for it to close; nothing without a text.
-  Steps Tell(std::optional<std::string> text, const char* caption);
+  Steps Tell(std::optional<std::string> text, std::string caption);
+  Steps Tell(std::optional<std::string> text) {
+    return Tell(std::move(text), texts::kApplicationTitle);
+  }
+  // The same for the reason the best scores could not be saved, if there is one.
+  Steps TellScoresNotSaved(std::optional<std::string> reason);
 
   // The steps of the turn cycle, run by the events above.
   Steps Click(int index);
@@ -129,7 +136,7 @@ class Game {
   void ClearSheetFromMenu();
   Steps CountSet(bool redWon);
   // The side that won, as the spoken words name it.
-  std::string Winner(bool red) const;
+  spoken::Side Winner(bool red) const;
   Steps EndMatch();
   Steps OpenStatistics();
 

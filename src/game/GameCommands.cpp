@@ -67,7 +67,7 @@ bool Game::RunningGamePointIsPlayable() const {
 // The running game counts as won by the red side when the player agrees to give it up.
 Steps Game::GiveUpRunningGame(bool ask, const char* question, bool& goOn) {
   if (!ask) co_return;
-  view_.AskYesNo(question, texts::kApplicationTitle);
+  view_.AskYesNo(view_.Translate(question), texts::kApplicationTitle);
   goOn = co_await WaitFor(Question::kYesNo);
   if (!goOn) co_return;
   state_.WinColourNumber = ColourNumber::kBrightRed;

@@ -7,8 +7,7 @@ namespace quintara {
 
 Steps Game::RecordGameResult() {
   state_.GameOver = true;
-  if (!scoreKeeper_.Loaded())
-    co_await Tell(scoreKeeper_.LoadBestScores(), texts::kApplicationTitle);
+  if (!scoreKeeper_.Loaded()) co_await TellScoresNotSaved(scoreKeeper_.LoadBestScores());
   if (scoreBoard_.AllZero()) statistics_ = MatchStatistics{};
 
   const auto level = static_cast<std::size_t>(level_);
@@ -25,8 +24,8 @@ Steps Game::RecordGameResult() {
   view_.ScoresChanged();
 
   if (redWon || greenWon) {
-    view_.Announce(
-        spoken::GameWonWords(Winner(redWon), scoreBoard_.HumanGames, scoreBoard_.ComputerGames));
+    view_.Announce(spoken::GameWonWords(view_, Winner(redWon), scoreBoard_.HumanGames,
+                                        scoreBoard_.ComputerGames));
     if (scoreBoard_.HumanGames == SetWinGames || scoreBoard_.ComputerGames == SetWinGames) {
       co_await CountSet(redWon);
     }
@@ -44,22 +43,21 @@ Steps Game::CountSet(bool redWon) {
   }
   view_.ScoresChanged();
   view_.Announce(
-      spoken::SetWonWords(Winner(redWon), scoreBoard_.HumanSets, scoreBoard_.ComputerSets));
+      spoken::SetWonWords(view_, Winner(redWon), scoreBoard_.HumanSets, scoreBoard_.ComputerSets));
   if (redWon && scoreBoard_.ComputerSets == MatchWinSets) {
-    co_await Tell(texts::IsolatedName(PlayerName2_) + texts::kMatchWonByRed,
-                  texts::kApplicationTitle);
+    std::string text = view_.Sentence(texts::kMatchWonByRed, {texts::IsolatedName(PlayerName2_)});
+    co_await Tell(std::move(text));
   } else if (!redWon && scoreBoard_.HumanSets == MatchWinSets) {
-    co_await Tell(texts::IsolatedName(PlayerName1_) + texts::kMatchWonByGreen,
-                  texts::kApplicationTitle);
+    std::string text = view_.Sentence(texts::kMatchWonByGreen, {texts::IsolatedName(PlayerName1_)});
+    co_await Tell(std::move(text));
   }
   scoreBoard_.HumanGames = 0;
   scoreBoard_.ComputerGames = 0;
   view_.ScoresChanged();
 }
 
-std::string Game::Winner(bool red) const {
-  return red ? spoken::SideWords(PlayerName2_, !twoPlayers_)
-             : spoken::SideWords(PlayerName1_, false);
+spoken::Side Game::Winner(bool red) const {
+  return red ? spoken::Side{PlayerName2_, !twoPlayers_} : spoken::Side{PlayerName1_, false};
 }
 
 Steps Game::EndMatch() {
@@ -71,10 +69,10 @@ Steps Game::EndMatch() {
     }
   }
   scoreKeeper_.Insert(PlayerName1_, statistics_.MatchPoints);
-  co_await Tell(scoreKeeper_.SaveBestScores(), texts::kApplicationTitle);
+  co_await TellScoresNotSaved(scoreKeeper_.SaveBestScores());
   co_await OpenStatistics();
 
-  view_.AskYesNo(texts::kPlayAgain, texts::kApplicationTitle);
+  view_.AskYesNo(view_.Translate(texts::kPlayAgain), texts::kApplicationTitle);
   if (!co_await WaitFor(Question::kYesNo)) {
     view_.Quit();
     co_return;
@@ -92,7 +90,7 @@ void Game::ShowStatistics() {
 }
 
 Steps Game::OpenStatistics() {
-  co_await Tell(scoreKeeper_.LoadBestScores(), texts::kApplicationTitle);
+  co_await TellScoresNotSaved(scoreKeeper_.LoadBestScores());
   view_.ShowStatistics();
   co_await WaitFor(Question::kStatistics);
 }

@@ -3,15 +3,15 @@
 #include <string>
 
 #include "board/Geometry.h"
+#include "game/Language.h"
 
 namespace quintara {
 
 // What the game tells its window, and the questions it asks it. The game never touches a
-// widget; the window draws from the game's state and answers through this interface.
-class GameView {
+// widget; the window draws from the game's state and answers through this interface. The
+// window is also the player's language: the game writes every text it hands over in it.
+class GameView : public Language {
  public:
-  virtual ~GameView() = default;
-
   // A point was put on the sheet; the computer's point grows in (growing is true).
   virtual void PointPlaced(int index, PointColour colour, bool growing) = 0;
   // A winning line or a game's frame was drawn on the sheet (see Game::Drawings()).

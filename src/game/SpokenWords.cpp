@@ -7,26 +7,28 @@ namespace quintara::spoken {
 namespace {
 
 // A point says more than the zone it lies in: a point is never played on, whatever the zone.
-std::string StateWords(const Sheet& sheet, int index) {
-  const char* point = sheet.ColourAt(index) == HumanColour      ? "point vert"
-                      : sheet.ColourAt(index) == ComputerColour ? "point rouge"
-                                                                : nullptr;
-  if (point != nullptr) return sheet.Closed(index) ? std::string(point) + ", zone fermée" : point;
-  if (sheet.Closed(index)) return "zone fermée";
-  if (!sheet.InShownArea(index)) return "zone non jouable";
-  return "vide";
+const char* StateWords(const Sheet& sheet, int index) {
+  const bool closed = sheet.Closed(index);
+  if (sheet.ColourAt(index) == HumanColour)
+    return closed ? texts::kClosedGreenPoint : texts::kGreenPoint;
+  if (sheet.ColourAt(index) == ComputerColour)
+    return closed ? texts::kClosedRedPoint : texts::kRedPoint;
+  if (closed) return texts::kClosedCrossing;
+  if (!sheet.InShownArea(index)) return texts::kOutOfPlay;
+  return texts::kEmptyCrossing;
 }
 
-// "Ligne 7, colonne 8", its first word as written in `row`.
-std::string Position(const char* row, int index) {
-  return std::string(row) + " " + std::to_string(RowNumber(index)) + ", colonne " +
-         std::to_string(ColumnNumber(index));
+std::string Position(const Language& language, const char* words, int index) {
+  return language.Sentence(words,
+                           {std::to_string(RowNumber(index)), std::to_string(ColumnNumber(index))});
 }
 
-std::string Won(const char* what, const std::string& winner, const char* counts, int green,
-                int red) {
-  return std::string(what) + " gagnée par " + winner + ". " + counts + " : " +
-         std::to_string(green) + " à " + std::to_string(red);
+std::string Won(const Language& language, const char* byName, const char* byComputer,
+                const Side& winner, int green, int red) {
+  if (winner.computer)
+    return language.Sentence(byComputer, {std::to_string(green), std::to_string(red)});
+  return language.Sentence(
+      byName, {texts::IsolatedName(winner.name), std::to_string(green), std::to_string(red)});
 }
 
 }  // namespace
@@ -39,33 +41,36 @@ int ColumnNumber(int index) {
   return ColumnOf(index) - kFirstPlayableColumn + 1;
 }
 
-std::string IntersectionWords(const Sheet& sheet, int index) {
-  return Position("Ligne", index) + ", " + StateWords(sheet, index);
+std::string IntersectionWords(const Language& language, const Sheet& sheet, int index) {
+  return Position(language, StateWords(sheet, index), index);
 }
 
-std::string ComputerPointWords(int index) {
-  return "Ordinateur : " + Position("ligne", index);
+std::string ComputerPointWords(const Language& language, int index) {
+  return Position(language, texts::kComputerPoint, index);
 }
 
-std::string SideWords(const std::string& name, bool computer) {
-  return computer ? "l'ordinateur" : texts::IsolatedName(name);
+std::string GameWonWords(const Language& language, const Side& winner, int green, int red) {
+  return Won(language, texts::kGameWon, texts::kGameWonByComputer, winner, green, red);
 }
 
-std::string GameWonWords(const std::string& winner, int greenGames, int redGames) {
-  return Won("Partie", winner, "Parties", greenGames, redGames);
+std::string SetWonWords(const Language& language, const Side& winner, int green, int red) {
+  return Won(language, texts::kSetWon, texts::kSetWonByComputer, winner, green, red);
 }
 
-std::string SetWonWords(const std::string& winner, int greenSets, int redSets) {
-  return Won("Manche", winner, "Manches", greenSets, redSets);
+std::string CountWords(const Language& language, bool sets, const Side& side, int count) {
+  if (side.computer) {
+    return language.Sentence(sets ? texts::kSetsCountOfComputer : texts::kGamesCountOfComputer,
+                             {std::to_string(count)});
+  }
+  return language.Sentence(sets ? texts::kSetsCount : texts::kGamesCount,
+                           {texts::IsolatedName(side.name), std::to_string(count)});
 }
 
-std::string CountWords(const std::string& heading, const std::string& side, int count) {
-  return heading + " gagnées par " + side + " : " + std::to_string(count);
-}
-
-std::string SheetGrownWords(const Sheet& sheet) {
-  return "Feuille agrandie : " + std::to_string(RowNumber(IndexOf(sheet.RowMax(), 0))) +
-         " lignes, " + std::to_string(ColumnNumber(IndexOf(0, sheet.ColMax()))) + " colonnes";
+std::string SheetGrownWords(const Language& language, const Sheet& sheet) {
+  return language.Sentence(
+      texts::kSheetGrown,
+      {language.Translate(texts::kRows, RowNumber(IndexOf(sheet.RowMax(), 0))),
+       language.Translate(texts::kColumns, ColumnNumber(IndexOf(0, sheet.ColMax())))});
 }
 
 std::string TurnWords(const std::string& statusText) {

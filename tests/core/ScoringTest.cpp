@@ -146,14 +146,13 @@ TEST(ScoreFile, WritesTwentyTaggedValuesAndReadsWhatIsWhole) {
 }
 
 // A missing file is made; a file that cannot be read is never written over, one that cannot be
-// written keeps the points in memory; either is told once.
+// written keeps the points in memory; either's reason is told once.
 TEST(BestScoreKeeper, KeepsTheFileOrTellsWhyNot) {
   const Table two = {{"p", 900}, {"q", 800}}, both = {{"Éloïse", 850}, {"Zoé", 90}};
-  const std::string told = "Les meilleurs scores n'ont pas pu être enregistrés : ";
   const std::tuple<int, Table, Table, std::vector<std::string>> cases[] = {
       {0, both, both, {}},  // no trouble, an unreadable file, an unwritable one
-      {1, both, two, {told + "accès refusé"}},
-      {2, {two[0], both[0], two[1], both[1]}, two, {told + "aucun dossier ne peut être écrit"}}};
+      {1, both, two, {"accès refusé"}},
+      {2, {two[0], both[0], two[1], both[1]}, two, {"aucun dossier ne peut être écrit"}}};
   for (const auto& [trouble, kept, file, events] : cases) {
     std::vector<std::string> messages;  // at most one in a run
     const auto tell = [&](const std::optional<std::string>& message) {
