@@ -1,12 +1,13 @@
 #include "app/ProgramWindow.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include "ui/ChimeSound.h"
 #include "ui/FileScoreStore.h"
 #include "ui/MainWindow.h"
-#include "ui/MessageBoxes.h"
+#include "ui/Translations.h"
 
 namespace quintara::app {
 
@@ -15,9 +16,8 @@ std::unique_ptr<ui::MainWindow> ShowProgramWindow(QApplication& application, Die
   QApplication::setApplicationName(QStringLiteral("Quintara"));
   // Lets the desktop match the window with the installed menu entry and its icon.
   QApplication::setDesktopFileName(QStringLiteral(QUINTARA_APP_ID));
-  // Qt's own texts (the edit fields' context menus, standard buttons) in French; without the
-  // translation the message boxes still name their buttons in French.
-  ui::LoadQtFrenchTexts(application);
+  // The desktop's language, for the game's texts and Qt's own.
+  ui::InstallTranslations(application, ui::ChooseLanguage(QLocale::system().uiLanguages()));
 
   auto window = std::make_unique<ui::MainWindow>(die);
   window->setPointSound(std::make_unique<ui::ChimeSound>(programFolder));

@@ -5,7 +5,6 @@
 
 #include "ui/Colours.h"
 #include "ui/Twips.h"
-#include "ui/WindowTexts.h"
 
 namespace quintara::ui {
 
@@ -26,7 +25,7 @@ TopBar::TopBar(QWidget* parent) : Bar("TopBar", parent), levelText_(new QLabel(t
 }
 
 void TopBar::showLevel(int level) {
-  levelText_->setText(texts::kLevelPrefix + QString::number(level));
+  levelText_->setText(tr("Niveau %1").arg(level));
 }
 
 StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new QLabel(this)) {
@@ -36,7 +35,7 @@ StatusBar::StatusBar(QWidget* parent) : Bar("StatusBar", parent), message_(new Q
 }
 
 void StatusBar::showHover(bool overPlayable) {
-  message_->setText(overPlayable ? QString() : QString(texts::kNotPlayableHere));
+  message_->setText(overPlayable ? QString() : tr("      Vous survolez une zone non jouable"));
   message_->adjustSize();
 }
 

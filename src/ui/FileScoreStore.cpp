@@ -1,5 +1,6 @@
 #include "ui/FileScoreStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,11 +20,17 @@ constexpr qint64 kLongestPoints = 5;
 constexpr qint64 kLongestScoreFile =
     kBestScorePlaces * (kTagBytes + kLongestText + kTagBytes + kLongestPoints);
 
-std::string Reason(const char* what, const QString& path, const QString& error) {
-  return QStringLiteral("le fichier « %1 » n'a pas pu être %2 (%3).")
-      .arg(QDir::toNativeSeparators(path), QString::fromUtf8(what), error)
+// Why a file could not be read or written, as a sentence: %1 is the file, %2 the error.
+std::string Reason(const char* sentence, const QString& path, const QString& error) {
+  return QCoreApplication::translate("FileScoreStore", sentence)
+      .arg(QDir::toNativeSeparators(path), error)
       .toStdString();
 }
+
+constexpr const char* kNotRead =
+    QT_TRANSLATE_NOOP("FileScoreStore", "le fichier « %1 » n'a pas pu être lu (%2).");
+constexpr const char* kNotWritten =
+    QT_TRANSLATE_NOOP("FileScoreStore", "le fichier « %1 » n'a pas pu être écrit (%2).");
 
 }  // namespace
 
@@ -68,13 +75,13 @@ ScoreStore::ReadResult FileScoreStore::Read() {
   if (!QFileInfo::exists(file)) return {ReadStatus::kMissing, {}, {}};
   QFile in(file);
   if (!in.open(QIODevice::ReadOnly)) {
-    return {ReadStatus::kUnreadable, {}, Reason("lu", file, in.errorString())};
+    return {ReadStatus::kUnreadable, {}, Reason(kNotRead, file, in.errorString())};
   }
   // Never more than a whole list: what is whole in a longer file is still read, and Write
   // refuses to replace it.
   QByteArray bytes = in.read(kLongestScoreFile);
   if (in.error() != QFileDevice::NoError) {
-    return {ReadStatus::kUnreadable, {}, Reason("lu", file, in.errorString())};
+    return {ReadStatus::kUnreadable, {}, Reason(kNotRead, file, in.errorString())};
   }
   return {ReadStatus::kRead, bytes.toStdString(), {}};
 }
@@ -83,8 +90,9 @@ bool FileScoreStore::Write(const std::string& bytes, std::string& reason) {
   const QString file = path();
   // A file longer than any list is not one the game wrote: it is kept as it is.
   if (QFileInfo(file).size() > kLongestScoreFile) {
-    reason =
-        Reason("écrit", file, QStringLiteral("il est trop long pour être une liste de scores"));
+    reason = Reason(kNotWritten, file,
+                    QCoreApplication::translate("FileScoreStore",
+                                                "il est trop long pour être une liste de scores"));
     return false;
   }
   QDir().mkpath(QFileInfo(file).absolutePath());
@@ -93,7 +101,7 @@ bool FileScoreStore::Write(const std::string& bytes, std::string& reason) {
       out.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
           static_cast<qint64>(bytes.size()) ||
       !out.commit()) {
-    reason = Reason("écrit", file, out.errorString());
+    reason = Reason(kNotWritten, file, out.errorString());
     return false;
   }
   return true;

@@ -20,6 +20,7 @@
 #include "ui/RulesWindow.h"
 #include "ui/SheetWidget.h"
 #include "ui/StatisticsWindow.h"
+#include "ui/Translations.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -97,19 +98,15 @@ void MainWindow::setScoreStore(std::unique_ptr<ScoreStore> store) {
 }
 
 void MainWindow::createMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Fichier"));
-  newSheetAction_ =
-      file->addAction(QStringLiteral("&Nouvelle feuille"), this, &MainWindow::newSheet);
-  changeLevelAction_ =
-      file->addAction(QStringLiteral("&Changer de niveau"), this, &MainWindow::changeLevel);
-  statisticsAction_ =
-      file->addAction(QStringLiteral("&Statistique"), this, &MainWindow::openStatistics);
-  quitAction_ = file->addAction(QStringLiteral("&Quitter"), this, &MainWindow::quitProgram);
+  QMenu* file = menuBar()->addMenu(tr("&Fichier"));
+  newSheetAction_ = file->addAction(tr("&Nouvelle feuille"), this, &MainWindow::newSheet);
+  changeLevelAction_ = file->addAction(tr("&Changer de niveau"), this, &MainWindow::changeLevel);
+  statisticsAction_ = file->addAction(tr("&Statistique"), this, &MainWindow::openStatistics);
+  quitAction_ = file->addAction(tr("&Quitter"), this, &MainWindow::quitProgram);
 
-  QMenu* sounds = menuBar()->addMenu(QStringLiteral("Sons"));
+  QMenu* sounds = menuBar()->addMenu(tr("Sons"));
   auto* soundGroup = new QActionGroup(this);
-  const std::array<QString, 3> soundNames = {QStringLiteral("Son 1"), QStringLiteral("Son 2"),
-                                             QStringLiteral("Désactiver le son")};
+  const std::array<QString, 3> soundNames = {tr("Son 1"), tr("Son 2"), tr("Désactiver le son")};
   for (int k = 0; k < 3; ++k) {
     QAction* item = sounds->addAction(soundNames[static_cast<std::size_t>(k)]);
     item->setCheckable(true);
@@ -120,7 +117,7 @@ void MainWindow::createMenus() {
   soundActions_[0]->setChecked(true);
   soundActions_[1]->setEnabled(false);  // cannot be chosen
 
-  rulesAction_ = menuBar()->addAction(QStringLiteral("&?"), this, &MainWindow::showRules);
+  rulesAction_ = menuBar()->addAction(tr("&?"), this, &MainWindow::showRules);
 }
 
 void MainWindow::newSheet() {
@@ -144,7 +141,7 @@ void MainWindow::quitProgram() {
 
 void MainWindow::chooseSound(int index) {
   game_.SetSoundOn(index == 0);
-  Announce(index == 0 ? spoken::kSoundOnWords : spoken::kSoundOffWords);
+  Announce(Translate(index == 0 ? texts::kSoundOnWords : texts::kSoundOffWords));
   sayAnnouncements();
 }
 
@@ -280,17 +277,17 @@ void MainWindow::TurnChanged(PointColour colour, const std::string& statusText) 
 
 void MainWindow::ScoresChanged() {
   const quintara::ScoreBoard& board = game_.MatchScores();
-  const std::string red = spoken::SideWords(game_.PlayerName2(), !game_.TwoPlayers());
-  const auto words = [&](const char* heading, int green, int redCount) {
-    return QStringList{QString::fromStdString(spoken::CountWords(
-                           heading, spoken::SideWords(game_.PlayerName1(), false), green)),
-                       QString::fromStdString(spoken::CountWords(heading, red, redCount))};
+  const spoken::Side green{game_.PlayerName1(), false};
+  const spoken::Side red{game_.PlayerName2(), !game_.TwoPlayers()};
+  const auto words = [&](bool sets, int greenCount, int redCount) {
+    return QStringList{QString::fromStdString(spoken::CountWords(*this, sets, green, greenCount)),
+                       QString::fromStdString(spoken::CountWords(*this, sets, red, redCount))};
   };
   auto& panel = client_->rightPanel().scoreBoard();
   panel.showGames(board.HumanGames, board.ComputerGames,
-                  words("Parties", board.HumanGames, board.ComputerGames));
+                  words(false, board.HumanGames, board.ComputerGames));
   panel.showSets(board.HumanSets, board.ComputerSets,
-                 words("Manches", board.HumanSets, board.ComputerSets));
+                 words(true, board.HumanSets, board.ComputerSets));
   panel.setSetsShown(board.SetsShown);
 }
 
@@ -361,6 +358,10 @@ void MainWindow::StopPointSound() {
   } else {
     sound_->stop();
   }
+}
+
+std::string MainWindow::Translate(const char* french, int count) const {
+  return TranslatedLanguage().Translate(french, count);
 }
 
 }  // namespace quintara::ui

@@ -101,6 +101,8 @@ class MainWindow : public QMainWindow, private GameView {
   void Quit() override;
   void PlayPointSound() override;
   void StopPointSound() override;
+  std::string Translate(const char* french, int count) const override;
+  using GameView::Translate;
 
   // Members go in the reverse order of these lines: the windows, which read the game up to
   // their last event, before the game, and the game before the file it keeps its scores in.

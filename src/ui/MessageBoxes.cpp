@@ -2,9 +2,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 
 namespace quintara::ui {
 namespace {
@@ -15,26 +13,18 @@ void Label(QMessageBox& box, const QString& caption) {
   box.setAccessibleName(caption);
 }
 
-// The buttons read in French even where Qt's French translation is missing, or a desktop
+// The buttons read in the game's language even where Qt's translation is missing, or a desktop
 // theme names standard buttons in its own language.
-void NameButtonsInFrench(QMessageBox& box) {
-  if (QAbstractButton* yes = box.button(QMessageBox::Yes)) yes->setText(QStringLiteral("&Oui"));
-  if (QAbstractButton* no = box.button(QMessageBox::No)) no->setText(QStringLiteral("&Non"));
-  if (QAbstractButton* ok = box.button(QMessageBox::Ok)) ok->setText(QStringLiteral("OK"));
+void NameButtons(QMessageBox& box) {
+  if (QAbstractButton* yes = box.button(QMessageBox::Yes))
+    yes->setText(QCoreApplication::translate("MessageBoxes", "&Oui"));
+  if (QAbstractButton* no = box.button(QMessageBox::No))
+    no->setText(QCoreApplication::translate("MessageBoxes", "&Non"));
+  if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+    ok->setText(QCoreApplication::translate("MessageBoxes", "OK"));
 }
 
 }  // namespace
-
-bool LoadQtFrenchTexts(QCoreApplication& application) {
-  auto* translator = new QTranslator(&application);
-  if (translator->load(QStringLiteral("qtbase_fr"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-      QCoreApplication::installTranslator(translator)) {
-    return true;
-  }
-  delete translator;
-  return false;
-}
 
 QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, const QString& caption,
                             bool yesNo) {
@@ -42,7 +32,7 @@ QMessageBox* OpenMessageBox(QWidget* parent, const QString& text, const QString&
                               yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
   box->setAttribute(Qt::WA_DeleteOnClose);
   Label(*box, caption);
-  NameButtonsInFrench(*box);
+  NameButtons(*box);
   box->open();
   return box;
 }

@@ -16,7 +16,7 @@
 #include "ui/ColourBar.h"
 #include "ui/Colours.h"
 #include "ui/ElidedLabel.h"
-#include "ui/WindowTexts.h"
+#include "ui/Translations.h"
 
 namespace quintara::ui {
 
@@ -24,11 +24,16 @@ namespace {
 
 constexpr int kLongestOpponentCaption = 14;  // a second name shorter than 15 characters
 
+// One of the game's own texts, such as a side's first name, as the game says it.
+QString GameText(const char* french) {
+  return QString::fromStdString(TranslatedLanguage().Translate(french));
+}
+
 }  // namespace
 
 OpponentDialog::OpponentDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("opponentDialog"));
-  setWindowTitle(QStringLiteral("Quintara version 2"));
+  setWindowTitle(tr("Quintara version 2"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(CreateOpponentsFrame());
@@ -39,12 +44,11 @@ OpponentDialog::OpponentDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QGroupBox* OpponentDialog::CreateOpponentsFrame() {
-  auto* opponents = new QGroupBox(QStringLiteral("Adversaires"), this);
+  auto* opponents = new QGroupBox(tr("Adversaires"), this);
   opponents->setObjectName(QStringLiteral("opponentsFrame"));
   auto* grid = new QGridLayout(opponents);
-  opponentButtons_[0] =
-      new QRadioButton(QString::fromUtf8(quintara::texts::kDefaultPlayerName2), opponents);
-  opponentButtons_[1] = new QRadioButton(QStringLiteral("Autres"), opponents);
+  opponentButtons_[0] = new QRadioButton(GameText(quintara::texts::kDefaultPlayerName2), opponents);
+  opponentButtons_[1] = new QRadioButton(tr("Autres"), opponents);
   opponentButtons_[0]->setChecked(true);
   grid->addWidget(opponentButtons_[0], 0, 0);
   // Its caption becomes the second name: it takes the room over "contre" and the second field
@@ -52,17 +56,15 @@ QGroupBox* OpponentDialog::CreateOpponentsFrame() {
   opponentButtons_[1]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   grid->addWidget(opponentButtons_[1], 0, 1, 1, 2);
 
-  nameFields_[0] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName1));
-  nameFields_[1] = new QLineEdit(QString::fromUtf8(quintara::texts::kDefaultPlayerName2));
-  nameFields_[0]->setAccessibleName(QStringLiteral("Joueur vert"));
-  nameFields_[1]->setAccessibleName(QStringLiteral("Joueur rouge"));
+  nameFields_[0] = new QLineEdit(GameText(quintara::texts::kDefaultPlayerName1));
+  nameFields_[1] = new QLineEdit(GameText(quintara::texts::kDefaultPlayerName2));
+  nameFields_[0]->setAccessibleName(tr("Joueur vert"));
+  nameFields_[1]->setAccessibleName(tr("Joueur rouge"));
   nameFields_[1]->setReadOnly(true);
-  grid->addWidget(
-      NewColourBar(QStringLiteral("Joueur vert"), FromRgbNumber(HumanColour), opponents), 1, 0);
+  grid->addWidget(NewColourBar(tr("Joueur vert"), FromRgbNumber(HumanColour), opponents), 1, 0);
   grid->addWidget(nameFields_[0], 2, 0);
-  grid->addWidget(new QLabel(QStringLiteral("contre")), 2, 1, Qt::AlignCenter);
-  grid->addWidget(
-      NewColourBar(QStringLiteral("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1, 2);
+  grid->addWidget(new QLabel(tr("contre")), 2, 1, Qt::AlignCenter);
+  grid->addWidget(NewColourBar(tr("Joueur rouge"), FromRgbNumber(ComputerColour), opponents), 1, 2);
   grid->addWidget(nameFields_[1], 2, 2);
   firstNameLabel_ = new ElidedLabel;
   firstNameLabel_->setObjectName(QStringLiteral("firstNameLabel"));
@@ -82,11 +84,11 @@ QGroupBox* OpponentDialog::CreateOpponentsFrame() {
 }
 
 QGroupBox* OpponentDialog::CreateLevelsFrame() {
-  levelsFrame_ = new QGroupBox(QStringLiteral("Niveaux"), this);
+  levelsFrame_ = new QGroupBox(tr("Niveaux"), this);
   levelsFrame_->setObjectName(QStringLiteral("levelsFrame"));
   auto* row = new QHBoxLayout(levelsFrame_);
   for (int k = 0; k < 4; ++k) {
-    auto* button = new QRadioButton(QStringLiteral("Niveau %1").arg(k + 1), levelsFrame_);
+    auto* button = new QRadioButton(tr("Niveau %1").arg(k + 1), levelsFrame_);
     levelButtons_[static_cast<std::size_t>(k)] = button;
     row->addWidget(button);
     // A button acts when it becomes the chosen one, by a click, an arrow key or a screen
@@ -100,8 +102,8 @@ QGroupBox* OpponentDialog::CreateLevelsFrame() {
 }
 
 QLayout* OpponentDialog::CreateButtons() {
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
+  auto* cancel = new QPushButton(tr("Annuler"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &OpponentDialog::ok);
   connect(cancel, &QPushButton::clicked, this, &OpponentDialog::cancel);
@@ -122,8 +124,8 @@ QString OpponentDialog::PlayerName2() const {
 void OpponentDialog::chooseOpponent(int index) {
   const bool computer = index == 0;
   nameFields_[1]->setReadOnly(computer);
-  nameFields_[1]->setText(QString::fromUtf8(computer ? quintara::texts::kDefaultPlayerName2
-                                                     : ui::texts::kSecondPlayerName));
+  nameFields_[1]->setText(computer ? GameText(quintara::texts::kDefaultPlayerName2)
+                                   : tr("Joueur 2"));
   levelsFrame_->setVisible(computer);
   adjustSize();  // the height, to the frames shown
   emit opponentChosen(computer);
@@ -138,7 +140,7 @@ void OpponentDialog::nameEdited(int index) {
     firstNameLabel_->setFullText(PlayerName1());
   } else {
     const QString name = PlayerName2();
-    if (name != QString::fromUtf8(quintara::texts::kDefaultPlayerName2) &&
+    if (name != GameText(quintara::texts::kDefaultPlayerName2) &&
         name.size() <= kLongestOpponentCaption) {
       opponentButtons_[1]->setText(name);
     }

@@ -33,7 +33,7 @@ QLabel* Count(const QString& name, QWidget* parent, int left, int top) {
 TurnIndicator::TurnIndicator(QWidget* parent)
     : QWidget(parent), colour_(FromRgbNumber(HumanColour)) {
   setObjectName("turnIndicator");
-  setAccessibleName("Indicateur de tour");
+  setAccessibleName(tr("Indicateur de tour"));
 }
 
 void TurnIndicator::showTurn(const QColor& colour, const QString& statusText) {
@@ -53,24 +53,26 @@ void TurnIndicator::paintEvent(QPaintEvent* /*event*/) {
 ScoreBoardPanel::ScoreBoardPanel(QWidget* parent) : QWidget(parent) {
   setObjectName("scoreBoard");
   setGeometry(PixelRect(0, kScoreBoardTop, kRightPanelWidth, kScoreBoardHeight));
-  const Row games = addRow(
-      "Parties", {.headingLeft = 255, .headingTop = 2210, .barsTop = 2520, .countsTop = 2640});
+  const Row games =
+      addRow(QT_TR_NOOP("Parties"),
+             {.headingLeft = 255, .headingTop = 2210, .barsTop = 2520, .countsTop = 2640});
   greenGames_ = games.greenCount;
   redGames_ = games.redCount;
-  sets_ = addRow("Manches",
+  sets_ = addRow(QT_TR_NOOP("Manches"),
                  {.headingLeft = 120, .headingTop = 3750, .barsTop = 4080, .countsTop = 4200});
   setSetsShown(false);  // until the first set is won
 }
 
-ScoreBoardPanel::Row ScoreBoardPanel::addRow(const QString& name, const RowPlace& place) {
+ScoreBoardPanel::Row ScoreBoardPanel::addRow(const char* heading, const RowPlace& place) {
   Row row{};
-  row.heading = new QLabel(name, this);
+  const QString name = QString::fromUtf8(heading);  // the same in every language
+  row.heading = new QLabel(tr(heading), this);
   row.heading->setObjectName(name);
   row.heading->move(ToPixels(place.headingLeft), ToPixels(place.headingTop - kScoreBoardTop));
   row.heading->adjustSize();
-  row.greenBar = NewColourBar(name + " vert", FromRgbNumber(HumanColour), this);
+  row.greenBar = NewColourBar(tr("%1 vert").arg(tr(heading)), FromRgbNumber(HumanColour), this);
   row.greenBar->setGeometry(PixelRect(0, place.barsTop - kScoreBoardTop, 615, 135));
-  row.redBar = NewColourBar(name + " rouge", FromRgbNumber(ComputerColour), this);
+  row.redBar = NewColourBar(tr("%1 rouge").arg(tr(heading)), FromRgbNumber(ComputerColour), this);
   row.redBar->setGeometry(PixelRect(720, place.barsTop - kScoreBoardTop, 615, 135));
   row.greenCount = Count(name + " Joueur 1", this, 0, place.countsTop);
   row.redCount = Count(name + " Joueur 2", this, 720, place.countsTop);

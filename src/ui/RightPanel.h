@@ -55,7 +55,7 @@ class ScoreBoardPanel : public QWidget {
     int barsTop;
     int countsTop;
   };
-  Row addRow(const QString& name, const RowPlace& place);
+  Row addRow(const char* heading, const RowPlace& place);
 
   QLabel* greenGames_;
   QLabel* redGames_;

@@ -23,24 +23,39 @@ struct RulesLine {
   const char* text;
 };
 
-// Positions in twips on the text panel; each paragraph's first line is indented.
+// Positions in twips on the text panel; each paragraph's first line is indented. Each line is
+// translated on its own, so a translation keeps the same lines and headings.
 constexpr std::array<RulesLine, 15> kRules = {{
-    {200, 0, true, "Comment jouer ?"},
-    {500, 100, false, "pour jouer il suffit de cliquer à l'intersection de deux lignes."},
-    {700, 0, false, "Il est possible de jouer  plusieurs parties  sur la même feuille,"},
-    {900, 0, false, "mais vous pouvez changer de  feuille au  début de chaque "},
-    {1100, 0, false, "partie."},
-    {1300, 100, false, "Ceux qui n 'aiment pas cliquer pourront utiliser le viseur."},
-    {1700, 0, true, "La partie"},
-    {1900, 100, false, "Pour gagner une partie il faut arriver à former un alignement "},
-    {2100, 0, false, "de cinq points sur  une même ligne ( horizontale, verticale ou  "},
-    {2300, 0, false, "diagonale) . "},
-    {2700, 0, true, "La manche"},
+    {200, 0, true, QT_TRANSLATE_NOOP("RulesWindow", "Comment jouer ?")},
+    {500, 100, false,
+     QT_TRANSLATE_NOOP("RulesWindow",
+                       "pour jouer il suffit de cliquer à l'intersection de deux lignes.")},
+    {700, 0, false,
+     QT_TRANSLATE_NOOP("RulesWindow",
+                       "Il est possible de jouer  plusieurs parties  sur la même feuille,")},
+    {900, 0, false,
+     QT_TRANSLATE_NOOP("RulesWindow", "mais vous pouvez changer de  feuille au  début de chaque ")},
+    {1100, 0, false, QT_TRANSLATE_NOOP("RulesWindow", "partie.")},
+    {1300, 100, false,
+     QT_TRANSLATE_NOOP("RulesWindow",
+                       "Ceux qui n 'aiment pas cliquer pourront utiliser le viseur.")},
+    {1700, 0, true, QT_TRANSLATE_NOOP("RulesWindow", "La partie")},
+    {1900, 100, false,
+     QT_TRANSLATE_NOOP("RulesWindow",
+                       "Pour gagner une partie il faut arriver à former un alignement ")},
+    {2100, 0, false,
+     QT_TRANSLATE_NOOP("RulesWindow",
+                       "de cinq points sur  une même ligne ( horizontale, verticale ou  ")},
+    {2300, 0, false, QT_TRANSLATE_NOOP("RulesWindow", "diagonale) . ")},
+    {2700, 0, true, QT_TRANSLATE_NOOP("RulesWindow", "La manche")},
     // Shown as written, though a set is won at five games.
-    {2900, 100, false, "Le premier joueur qui gagne trois parties remporte la manche."},
-    {3300, 0, true, "Le jeu"},
-    {3500, 100, false, "Le vainqueur est celui qui, le premier, remporte trois "},
-    {3700, 0, false, "manches."},
+    {2900, 100, false,
+     QT_TRANSLATE_NOOP("RulesWindow",
+                       "Le premier joueur qui gagne trois parties remporte la manche.")},
+    {3300, 0, true, QT_TRANSLATE_NOOP("RulesWindow", "Le jeu")},
+    {3500, 100, false,
+     QT_TRANSLATE_NOOP("RulesWindow", "Le vainqueur est celui qui, le premier, remporte trois ")},
+    {3700, 0, false, QT_TRANSLATE_NOOP("RulesWindow", "manches.")},
 }};
 
 constexpr int kParagraphIndent = 100;
@@ -91,7 +106,7 @@ void CloseParagraph(QWidget* paragraph, const QString& words) {
 RulesWindow::RulesWindow(QWidget* parent)
     : QDialog(parent), panel_(new QWidget(this)), scrollBar_(new QScrollBar(Qt::Vertical, this)) {
   setObjectName(QStringLiteral("rulesWindow"));
-  setWindowTitle(QStringLiteral("Quintara  Version 2"));
+  setWindowTitle(tr("Quintara  Version 2"));
   setFixedSize(PixelSize(kWindowWidth, kWindowHeight));
 
   panel_->setObjectName(QStringLiteral("rulesText"));
@@ -113,7 +128,7 @@ RulesWindow::RulesWindow(QWidget* parent)
       words.clear();
     }
     afterHeading = line.heading;
-    const QString text = QString::fromUtf8(line.text);
+    const QString text = QCoreApplication::translate("RulesWindow", line.text);
     words += text.trimmed() + (line.heading && !text.back().isPunct() ? ". " : " ");
     auto* label = new QLabel(text, paragraph);
     QFont font = label->font();
@@ -135,7 +150,7 @@ RulesWindow::RulesWindow(QWidget* parent)
                           ToPixels(kScrollBarHeight));
   connect(scrollBar_, &QScrollBar::valueChanged, this, &RulesWindow::scrollTo);
 
-  auto* cancel = new QPushButton(QStringLiteral("Annuler"), this);
+  auto* cancel = new QPushButton(tr("Annuler"), this);
   cancel->setObjectName(QStringLiteral("cancel"));
   cancel->adjustSize();
   cancel->move(width() - cancel->width() - 12, height() - cancel->height() - 12);

@@ -1,5 +1,6 @@
 #include "ui/SheetAccessible.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWindow>
 #include <mutex>
@@ -8,6 +9,7 @@
 #include "game/Game.h"
 #include "game/SpokenWords.h"
 #include "ui/SheetWidget.h"
+#include "ui/Translations.h"
 
 namespace quintara::ui {
 namespace {
@@ -36,7 +38,8 @@ class SheetCell : public QAccessibleInterface, public QAccessibleTableCellInterf
 
   QString text(QAccessible::Text kind) const override {
     if (kind != QAccessible::Name || !isValid()) return {};
-    return QString::fromStdString(spoken::IntersectionWords(sheet_->game().CurrentSheet(), index_));
+    return QString::fromStdString(
+        spoken::IntersectionWords(TranslatedLanguage(), sheet_->game().CurrentSheet(), index_));
   }
 
   QRect rect() const override {
@@ -129,11 +132,11 @@ int SheetAccessible::columnCount() const {
 }
 
 QString SheetAccessible::rowDescription(int row) const {
-  return QStringLiteral("Ligne %1").arg(row + 1);
+  return QCoreApplication::translate("SheetAccessible", "Ligne %1").arg(row + 1);
 }
 
 QString SheetAccessible::columnDescription(int column) const {
-  return QStringLiteral("Colonne %1").arg(column + 1);
+  return QCoreApplication::translate("SheetAccessible", "Colonne %1").arg(column + 1);
 }
 
 int SheetAccessible::childCount() const {

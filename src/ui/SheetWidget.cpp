@@ -86,7 +86,7 @@ SheetWidget::SheetWidget(const Game& game, QWidget* parent)
       toldShownArea_(game.CurrentSheet().RowMax(), game.CurrentSheet().ColMax()) {
   SheetAccessible::Install();
   setObjectName("sheet");
-  setAccessibleName("Feuille");
+  setAccessibleName(tr("Feuille"));
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);

@@ -33,30 +33,27 @@ QLabel* Count(QWidget* parent, const QString& name) {
 StatisticsWindow::StatisticsWindow(const Game& game, QWidget* parent)
     : QDialog(parent), game_(game) {
   setObjectName(QStringLiteral("statisticsWindow"));
-  setWindowTitle(QStringLiteral("Quintara"));
+  setWindowTitle(QStringLiteral("Quintara"));  // the program's name
   setFixedSize(PixelSize(kWidth, kHeight));
 
   auto* layout = new QVBoxLayout(this);
-  auto* heading =
-      new QLabel(QStringLiteral("  Nombre de parties gagnées au cours de ce match"), this);
+  auto* heading = new QLabel(tr("  Nombre de parties gagnées au cours de ce match"), this);
   layout->addWidget(heading);
 
   auto* levels = new QGridLayout;
   for (int level = 0; level < 4; ++level) {
-    const QString name = QStringLiteral("Niveau %1").arg(level + 1);
+    const QString name = tr("Niveau %1").arg(level + 1);
     auto* caption = new QLabel(name, this);
     caption->setAlignment(Qt::AlignCenter);
     levels->addWidget(caption, 0, 2 * level, 1, 2);
-    levels->addWidget(
-        NewColourBar(name + QStringLiteral(" vert"), FromRgbNumber(HumanColour), this), 1,
-        2 * level);
-    levels->addWidget(
-        NewColourBar(name + QStringLiteral(" rouge"), FromRgbNumber(ComputerColour), this), 1,
-        2 * level + 1);
+    levels->addWidget(NewColourBar(tr("%1 vert").arg(name), FromRgbNumber(HumanColour), this), 1,
+                      2 * level);
+    levels->addWidget(NewColourBar(tr("%1 rouge").arg(name), FromRgbNumber(ComputerColour), this),
+                      1, 2 * level + 1);
     humanWins_[static_cast<std::size_t>(level)] =
-        Count(this, name + QStringLiteral(" : parties gagnées par le joueur vert"));
+        Count(this, tr("%1 : parties gagnées par le joueur vert").arg(name));
     computerWins_[static_cast<std::size_t>(level)] =
-        Count(this, name + QStringLiteral(" : parties gagnées par le joueur rouge"));
+        Count(this, tr("%1 : parties gagnées par le joueur rouge").arg(name));
     levels->addWidget(humanWins_[static_cast<std::size_t>(level)], 2, 2 * level);
     levels->addWidget(computerWins_[static_cast<std::size_t>(level)], 2, 2 * level + 1);
   }
@@ -64,14 +61,13 @@ StatisticsWindow::StatisticsWindow(const Game& game, QWidget* parent)
 
   points_ = new QLabel(this);
   layout->addWidget(points_);
-  layout->addWidget(
-      new QLabel(QStringLiteral("Les meilleurs scores réalisés contres l'ordinateur"), this));
+  layout->addWidget(new QLabel(tr("Les meilleurs scores réalisés contres l'ordinateur"), this));
   // Names and points in two columns, so that any points stay in sight: a long name is cut short
   // (a screen reader reads it whole), never the points.
   bestScores_ = new QTableWidget(kBestScoresShown, 2, this);
   bestScores_->setObjectName(QStringLiteral("bestScores"));
-  bestScores_->setAccessibleName(QStringLiteral("Les meilleurs scores"));
-  bestScores_->setHorizontalHeaderLabels({QStringLiteral("JOUEURS"), QStringLiteral("SCORES")});
+  bestScores_->setAccessibleName(tr("Les meilleurs scores"));
+  bestScores_->setHorizontalHeaderLabels({tr("JOUEURS"), tr("SCORES")});
   bestScores_->verticalHeader()->hide();
   bestScores_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   bestScores_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -84,7 +80,7 @@ StatisticsWindow::StatisticsWindow(const Game& game, QWidget* parent)
   bestScores_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   layout->addWidget(bestScores_, 1);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new QPushButton(tr("OK"), this);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   layout->addWidget(ok, 0, Qt::AlignRight);
 
@@ -97,8 +93,7 @@ void StatisticsWindow::Refresh() {
     ShowCount(*humanWins_[level - 1], statistics.HumanWinsAtLevel[level]);
     ShowCount(*computerWins_[level - 1], statistics.ComputerWinsAtLevel[level]);
   }
-  points_->setText(QStringLiteral("Vos points pour ce match : ") +
-                   QString::number(statistics.MatchPoints));
+  points_->setText(tr("Vos points pour ce match : %1").arg(statistics.MatchPoints));
   const BestScores& best = game_.BestScoreTable();
   for (int place = 0; place < kBestScoresShown; ++place) {
     const BestScore& entry = best[static_cast<std::size_t>(place)];

@@ -17,6 +17,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/RulesWindow.h"
 #include "ui/StatisticsWindow.h"
+#include "ui/Translations.h"
 
 using namespace quintara;
 using namespace quintara::testing;
@@ -76,7 +77,8 @@ class WindowTest : public QObject {
       };
       h.window.newSheetAction()->trigger();  // the give-up question
       QCOMPARE(buttons, QStringList({"&Oui", "&Non"}));
-      if (!translated) QVERIFY(ui::LoadQtFrenchTexts(*QCoreApplication::instance()));
+      if (!translated)
+        ui::InstallTranslations(*QCoreApplication::instance(), ui::PlayerLanguage::kFrench);
     }
   }
 
