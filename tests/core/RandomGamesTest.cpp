@@ -2,11 +2,15 @@
 // and level changes, the questions answered at random: every event keeps the game's rules.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <functional>
 #include <random>
+#include <set>
 
 #include "board/ShownArea.h"
 #include "support/Invariants.h"
+#include "support/MemoryScoreStore.h"
 #include "support/NearbyPlay.h"
 #include "support/RecordingView.h"
 
@@ -41,26 +45,80 @@ EventReach PlayOne(Game& game, RecordingView& view, int level, std::mt19937& ran
   return EventReach::kOnePoint;
 }
 
+// Plays `steps` seeded events at a level (0: two players), the questions answered at random;
+// `check` sees the game before and after each event.
+void PlaySeeded(RecordingView& view, int level, unsigned seed, int steps,
+                const std::function<void(const Game&, const Snapshot&, EventReach)>& check) {
+  std::mt19937 random(seed * 104729u + static_cast<unsigned>(level));
+  for (int answer = 0; answer < 64; ++answer) view.answers.push_back(random() % 4 != 0);
+  view.answerWhenEmpty = true;
+  SeededDie die(seed);
+  MemoryScoreStore store;
+  store.unwritable = seed % 2 == 0;
+  Game game(view, die);
+  game.SetScoreStore(&store);
+  game.SetTwoPlayers(level == 0);
+  game.SetLevel(level == 0 ? 1 : level);
+  for (int step = 0; step < steps && view.Only("quit").empty(); ++step) {
+    const Snapshot before = Snapshot::Of(game);
+    const EventReach reach = PlayOne(game, view, level, random);
+    AnswerQuestions(game, view);
+    check(game, before, reach);
+  }
+}
+
 TEST(RandomGames, EveryEventKeepsTheRulesOfTheGame) {
-  for (int level = 0; level <= 4; ++level) {  // 0: two players
+  for (int level = 0; level <= 4; ++level) {
     for (unsigned seed = 1; seed <= 12; ++seed) {
       RecordingView view;
-      std::mt19937 random(seed * 104729u + static_cast<unsigned>(level));
-      for (int answer = 0; answer < 64; ++answer) view.answers.push_back(random() % 4 != 0);
-      view.answerWhenEmpty = true;
-      SeededDie die(seed);
-      Game game(view, die);
-      game.SetTwoPlayers(level == 0);
-      game.SetLevel(level == 0 ? 1 : level);
-      for (int step = 0; step < 160 && view.Only("quit").empty(); ++step) {
-        const Snapshot before = Snapshot::Of(game);
-        const EventReach reach = PlayOne(game, view, level, random);
-        AnswerQuestions(game, view);
-        const std::optional<std::string> broken = BrokenRule(game, before, reach);
-        ASSERT_FALSE(broken) << *broken << ", level " << level << ", seed " << seed;
+      PlaySeeded(view, level, seed, 160,
+                 [&](const Game& game, const Snapshot& before, EventReach reach) {
+                   const std::optional<std::string> broken = BrokenRule(game, before, reach);
+                   ASSERT_FALSE(broken) << *broken << ", level " << level << ", seed " << seed;
+                 });
+    }
+  }
+}
+
+// The same long games in a language that marks each text it gives: every text the window is
+// handed went through the player's language, and nothing else differs.
+TEST(RandomGames, EveryTextIsInThePlayersLanguage) {
+  struct MarkingView : RecordingView {
+    std::string Translate(const char* french, int count) const override {
+      return "\u27e6" + RecordingView::Translate(french, count);
+    }
+  };
+  const std::string mark = "\u27e6";
+  std::set<std::string> messages;
+  for (int level = 0; level <= 4; ++level) {
+    RecordingView french;
+    MarkingView marked;
+    const auto nothing = [](const Game&, const Snapshot&, EventReach) {};
+    PlaySeeded(french, level, 2, 2500, nothing);
+    PlaySeeded(marked, level, 2, 2500, nothing);
+    ASSERT_EQ(marked.events.size(), french.events.size()) << level;
+    for (std::size_t k = 0; k < french.events.size(); ++k) {
+      std::string unmarked = marked.events[k];
+      for (std::size_t at; (at = unmarked.find(mark)) != std::string::npos;)
+        unmarked.erase(at, mark.size());
+      ASSERT_EQ(unmarked, french.events[k]) << level;
+      const std::string kind = french.events[k].substr(0, french.events[k].find(' '));
+      if (kind == "message" || kind == "ask" || kind == "say" || kind == "turn") {
+        // A box's text after its caption, which may be the program's name.
+        const std::size_t text =
+            kind == "message" || kind == "ask" ? marked.events[k].find(": ") : 0;
+        EXPECT_NE(marked.events[k].find(mark, text), std::string::npos) << marked.events[k];
+        if (kind == "message") messages.insert(french.events[k]);
       }
     }
   }
+  // Long enough to meet the messages of a match's end and of a file that cannot be written.
+  const auto met = [&](const std::string& start) {
+    return std::ranges::any_of(messages,
+                               [&](const std::string& m) { return m.starts_with(start); });
+  };
+  EXPECT_TRUE(met("message Quintara: \u2068Ordinateur\u2069 remporte le match"));
+  EXPECT_TRUE(met("message Quintara: Les meilleurs scores n'ont pas pu"));
 }
 
 }  // namespace
