@@ -3,7 +3,8 @@
 OUTPUT lines of its debug log): a game lost to the computer (fixed die), the map heard read back
 over its closed zone; a game won, after which the sheet grows; the sound chosen; the rules read
 whole; a message box, a menu, a question and a dialog by keyboard; a move between two players.
-Run by accessibility-under-xvfb.sh. Usage: accessibility_test.py <quintara> <work folder>"""
+Then the game again under an English desktop, heard in English. Run by accessibility-under-xvfb.sh.
+Usage: accessibility_test.py <quintara> <work folder>"""
 import os
 import re
 import subprocess
@@ -144,6 +145,27 @@ class Player:
                 ("key Return", ["return ", "notification Ordinateur A vous de jouer."])]:
             self.press(keys, said)
 
+    def in_english(self):
+        """Under an English desktop the game speaks English (Orca's own words keep its language):
+        the sheet's crossings, the computer's point, the menu; and no French word."""
+        start = len(self.transcript)
+        said = [w for _, w in self.hear(lambda w: re.match("Row|Ligne", w), "the sheet", 60)]
+        at = re.fullmatch(r"Row (\d+), column (\d+), empty\.", said[-1])
+        assert said[-4:-2] == ["Quintara frame.", "Sheet."] and at, f"the window read: {said}"
+        self.send("key Return")
+        said = self.hear(lambda w: w.startswith("notification"), "the reply")[-1][1]
+        red = re.fullmatch(r"notification Computer: row (\d+), column (\d+)\.", said)
+        assert red, f"the reply: {said}"
+        (r, c), (r2, c2) = (tuple(map(int, m.groups())) for m in (at, red))
+        self.send("key " + " ".join(["Down" if r2 > r else "Up"] * abs(r2 - r) +
+                                    ["Right" if c2 > c else "Left"] * abs(c2 - c)))
+        self.hear(lambda w: w == f"Row {r2}, column {c2}, red point.", "the computer's point")
+        self.press(ALT_F, ["left alt ", "New sheet."])
+        self.press("key Escape", ["escape ", "File."])
+        french = [w for w in self.transcript[start:] if re.search(
+            r"\b(Ligne|colonne|vide|point (vert|rouge)|Ordinateur|Feuille|Fichier|Nouvelle)\b", w)]
+        assert not french, f"French heard under an English desktop: {french}"
+
     def play_a_game(self, moves=()):
         """Plays these moves, then the free crossing nearest the cross-hair, until a game ends;
         each Enter is answered within a second by one notification, which names the computer's
@@ -208,9 +230,15 @@ def main():
     game, player = None, Player(open(log, encoding="utf-8"))
     try:
         player.hear(lambda words: words == "Screen reader on.", "Orca to start", 60)
-        game = subprocess.Popen([program], stdout=output, stderr=output, env=dict(
-            os.environ, QUINTARA_DIE_SEED="2026", XDG_DATA_HOME=os.path.join(folder, "data")))
-        player.play()
+        for language, lang, play in (("fr", "fr_FR.UTF-8", player.play),
+                                     ("en", "en_US.UTF-8", player.in_english)):
+            # The desktop's language for the game alone: Orca keeps its own.
+            game = subprocess.Popen([program], stdout=output, stderr=output, env=dict(
+                os.environ, QUINTARA_DIE_SEED="2026", LANGUAGE=language, LANG=lang,
+                XDG_DATA_HOME=os.path.join(folder, "data-" + language)))
+            play()
+            game.kill()
+            game.wait()
         print("passed")
         return 0
     except Exception as failure:
