@@ -5,10 +5,12 @@
 
 // The marks that the translation files' tool (Qt's lupdate) gathers the game's texts by: it
 // reads them as Qt's Q_DECLARE_TR_FUNCTIONS, QT_TR_NOOP and QT_TR_N_NOOP (see the build's
-// translations). They leave the French text as it is.
+// translations). They leave the French text as it is; macros, as the tool reads them by name.
+// NOLINTBEGIN(cppcoreguidelines-macro-usage)
 #define TRANSLATION_CONTEXT(name)
 #define GAME_TEXT(french) french
 #define GAME_COUNTED_TEXT(french) french
+// NOLINTEND(cppcoreguidelines-macro-usage)
 
 namespace quintara {
 
