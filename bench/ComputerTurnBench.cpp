@@ -28,6 +28,7 @@ class SilentView : public GameView {
   void PointPlaced(int, PointColour, bool) override {}
   void SheetDrawn() override {}
   void SheetCleared() override {}
+  void PointsTakenBack() override {}
   void TurnChanged(PointColour, const std::string&) override {}
   void ScoresChanged() override {}
   void Announce(const std::string&) override {}

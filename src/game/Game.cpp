@@ -77,6 +77,7 @@ Steps Game::Click(int index) {
                   view_.Translate(texts::kCannotPlayHereCaption));
     co_return;
   }
+  RememberBeforePoint(index);
   if (twoPlayers_) {
     co_await PlacePlayerPoint(index);
   } else {
@@ -270,6 +271,7 @@ void Game::ResetGameState() {
   state_.GameOver = false;
   state_.ComputerMoveCount = 0;
   state_.Box = GameBox{};
+  takeBacks_.clear();
 }
 
 int Game::LayPoint(int index, PointColour colour, bool closed) {
@@ -285,6 +287,7 @@ int Game::LayPoint(int index, PointColour colour, bool closed) {
 }
 
 void Game::PutPoint(int index, PointColour colour, bool growing) {
+  hint_.reset();
   sheet_.PutPoint(index, colour);
   view_.PointPlaced(index, colour, growing);
 }

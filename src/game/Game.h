@@ -42,6 +42,19 @@ class Game {
   void MenuChangeLevel();
   // "&Statistique": loads the best scores and shows the statistics window.
   void ShowStatistics();
+  // "Annuler le coup": the running game as it was before the player's last point, the
+  // computer's reply to it taken back too. Never across a finished game, whose result is
+  // counted; the die is not rolled back.
+  bool CanTakeBack() const { return !takeBacks_.empty(); }
+  void TakeBack();
+  // "Conseil": the crossing the computer's rules choose for the side to move, at the running
+  // level, reached by the cross-hair and marked until the next point. The game's die is never
+  // rolled for it.
+  void AskHint();
+  std::optional<int> HintIndex() const { return hint_; }
+  // The player took back a point or asked a hint in this match, whose points then stay out of
+  // the best scores.
+  bool MatchHelped() const { return matchHelped_; }
 
   // --- The player's answer -----------------------------------------------------------------
   // What the game is waiting for. Meanwhile it refuses clicks, keys and menus, and keeps the
@@ -139,6 +152,11 @@ class Game {
   spoken::Side Winner(bool red) const;
   Steps EndMatch();
   Steps OpenStatistics();
+  Steps GiveHint();
+  // Kept apart from the coroutines: GCC 12 builds their braced temporaries wrongly.
+  void RememberBeforePoint(int point);
+  // Where the computer's rules would play for `side` (see AskHint).
+  std::optional<int> RulesPointFor(PointColour side) const;
 
   GameView& view_;
   DieSource& die_;
@@ -158,6 +176,17 @@ class Game {
   std::string statusText_;
   int outerWidth_;
   int outerHeight_;
+  // The running game before each of the player's points, the latest last, with that point.
+  struct BeforePoint {
+    Sheet sheet;
+    GameState state;
+    PointColour turnColour;
+    int crossHair;
+    int point;
+  };
+  std::vector<BeforePoint> takeBacks_;
+  std::optional<int> hint_;
+  bool matchHelped_ = false;
 
   ScoreBoard scoreBoard_;
   MatchStatistics statistics_;

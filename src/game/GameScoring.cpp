@@ -68,7 +68,7 @@ Steps Game::EndMatch() {
       statistics_.MatchPoints += (human - computer) * 10 * static_cast<int>(level);
     }
   }
-  scoreKeeper_.Insert(PlayerName1_, statistics_.MatchPoints);
+  if (!matchHelped_) scoreKeeper_.Insert(PlayerName1_, statistics_.MatchPoints);
   co_await TellScoresNotSaved(scoreKeeper_.SaveBestScores());
   co_await OpenStatistics();
 
@@ -79,6 +79,7 @@ Steps Game::EndMatch() {
   }
   scoreBoard_.HumanSets = 0;
   scoreBoard_.ComputerSets = 0;
+  matchHelped_ = false;
   view_.ScoresChanged();
   ResetGameState();
   // Between two players the side the indicator shows opens the new match.

@@ -18,6 +18,8 @@ class GameView : public Language {
   virtual void SheetDrawn() = 0;
   // Every point and drawing has gone from the sheet.
   virtual void SheetCleared() = 0;
+  // The last points of the running game were taken back (see Game::TakeBack).
+  virtual void PointsTakenBack() = 0;
   // The side to move changed: the turn indicator's colour and the status line.
   virtual void TurnChanged(PointColour colour, const std::string& statusText) = 0;
   // The score board changed (see Game::MatchScores()).

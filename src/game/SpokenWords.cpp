@@ -18,11 +18,6 @@ const char* StateWords(const Sheet& sheet, int index) {
   return texts::kEmptyCrossing;
 }
 
-std::string Position(const Language& language, const char* words, int index) {
-  return language.Sentence(words,
-                           {std::to_string(RowNumber(index)), std::to_string(ColumnNumber(index))});
-}
-
 std::string Won(const Language& language, const char* byName, const char* byComputer,
                 const Side& winner, int green, int red) {
   if (winner.computer)
@@ -41,12 +36,17 @@ int ColumnNumber(int index) {
   return ColumnOf(index) - kFirstPlayableColumn + 1;
 }
 
+std::string PositionWords(const Language& language, const char* words, int index) {
+  return language.Sentence(words,
+                           {std::to_string(RowNumber(index)), std::to_string(ColumnNumber(index))});
+}
+
 std::string IntersectionWords(const Language& language, const Sheet& sheet, int index) {
-  return Position(language, StateWords(sheet, index), index);
+  return PositionWords(language, StateWords(sheet, index), index);
 }
 
 std::string ComputerPointWords(const Language& language, int index) {
-  return Position(language, texts::kComputerPoint, index);
+  return PositionWords(language, texts::kComputerPoint, index);
 }
 
 std::string GameWonWords(const Language& language, const Side& winner, int green, int red) {

@@ -20,6 +20,8 @@ std::string IntersectionWords(const Language& language, const Sheet& sheet, int 
 
 // Where the computer has just placed its point: "Ordinateur : ligne 7, colonne 8".
 std::string ComputerPointWords(const Language& language, int index);
+// Any of the game's sentences on one crossing, its row %1 and its column %2.
+std::string PositionWords(const Language& language, const char* words, int index);
 
 // A side as a sentence names it: the computer, or a player by name (isolated, see texts).
 struct Side {

@@ -75,6 +75,11 @@ struct texts {
   static constexpr const char* kRows = GAME_COUNTED_TEXT("%n lignes");
   static constexpr const char* kColumns = GAME_COUNTED_TEXT("%n colonnes");
   static constexpr const char* kNewSheetWords = GAME_TEXT("Nouvelle feuille");
+  // The player's helpers: a point taken back, a hint. %1 and %2: a row and a column.
+  static constexpr const char* kTakenBack = GAME_TEXT("Coup annulé : ligne %1, colonne %2");
+  static constexpr const char* kHint = GAME_TEXT("Conseil : ligne %1, colonne %2");
+  static constexpr const char* kNoHint =
+      GAME_TEXT("Les règles de l'ordinateur ne trouvent aucun coup à conseiller ici");
   // The sound chosen in the menu, confirmed.
   static constexpr const char* kSoundOnWords = GAME_TEXT("Son activé");
   static constexpr const char* kSoundOffWords = GAME_TEXT("Son désactivé");

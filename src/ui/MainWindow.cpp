@@ -262,6 +262,10 @@ void MainWindow::PointPlaced(int index, PointColour /*colour*/, bool growing) {
   }
 }
 
+void MainWindow::PointsTakenBack() {
+  SheetCleared();  // a point taken back while it grows stops growing
+}
+
 void MainWindow::SheetDrawn() {
   client_->sheet().update();
 }

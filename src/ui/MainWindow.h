@@ -90,6 +90,7 @@ class MainWindow : public QMainWindow, private GameView {
   void PointPlaced(int index, PointColour colour, bool growing) override;
   void SheetDrawn() override;
   void SheetCleared() override;
+  void PointsTakenBack() override;
   void TurnChanged(PointColour colour, const std::string& statusText) override;
   void ScoresChanged() override;
   void Announce(const std::string& words) override;

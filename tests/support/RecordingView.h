@@ -22,6 +22,7 @@ class RecordingView : public GameView {
   }
   void SheetDrawn() override { events.push_back("drawn"); }
   void SheetCleared() override { events.push_back("cleared"); }
+  void PointsTakenBack() override { events.push_back("taken back"); }
   void TurnChanged(PointColour colour, const std::string& text) override {
     events.push_back("turn " + std::to_string(RgbNumber(colour)) + " " + text);
   }
