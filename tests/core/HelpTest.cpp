@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 
+#include "game/SpokenWords.h"
 #include "support/NearbyPlay.h"
 #include "support/RecordingView.h"
 
@@ -101,6 +102,86 @@ TEST(TakeBack, LeavesTheGameAsAReplayWithoutThePoint) {
       }
     }
   }
+}
+
+// The running game laid on a fresh game with the sides swapped, finished games' crossings as they
+// are, and the point its computer places there.
+std::optional<int> ComputerOnMirror(const Game& game) {
+  RecordingView view;
+  FixedDie die(1);
+  Game mirror(view, die);
+  mirror.Resize(game.OuterWidth(), game.OuterHeight());
+  mirror.SetLevel(game.Level());
+  const auto swapped = [](PointColour c) {
+    return c == HumanColour ? ComputerColour : c == ComputerColour ? HumanColour : c;
+  };
+  const Sheet& sheet = game.CurrentSheet();
+  for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
+    if (sheet.Closed(index)) mirror.LayPoint(index, swapped(sheet.ColourAt(index)), true);
+  }
+  const GameState& state = game.State();
+  for (int slot = 1; state.HumanMoves.Filled(slot); ++slot) {
+    mirror.LayPoint(state.HumanMoves[slot], ComputerColour);
+  }
+  for (int slot = 1; state.ComputerMoves.Filled(slot); ++slot) {
+    mirror.LayPoint(state.ComputerMoves[slot], HumanColour);
+  }
+  mirror.ComputerTurn(state.ComputerMoves.Count());
+  const std::vector<std::string> placed = view.Only("point ");
+  if (placed.empty()) return std::nullopt;
+  return std::stoi(placed.back().substr(6));
+}
+
+// The same seeded games played with and without hints before the player's points: the hint is
+// the computer's choice with the sides swapped, and the games go on the same, point for point.
+TEST(Hint, IsTheComputersChoiceForThePlayerAndChangesNothing) {
+  int hints = 0;
+  for (int level = 0; level <= 4; ++level) {
+    for (unsigned seed = 1; seed <= 4; ++seed) {
+      std::vector<std::string> events[2];
+      std::string seen[2];
+      for (const bool hinted : {false, true}) {
+        std::mt19937 random(seed * 31u + static_cast<unsigned>(level));
+        std::mt19937 asks(seed);  // apart, so that the points chosen are the same
+        RecordingView view;
+        view.answerWhenEmpty = true;
+        SeededDie die(seed);
+        Game game(view, die);
+        game.SetTwoPlayers(level == 0);
+        game.SetLevel(std::max(level, 1));
+        for (int step = 0; step < 150 && view.Only("quit").empty(); ++step) {
+          if (hinted && asks() % 3 == 0) {
+            game.AskHint();
+            AnswerQuestions(game, view);
+            if (level > 0) {
+              ASSERT_EQ(game.HintIndex(), ComputerOnMirror(game)) << level << ' ' << seed;
+            }
+            if (const std::optional<int> hint = game.HintIndex()) {
+              ++hints;
+              EXPECT_EQ(game.CrossHairIndex(), *hint);
+              EXPECT_TRUE(game.CurrentSheet().Playable(*hint) &&
+                          !game.CurrentSheet().HasPoint(*hint));
+              EXPECT_EQ(view.events.back(),
+                        "say Conseil : ligne " + std::to_string(spoken::RowNumber(*hint)) +
+                            ", colonne " + std::to_string(spoken::ColumnNumber(*hint)));
+            }
+          }
+          game.ClickIntersection(NearbyPlay(game, random));
+          AnswerQuestions(game, view);
+          EXPECT_EQ(game.HintIndex(), std::nullopt) << "a point takes the mark away";
+        }
+        std::erase_if(view.events, [](const std::string& e) {
+          return e.starts_with("say Conseil") || e.starts_with("message Quintara: Les règles");
+        });
+        events[hinted] = view.events;
+        seen[hinted] = Seen(game);
+        seen[hinted].erase(seen[hinted].rfind(' '));  // the cross-hair, which a hint moves
+      }
+      EXPECT_EQ(events[1], events[0]) << level << ' ' << seed;
+      EXPECT_EQ(seen[1], seen[0]) << level << ' ' << seed;
+    }
+  }
+  EXPECT_GT(hints, 200);
 }
 
 }  // namespace
