@@ -168,6 +168,18 @@
         <source>Son désactivé</source>
         <translation>Sound off</translation>
     </message>
+    <message>
+        <source>Coup annulé : ligne %1, colonne %2</source>
+        <translation>Move taken back: row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Conseil : ligne %1, colonne %2</source>
+        <translation>Hint: row %1, column %2</translation>
+    </message>
+    <message>
+        <source>Les règles de l&apos;ordinateur ne trouvent aucun coup à conseiller ici</source>
+        <translation>The computer&apos;s rules find no move to suggest here</translation>
+    </message>
 </context>
 <context>
     <name>MessageBoxes</name>
@@ -299,6 +311,22 @@
     <message>
         <source>&amp;?</source>
         <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;Partie</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>Annuler le coup</source>
+        <translation>Take back move</translation>
+    </message>
+    <message>
+        <source>Conseil</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>Marquer les points rouges d&apos;une croix</source>
+        <translation>Mark red points with a cross</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "ui/Colours.h"
+#include "ui/SideMarks.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -16,7 +18,14 @@ class ColourBar : public QWidget {
   }
 
  protected:
-  void paintEvent(QPaintEvent* /*event*/) override { QPainter(this).fillRect(rect(), colour_); }
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+    if (RedSideMarked() && colour_ == FromRgbNumber(ComputerColour)) {
+      painter.setRenderHint(QPainter::Antialiasing);
+      DrawBarMarks(painter, QRectF(rect()));
+    }
+  }
 
  private:
   QColor colour_;

@@ -14,6 +14,8 @@ namespace quintara::ui {
 inline const QColor kWindowBackground(224, 224, 224);
 inline const QColor kWindowText(0, 0, 0);
 inline const QColor kHoverMarkerColour(255, 255, 0);
+// The hint's mark: a blue apart from the sides' red and green and the marker's yellow.
+inline const QColor kHintMarkColour(0, 80, 255);
 
 // A widget and everything in it take the game's look instead of the desktop's palette and
 // style sheet (the application's style sheet yields to a widget's own).

@@ -19,6 +19,7 @@
 #include "ui/RightPanel.h"
 #include "ui/RulesWindow.h"
 #include "ui/SheetWidget.h"
+#include "ui/SideMarks.h"
 #include "ui/StatisticsWindow.h"
 #include "ui/Translations.h"
 #include "ui/Twips.h"
@@ -117,7 +118,29 @@ void MainWindow::createMenus() {
   soundActions_[0]->setChecked(true);
   soundActions_[1]->setEnabled(false);  // cannot be chosen
 
+  // The player's helpers, apart from the sheet's commands under "&Fichier" and last before the
+  // rules, as in other games.
+  QMenu* helpers = menuBar()->addMenu(tr("&Partie"));
+  takeBackAction_ = helpers->addAction(tr("Annuler le coup"), this, [this] {
+    game_.TakeBack();
+    afterHelp();
+  });
+  takeBackAction_->setShortcut(Qt::CTRL | Qt::Key_Z);
+  hintAction_ = helpers->addAction(tr("Conseil"), this, [this] {
+    game_.AskHint();
+    afterHelp();
+  });
+  hintAction_->setShortcut(Qt::CTRL | Qt::Key_H);
+  helpers->addSeparator();
+  redMarksAction_ = helpers->addAction(tr("Marquer les points rouges d'une croix"));
+  redMarksAction_->setCheckable(true);
+  connect(redMarksAction_, &QAction::toggled, this, &MarkRedSide);
+
+  // The usual keys, the same on every desktop.
+  newSheetAction_->setShortcut(Qt::CTRL | Qt::Key_N);
+  quitAction_->setShortcut(Qt::CTRL | Qt::Key_Q);
   rulesAction_ = menuBar()->addAction(tr("&?"), this, &MainWindow::showRules);
+  rulesAction_->setShortcut(Qt::Key_F1);
 }
 
 void MainWindow::newSheet() {
@@ -229,7 +252,13 @@ void MainWindow::pressKey(Key key) {
   refreshBars();
 }
 
+void MainWindow::afterHelp() {
+  client_->sheet().update();  // the points taken back, the hint's mark and the cross-hair
+  refreshBars();
+}
+
 void MainWindow::refreshBars() {
+  takeBackAction_->setEnabled(game_.CanTakeBack());
   client_->topBar().showLevel(game_.Level());
   tellScreenReader();
 }

@@ -53,7 +53,11 @@ class MainWindow : public QMainWindow, private GameView {
   QAction* changeLevelAction() const { return changeLevelAction_; }
   QAction* statisticsAction() const { return statisticsAction_; }
   QAction* soundAction(int index) const { return soundActions_[static_cast<std::size_t>(index)]; }
+  QAction* quitAction() const { return quitAction_; }
   QAction* rulesAction() const { return rulesAction_; }
+  QAction* takeBackAction() const { return takeBackAction_; }
+  QAction* hintAction() const { return hintAction_; }
+  QAction* redMarksAction() const { return redMarksAction_; }
   OpponentDialog& opponentDialog() const { return *opponentDialog_; }
 
  protected:
@@ -79,6 +83,8 @@ class MainWindow : public QMainWindow, private GameView {
   QSize chrome() const;
   int menuBarHeight() const;
   void refreshBars();
+  // After a take-back or a hint: the whole sheet drawn again, the bars and the reader told.
+  void afterHelp();
   void tellScreenReader();
   void sayAnnouncements();
   void comeBack();
@@ -120,6 +126,9 @@ class MainWindow : public QMainWindow, private GameView {
   QAction* quitAction_ = nullptr;
   std::array<QAction*, 3> soundActions_{};
   QAction* rulesAction_ = nullptr;
+  QAction* takeBackAction_ = nullptr;
+  QAction* hintAction_ = nullptr;
+  QAction* redMarksAction_ = nullptr;
   bool stopSoundAfterGrowth_ = false;
   Announcer* announcer_;
   QStringList announcements_;  // what the game told during the player's event, not yet said

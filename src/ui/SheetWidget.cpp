@@ -12,6 +12,7 @@
 #include "game/Game.h"
 #include "ui/Colours.h"
 #include "ui/SheetAccessible.h"
+#include "ui/SideMarks.h"
 #include "ui/Twips.h"
 
 namespace quintara::ui {
@@ -21,6 +22,9 @@ constexpr int kGridLineLength = 12000;
 constexpr int kVerticalGridLines = 48;
 constexpr int kHorizontalGridLines = 32;
 constexpr int kHoverMarkerDiameter = 140;
+// The hint's diamond: its half diagonal and its line, in twips.
+constexpr double kHintMarkHalf = 165;
+constexpr double kHintMarkWidth = 30;
 constexpr int kHoverMarkerOffset = 80;  // from the hit area's top-left corner
 constexpr int kLargestGrowth = 450;
 constexpr int kCrossHairDiameter = 255;
@@ -212,6 +216,7 @@ void SheetWidget::paintEvent(QPaintEvent* event) {
   painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
   // The hover marker lies beneath the points, so a point is never hidden by it.
   drawHoverMarker(painter);
+  drawHintMark(painter);
   drawCrossHair(painter);
   drawPoints(painter);
 }
@@ -272,8 +277,22 @@ void SheetWidget::drawPoints(QPainter& painter) const {
   for (int index = kFirstGridIndex; index <= kLastIntersection; ++index) {
     if (!sheet.HasPoint(index)) continue;
     painter.setBrush(FromRgbNumber(sheet.ColourAt(index)));
-    painter.drawEllipse(PointBounds(index, pointSize(index)));
+    const QRectF disc = PointBounds(index, pointSize(index));
+    painter.drawEllipse(disc);
+    if (sheet.ColourAt(index) == ComputerColour && RedSideMarked()) DrawPointMark(painter, disc);
   }
+}
+
+void SheetWidget::drawHintMark(QPainter& painter) const {
+  // A diamond round the crossing: neither a disc (a point, the hover marker) nor a ring.
+  const std::optional<int> hint = game_.HintIndex();
+  if (!hint) return;
+  const QPointF centre(CrossingX(*hint), CrossingY(*hint));
+  const double half = kHintMarkHalf;
+  painter.setPen(QPen(kHintMarkColour, kHintMarkWidth));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolygon(QPolygonF({centre + QPointF(0, -half), centre + QPointF(half, 0),
+                                 centre + QPointF(0, half), centre + QPointF(-half, 0)}));
 }
 
 int SheetWidget::playableAt(QPointF position) const {

@@ -94,6 +94,7 @@ class SheetWidget : public QWidget {
   void drawGrid(QPainter& painter) const;
   void drawLinesAndFrames(QPainter& painter) const;
   void drawHoverMarker(QPainter& painter) const;
+  void drawHintMark(QPainter& painter) const;
   void drawCrossHair(QPainter& painter) const;
   void drawPoints(QPainter& painter) const;
   void advanceGrowths();
