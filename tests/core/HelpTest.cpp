@@ -184,5 +184,25 @@ TEST(Hint, IsTheComputersChoiceForThePlayerAndChangesNothing) {
   EXPECT_GT(hints, 200);
 }
 
+// A match in which the player took a point back or asked a hint is counted, but its points stay
+// out of the best scores.
+TEST(Help, KeepsAHelpedMatchOutOfTheBestScores) {
+  for (const int help : {0, 1, 2}) {  // none, a take-back, a hint
+    std::mt19937 random(99);
+    RecordingView view;  // "Voulez vous rejouer": No
+    SeededDie die(3);
+    Game game(view, die);
+    for (int step = 0; view.Only("quit").empty() && step < 5000; ++step) {
+      game.ClickIntersection(NearbyPlay(game, random));
+      AnswerQuestions(game, view);
+      if (step == 0 && help == 1) game.TakeBack();
+      if (step == 0 && help == 2) game.AskHint();
+      AnswerQuestions(game, view);
+    }
+    ASSERT_EQ(view.Only("statistics").size(), 1u) << help;
+    EXPECT_EQ(game.BestScoreTable()[0].name.has_value(), help == 0) << help;
+  }
+}
+
 }  // namespace
 }  // namespace quintara::testing
