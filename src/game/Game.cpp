@@ -272,6 +272,7 @@ void Game::ResetGameState() {
   state_.ComputerMoveCount = 0;
   state_.Box = GameBox{};
   takeBacks_.clear();
+  hint_.reset();
 }
 
 int Game::LayPoint(int index, PointColour colour, bool closed) {
