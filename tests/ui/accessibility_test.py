@@ -2,7 +2,8 @@
 """Quintara played by ear (keys sent with xdotool), judged by what Orca says alone (the SPEECH
 OUTPUT lines of its debug log): a game lost to the computer (fixed die), the map heard read back
 over its closed zone; a game won, after which the sheet grows; the sound chosen; the rules read
-whole; a message box, a menu, a question and a dialog by keyboard; a move between two players.
+whole; a point taken back and a hint; a message box, a menu, a question and a dialog by
+keyboard; a move between two players.
 Then the game again under an English desktop, heard in English. Run by accessibility-under-xvfb.sh.
 Usage: accessibility_test.py <quintara> <work folder>"""
 import os
@@ -121,13 +122,26 @@ class Player:
         assert self.last == "notification Partie gagnée par \u2068Joueur 1\u2069. Parties : 1 à " \
             "1. Feuille agrandie : 20 lignes, 28 colonnes. Ordinateur : ligne 7, colonne 22.", \
             f"the game won: {self.last}"
+        # Ctrl+Z takes back the player's point and the reply; Ctrl+H moves the cross-hair to the
+        # free crossing the computer's rules choose for the player, and Orca reads it there.
+        self.walk((7, 23))
+        del self.points[self.point()[1]], self.points[self.where]
+        self.press("key ctrl+z",
+                   ["left control ", "notification Coup annulé : ligne 7, colonne 23."])
+        self.point()
+        self.send("key ctrl+h")
+        said = [w for _, w in self.hear(lambda w: w.startswith("notification"), "the hint")]
+        r, c = self.where = tuple(map(int, re.findall(r"\d+", said[-1])))
+        assert said == ["left control ", f"Ligne {r}, colonne {c}, vide.",
+                        f"notification Conseil : ligne {r}, colonne {c}."], f"the hint: {said}"
         menu, sheet = (ALT_F, ["left alt ", "Nouvelle feuille."]), self.sheet()[1:]
         for keys, said in [  # the sound chosen in the menu "Sons", confirmed
                 menu, ("key Right", ["Son 1 checked."]), ("key Down", ["Désactiver le son."]),
                 ("key Return", ["return ", "notification Son désactivé."] + sheet),
                 menu, ("key Right", ["Son 1."]),
                 ("key Return", ["return ", "notification Son activé."] + sheet),
-                menu, ("key Right", ["Son 1 checked."]), ("key Right", ["?"])]:
+                menu, ("key Right", ["Son 1 checked."]),
+                ("key Right", ["Annuler le coup."]), ("key Right", ["?"])]:
             self.press(keys, said)
         self.read_the_rules()
         new_sheet = self.sheet()[:3] + ["Ligne %d, colonne %d, vide." % self.where]
@@ -170,32 +184,37 @@ class Player:
         """Plays these moves, then the free crossing nearest the cross-hair, until a game ends;
         each Enter is answered within a second by one notification, which names the computer's
         point. The game's rectangle is then closed. Returns the computer's last point."""
-        game, moves, told = [], list(moves), [(0, "")]
-        while "Partie" not in told[-1][1]:
+        game, moves, said = [], list(moves), ""
+        while "Partie" not in said:
             self.walk(moves.pop(0) if moves else min(
                 ((r, c) for r in range(1, self.size[0] + 1) for c in range(1, self.size[1] + 1)
                  if (r, c) not in self.points),
                 key=lambda p: (abs(p[0] - self.where[0]) + abs(p[1] - self.where[1]), -p[0], p[1])))
-            self.points[self.where] = "point vert"
             game.append(self.where)
-            self.send("key Return")
-            told = self.hear(lambda words: words.startswith("notification"), "the reply")
-            said, heard = told[-1][1], REPLY.search(told[-1][1])
-            assert len(told) == 2 and told[0][1] == "return " and heard, f"Enter: heard {told}"
-            assert told[1][0] - told[0][0] < 1.0, f"the reply within a second: {told}"
-            assert "Partie" in said or said == "notification " + heard[0], f"the reply: {said}"
-            grown = re.search(r"Feuille agrandie : (\d+) lignes, (\d+) colonnes", said)
-            self.size = tuple(map(int, grown.groups())) if grown else self.size
-            red = (int(heard[1]), int(heard[2]))
-            assert red not in self.points and all(1 <= a <= n for a, n in zip(red, self.size)), \
-                f"the reply on a free crossing: {told}"
-            self.points[red] = "point rouge"
-            if "Partie" not in said or heard.start() < said.index("Partie"):  # else the next game's
-                game.append(red)
+            said, red = self.point()
+            if "Partie" not in said or REPLY.search(said).start() < said.index("Partie"):
+                game.append(red)  # else the next game's
         self.closed |= {(r, c) for r in range(min(r for r, _ in game), max(r for r, _ in game) + 1)
                         for c in range(min(c for _, c in game), max(c for _, c in game) + 1)}
         self.last = said
         return red
+
+    def point(self):
+        """Enter on the cross-hair: the notification and the computer's point it names."""
+        self.points[self.where] = "point vert"
+        self.send("key Return")
+        told = self.hear(lambda words: words.startswith("notification"), "the reply")
+        said, heard = told[-1][1], REPLY.search(told[-1][1])
+        assert len(told) == 2 and told[0][1] == "return " and heard, f"Enter: heard {told}"
+        assert told[1][0] - told[0][0] < 1.0, f"the reply within a second: {told}"
+        assert "Partie" in said or said == "notification " + heard[0], f"the reply: {said}"
+        grown = re.search(r"Feuille agrandie : (\d+) lignes, (\d+) colonnes", said)
+        self.size = tuple(map(int, grown.groups())) if grown else self.size
+        red = (int(heard[1]), int(heard[2]))
+        assert red not in self.points and all(1 <= a <= n for a, n in zip(red, self.size)), \
+            f"the reply on a free crossing: {told}"
+        self.points[red] = "point rouge"
+        return said, red
 
     def over_the_closed_zone(self):
         """The game's rectangle is closed: every crossing of it is read with its point."""
