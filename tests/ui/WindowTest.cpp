@@ -259,8 +259,8 @@ class WindowTest : public QObject {
                           levelQuestion, levelQuestion, "Quintara version 2", sheetQuestion}));
   }
 
-  // "&Changer de niveau" opens the dialog; each choice shows at once, OK and Enter hide it, and
-  // it keeps its choices for the run.
+  // "&Changer de niveau" opens the dialog, its buttons each in its place; each choice shows at
+  // once, Enter (OK) and "Annuler" hide it, and it keeps its choices for the run.
   void theOpponentDialogThroughASessionOfChoices() {
     WindowHarness h;
     Modals modals(h);
@@ -285,10 +285,19 @@ class WindowTest : public QObject {
       QCOMPARE(read(dialog),
                "Adversaires: [Ordinateur] Autres <Joueur 1> contre <Ordinateur> Joueur 1 Niveaux: "
                "[Niveau 1] Niveau 2 Niveau 3 Niveau 4 OK Annuler");
+      const int width = dialog->width();
+      QVERIFY(names[1]->isReadOnly());  // the computer's name, until "Autres"
+      const auto place = [&](QWidget* w) { return QRect(w->mapTo(dialog, QPoint()), w->size()); };
+      for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        QVERIFY(button->parentWidget()->contentsRect().contains(button->geometry()));
+        for (QWidget* other : dialog->findChildren<QWidget*>()) {
+          QVERIFY(other == button || other->isAncestorOf(button) || !other->isVisible() ||
+                  !place(button).intersects(place(other)));
+        }
+      }
       // The green bar over the first name, the red one over the second, "contre" between them.
       const QImage shot = dialog->grab().toImage();
       const QRect green = Where(shot, shot.rect(), kGreen), red = Where(shot, shot.rect(), kRed);
-      const auto place = [&](QWidget* w) { return QRect(w->mapTo(dialog, QPoint()), w->size()); };
       QLabel* contre = nullptr;
       for (QLabel* label : dialog->findChildren<QLabel*>())
         if (label->text() == "contre") contre = label;
@@ -304,12 +313,24 @@ class WindowTest : public QObject {
       }
       const int tall = dialog->height();
       Press(dialog, "Autres");  // the levels' frame goes, and its room with it
-      QVERIFY(dialog->height() < tall);
+      QVERIFY(dialog->height() < tall && !names[1]->isReadOnly());
+      // A second name of up to 14 letters becomes the button's caption; a longer one does not.
+      for (const QString name : {"WWWWWWWWWWWWWW", "WWWWWWWWWWWWWWW"}) names[1]->setText(name);
+      QCOMPARE(opponents.opponentButton(1)->text(), QString("WWWWWWWWWWWWWW"));
+      // The label under a long first name shows what fits; a screen reader has it whole.
+      const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
+      names[0]->setText(longName);
+      QTest::qWait(20);
+      QCOMPARE(dialog->width(), width);
+      QVERIFY(opponents.firstNameLabel()->text().endsWith(QChar(0x2026)));
+      QCOMPARE(opponents.firstNameLabel()->accessibleName(), longName);
       Type(names[0], "Zoé");
       for (const QString name : {"Luc", "Ordinateur", "Luc"}) Type(names[1], name);
       QCOMPARE(read(dialog), "Adversaires: Ordinateur [Luc] <Zoé> contre <Luc> Zoé OK Annuler");
       QCOMPARE(level.text(), QString("Niveau 3"));
-      Press(dialog, "OK");
+      names[0]->setFocus();
+      QTest::keyClick(names[0], Qt::Key_Return);  // OK
+      QCOMPARE(dialog->result(), int(QDialog::Accepted));
     };
     h.window.changeLevelAction()->trigger();  // nothing played yet: no question
     h.Settle();
@@ -345,9 +366,8 @@ class WindowTest : public QObject {
       QCOMPARE(read(dialog),
                "Adversaires: [Ordinateur] Luc <Zoé> contre <Ordinateur> Zoé Niveaux: Niveau 1 "
                "Niveau 2 [Niveau 3] Niveau 4 OK Annuler");
-      names[0]->setFocus();
-      QTest::keyClick(names[0], Qt::Key_Return);  // OK
-      QCOMPARE(dialog->result(), int(QDialog::Accepted));
+      QVERIFY(names[1]->isReadOnly());
+      Press(dialog, "Annuler");  // which undoes nothing
     };
     h.window.changeLevelAction()->trigger();
     h.Settle();
@@ -357,6 +377,7 @@ class WindowTest : public QObject {
     h.Click(Pixel(5, 5));  // the computer answers again
     QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 2);
     QCOMPARE(status.text(), "Joueur 1 " + kTurn);
+    QCOMPARE(level.text() + h.window.game().PlayerName1().c_str(), QString("Niveau 3Zoé"));
     // "&Quitter" ends the program: its windows close.
     Choose(h.window, "&Quitter");
     h.Settle();
@@ -520,43 +541,6 @@ class WindowTest : public QObject {
     QCOMPARE(open(),
              "Quintara: Niveau 1 1/1, Niveau 2 0/0, Niveau 3 1/1, Niveau 4 1/1, Vos points "
              "pour ce match : 80");
-  }
-
-  void theOpponentDialogKeepsItsWidthAndItsChoicesAfterAnnuler() {
-    WindowHarness h;
-    ui::OpponentDialog& dialog = h.window.opponentDialog();
-    dialog.show();
-    const int width = dialog.width();
-    QVERIFY(dialog.nameField(1)->isReadOnly());  // the computer's name, until "Autres"
-    const auto place = [&](QWidget* w) { return QRect(w->mapTo(&dialog, QPoint()), w->size()); };
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {  // each in its place
-      QVERIFY(button->parentWidget()->contentsRect().contains(button->geometry()));
-      for (QWidget* other : dialog.findChildren<QWidget*>()) {
-        QVERIFY(other == button || other->isAncestorOf(button) || !other->isVisible() ||
-                !place(button).intersects(place(other)));
-      }
-    }
-    dialog.levelButton(2)->click();
-    dialog.opponentButton(1)->click();
-    QVERIFY(!dialog.nameField(1)->isReadOnly());
-    // A second name of up to 14 letters becomes the button's caption; a longer one does not.
-    for (const QString name : {"WWWWWWWWWWWWWW", "WWWWWWWWWWWWWWW"})
-      dialog.nameField(1)->setText(name);
-    QCOMPARE(dialog.opponentButton(1)->text(), QString("WWWWWWWWWWWWWW"));
-    // The label under a long first name shows what fits; a screen reader has it whole.
-    const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
-    dialog.nameField(0)->setText(longName);
-    QTest::qWait(20);
-    QCOMPARE(dialog.width(), width);
-    QVERIFY(dialog.firstNameLabel()->text().endsWith(QChar(0x2026)));
-    QCOMPARE(dialog.firstNameLabel()->accessibleName(), longName);
-    dialog.nameField(0)->setText("Zoé");
-    dialog.opponentButton(0)->click();
-    QVERIFY(dialog.nameField(1)->isReadOnly());
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-      if (button->text() == "Annuler") button->click();
-    QVERIFY(!dialog.isVisible() && !h.window.game().TwoPlayers() && h.window.game().Level() == 3);
-    QCOMPARE(h.window.game().PlayerName1(), std::string("Zoé"));
   }
 
   void theMouseReachesOnlyPlayableIntersections() {
