@@ -24,7 +24,7 @@ class SoakTest : public QObject {
         h_ = std::make_unique<WindowHarness>(std::chrono::milliseconds(40 * Below(2)), Below(1000));
       const Snapshot before = Snapshot::Of(h_->window.game());
       heard_ = h_->sounds.size();
-      h_->answers = {Below(2) == 0, Below(2) == 0, Below(2) == 0};
+      h_->modals.answers = {Below(2) == 0, Below(2) == 0, Below(2) == 0};
       const EventReach reach = Apply();
       // Queued resizes, and the boxes and dialogs the event opened, answered.
       for (int k = 0;

@@ -87,44 +87,6 @@ Step Answer(const QString& button) {
   return [button](QDialog* window) { Press(window, button); };
 }
 
-// Every dialog and message box that opens, noted as the player meets it ("caption" or "caption
-// | text | buttons", and the box's name for a reader when it is not its caption), then handled by
-// the next step; one that its step leaves open, or unexpected, is closed.
-class Modals : public QObject {
- public:
-  explicit Modals(WindowHarness& h) {
-    h.boxAnswers.answering = false;
-    qApp->installEventFilter(this);
-  }
-  ~Modals() override { qApp->removeEventFilter(this); }
-
-  QStringList seen;
-  QList<Step> steps;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* window = qobject_cast<QDialog*>(watched);
-    if (window && event->type() == QEvent::Show)
-      QTimer::singleShot(0, window, [this, window] { Handle(window); });  // in its own loop
-    return false;
-  }
-
- private:
-  void Handle(QDialog* window) {
-    QString line = window->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(window)) {
-      line += " | " + box->text() + " |";
-      for (QAbstractButton* button : box->buttons()) line += " " + button->text();
-      if (box->accessibleName() != box->windowTitle()) line += " [" + box->accessibleName() + "]";
-    }
-    seen << line;
-    if (!steps.isEmpty()) steps.takeFirst()(window);
-    if (!window->isVisible()) return;
-    seen << "(left open)";
-    window->reject();
-  }
-};
-
 // The score board as shown, row by row: the headings and the counts under them, green's first.
 QString Board(WindowHarness& h) {
   QList<QLabel*> shown;
@@ -223,7 +185,7 @@ class WindowTest : public QObject {
   // after each.
   void theMessageBoxesSayWhatHappensAndWhatTheyAsk() {
     WindowHarness h;
-    Modals modals(h);
+    Modals& modals = h.modals;
     h.Click(Pixel(5, 5));  // green's point and the computer's reply
     const auto sheet = [&] {
       return QString::number(CountPoints(h.window.game().CurrentSheet())) + " " + Board(h);
@@ -260,7 +222,7 @@ class WindowTest : public QObject {
   // once, Enter (OK) and "Annuler" hide it, and it keeps its choices for the run.
   void theOpponentDialogThroughASessionOfChoices() {
     WindowHarness h;
-    Modals modals(h);
+    Modals& modals = h.modals;
     const QLabel& level = h.client().topBar().levelText();
     const QLabel& status = h.client().rightPanel().statusLine();
     QCOMPARE(level.text() + " / " + status.text(), "Niveau 1 / Joueur 1 " + kTurn);
@@ -419,7 +381,7 @@ class WindowTest : public QObject {
   // the rules, which "Annuler" closes.
   void theMenusShowTheirItemsAndOneSoundChosen() {
     WindowHarness h;
-    Modals modals(h);
+    Modals& modals = h.modals;
     const QString on = "Sons: [Son 1], Son 2 (grisé), Désactiver le son | &?";
     QCOMPARE(Menus(h.window),
              "&Fichier: &Nouvelle feuille, &Changer de niveau, &Statistique, &Quitter | " + on);
@@ -442,7 +404,7 @@ class WindowTest : public QObject {
   // gives 15 x 20 + (15 - 7) x 20 = 460 points; the next match, lost, ends the program.
   void theScoreBoardCountsGamesThenSetsThroughTwoMatches() {
     WindowHarness h;
-    Modals modals(h);
+    Modals& modals = h.modals;
     ui::OpponentDialog& opponents = h.window.opponentDialog();
     opponents.levelButton(1)->click();
     opponents.opponentButton(1)->click();
@@ -492,7 +454,7 @@ class WindowTest : public QObject {
   // the same again when reopened, new games counted.
   void theStatisticsWindowShowsTheMatchByLevel() {
     WindowHarness h;
-    Modals modals(h);
+    Modals& modals = h.modals;
     QString heading, read;
     modals.steps << [&](QDialog* window) {
       for (QLabel* label : window->findChildren<QLabel*>())
@@ -573,9 +535,9 @@ class WindowTest : public QObject {
     QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 0);
     h.Click(corner);
     QCOMPARE(h.PixelAt(Pixel(4, 9)), kGreen);
-    QCOMPARE(h.boxes, QStringList());
+    QCOMPARE(h.modals.seen, QStringList());
     // The reply's chime lasts as long as it grows (SoakTest), but no longer than its sheet.
-    h.answers = {true};
+    h.modals.answers = {true};
     h.window.newSheetAction()->trigger();
     h.Settle();
     QVERIFY(!h.client().sheet().growing() && h.sounds == QStringList({"play", "stop"}));
@@ -590,9 +552,9 @@ class WindowTest : public QObject {
     std::vector<std::string> closed(20, std::string(28, '#'));
     closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
     Lay(h.window.game(), Picture{2, 2, closed});
-    h.boxAnswers.answering = false;
+    h.modals.answering = false;
     h.Click(Pixel(10, 14));
-    QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kSheetTooSmall});
+    QCOMPARE(h.modals.seen, QStringList{QString("Quintara | ") + texts::kSheetTooSmall + " | OK"});
     QTRY_COMPARE(h.Painted().pixelColor(Pixel(10, 14)), kGreen);
     QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
     h.Settle();
@@ -610,7 +572,7 @@ class WindowTest : public QObject {
     full.lines[0][0] = '.';
     Lay(h.window.game(), full);
     h.Click(Pixel(2, 2));
-    QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kDrawnGame});
+    QCOMPARE(h.modals.seen, QStringList{QString("Quintara | ") + texts::kDrawnGame + " | OK"});
     const QImage image = h.client().grab().toImage();
     const QRect sheet(Pixel(2, 2) - QPoint(5, 5), Pixel(15, 20) - Pixel(2, 2) + QPoint(10, 10));
     QVERIFY(Where(image, sheet, kGreen).isEmpty());
