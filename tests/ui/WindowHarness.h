@@ -33,7 +33,8 @@ struct RecordingSound : ui::PointSound {
 // | text | buttons", and the box's name for a reader when it is not its caption), then handled in
 // its own loop by the next of `steps`, a dialog that its step leaves open closed; without a step,
 // a box with OK alone is closed with it, a question answered with the next of `answers` (Yes or
-// No), else No, unless `answering` is off (a test answers it itself).
+// No), else No, unless `answering` is off (a test answers it itself), and another dialog goes to
+// `otherwise`.
 class Modals : public QObject {
  public:
   Modals() { qApp->installEventFilter(this); }
@@ -42,6 +43,7 @@ class Modals : public QObject {
   QList<std::function<void(QDialog*)>> steps;
   QList<bool> answers;
   bool answering = true;
+  std::function<void(QDialog*)> otherwise;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -68,6 +70,8 @@ class Modals : public QObject {
       const bool yes = !answers.isEmpty() && answers.takeFirst();
       QAbstractButton* ok = box->button(QMessageBox::Ok);
       (ok != nullptr ? ok : box->button(yes ? QMessageBox::Yes : QMessageBox::No))->click();
+    } else if (box == nullptr && otherwise) {
+      otherwise(window);
     }
   }
 };
