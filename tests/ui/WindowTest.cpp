@@ -176,6 +176,7 @@ void Play(WindowHarness& h, const QString& games) {
 }
 
 }  // namespace
+
 class WindowTest : public QObject {
   Q_OBJECT
 
