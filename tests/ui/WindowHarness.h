@@ -29,6 +29,8 @@ struct RecordingSound : ui::PointSound {
   QStringList& log;
 };
 
+using Step = std::function<void(QDialog*)>;
+
 // Every dialog and message box that opens, noted as the player meets it ("caption" or "caption
 // | text | buttons", and the box's name for a reader when it is not its caption), then handled in
 // its own loop by the next of `steps`, a dialog that its step leaves open closed; without a step,
@@ -40,10 +42,10 @@ class Modals : public QObject {
   Modals() { qApp->installEventFilter(this); }
 
   QStringList seen;
-  QList<std::function<void(QDialog*)>> steps;
+  QList<Step> steps;
   QList<bool> answers;
   bool answering = true;
-  std::function<void(QDialog*)> otherwise;
+  Step otherwise;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {

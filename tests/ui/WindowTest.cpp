@@ -67,8 +67,6 @@ bool Near(const QRect& seen, const QRectF& twips, double slack = 1) {
          std::abs(seen.bottom() + 1 - at.bottom()) <= slack;
 }
 
-using Step = std::function<void(QDialog*)>;
-
 // Clicks the shown button of a window that reads `text`.
 void Press(QWidget* window, const QString& text) {
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
