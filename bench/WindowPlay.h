@@ -9,9 +9,9 @@
 #include <random>
 #include <vector>
 
+#include "BoxAnswers.h"
 #include "board/Geometry.h"
 #include "game/Game.h"
-#include "support/BoxAnswers.h"
 #include "support/NearbyPlay.h"
 #include "ui/ClientArea.h"
 #include "ui/MainWindow.h"

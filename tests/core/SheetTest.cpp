@@ -154,30 +154,28 @@ TEST_F(TurnCycle, WhileAQuestionWaitsNothingElseHappens) {
 
 // The design sheet filled with no five but for its first `free` crossings; `firstRow` is laid
 // over its top row.
-struct FullSheet : ::testing::TestWithParam<std::tuple<bool, std::string, int, const char*, int>> {
-};
+struct FullSheet
+    : GameFixture,
+      ::testing::WithParamInterface<std::tuple<bool, std::string, int, const char*, int>> {};
 
 TEST_P(FullSheet, LeavesNobodyStuck) {
   const auto& [twoPlayers, firstRow, free, message, greenGames] = GetParam();
-  RecordingView view;
-  FixedDie die{6};
-  Game game{view, die};
   game.SetTwoPlayers(twoPlayers);
   Picture sheet = FullDesignSheet();
   sheet.lines[0].replace(0, firstRow.size(), firstRow);
   sheet.lines[0].replace(0, free, std::string(free, '.'));
-  Lay(game, sheet);
-  game.ClickIntersection(At(2, 2)), AnswerQuestions(game, view);
+  Lay(sheet);
+  Click(At(2, 2));
   EXPECT_EQ(view.Only("message"),
             std::vector<std::string>{std::string("message Quintara: ") + message});
-  EXPECT_EQ(CountPoints(game.CurrentSheet()), 0);
+  EXPECT_EQ(Points(), 0);
   EXPECT_TRUE(game.Drawings().empty() && !game.CurrentSheet().Closed(At(3, 3)));
   EXPECT_EQ(std::pair(game.MatchScores().HumanGames, game.MatchScores().ComputerGames),
             std::pair(greenGames, 0));
   EXPECT_EQ(view.Only("say Nouvelle feuille").size(), 1u);
   // The side to move opens the new sheet: the second player after the first, else the player.
   EXPECT_EQ(game.TurnColour(), twoPlayers ? ComputerColour : HumanColour);
-  game.ClickIntersection(At(9, 9)), AnswerQuestions(game, view);
+  Click(At(9, 9));
   EXPECT_TRUE(game.CurrentSheet().HasPoint(At(9, 9)));
 }
 

@@ -68,9 +68,8 @@ class HelpersTest : public QObject {
   void aHintIsMarkedUntilTheNextPoint() {
     WindowHarness h;
     Press(h, QKeySequence("Ctrl+H"));  // no point of the player's yet for the rules to read
-    QCOMPARE(h.boxes,
-             QStringList{
-                 "Quintara: Les règles de l'ordinateur ne trouvent aucun coup à conseiller ici"});
+    QCOMPARE(h.modals.seen, QStringList{"Quintara | Les règles de l'ordinateur ne trouvent aucun "
+                                        "coup à conseiller ici | OK"});
     h.Click(Pixel(5, 5));
     Press(h, QKeySequence("Ctrl+H"));
     const std::optional<int> hint = h.window.game().HintIndex();
@@ -96,8 +95,8 @@ class HelpersTest : public QObject {
     QCOMPARE(h.window.quitAction()->shortcut(), QKeySequence("Ctrl+Q"));
     h.Click(Pixel(5, 5));
     Press(h, QKeySequence("Ctrl+N"));  // the give-up question, answered No
-    QCOMPARE(h.boxes.size(), 1);
-    QVERIFY(h.boxes[0].contains("changer de feuille"));
+    QCOMPARE(h.modals.seen.size(), 1);
+    QVERIFY(h.modals.seen[0].contains("changer de feuille"));
     QTest::keyClick(&h.window, Qt::Key_F1);
     auto* rules = qobject_cast<ui::RulesWindow*>(QApplication::activeModalWidget());
     QVERIFY(rules != nullptr);

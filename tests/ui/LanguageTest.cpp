@@ -84,12 +84,17 @@ class LanguageTest : public QObject {
     QStringList texts;
     {
       WindowHarness h;
-      h.boxAnswers.whenShown = [&texts](QMessageBox* box) { texts << TextsOf(box); };
+      const quintara::testing::Step read = [&texts](QDialog* box) {
+        texts << TextsOf(box);
+        box->reject();  // OK, or No
+      };
+      h.modals.steps = {read, read};
       h.Click(Pixel(5, 5));  // the computer's reply, then the same crossing again
       h.Click(Pixel(5, 5));
       h.window.newSheetAction()->trigger();  // the give-up question, answered No
       h.Settle();
-      texts << h.boxes << TextsOf(&h.window);
+      QCOMPARE(h.modals.seen.size(), 2);
+      texts << h.modals.seen << TextsOf(&h.window);
       QCOMPARE(h.window.game().StatusText(), "Player 1, your move");
 
       ui::OpponentDialog& dialog = h.window.opponentDialog();
@@ -109,7 +114,7 @@ class LanguageTest : public QObject {
       }
     }
     ui::InstallTranslations(*QCoreApplication::instance(), ui::PlayerLanguage::kFrench);
-    QVERIFY(texts.contains("Warning: You cannot play here"));
+    QVERIFY(texts.contains("Warning | You cannot play here | OK"));
     QVERIFY(texts.indexOf(QRegularExpression(R"(Row \d+, column \d+, green point)")) >= 0);
     const QStringList french = French(texts);
     QVERIFY2(french.isEmpty(), qPrintable(french.join(" | ")));

@@ -1,6 +1,5 @@
 // Random clicks, moves, keys, resizes and menus, their dialogs and boxes answered at random: the
 // game keeps its rules. QUINTARA_SOAK_SEED and QUINTARA_SOAK_EVENTS set another seed and length.
-#include <QMessageBox>
 #include <random>
 
 #include "WindowHarness.h"
@@ -15,16 +14,17 @@ class SoakTest : public QObject {
  private slots:
   // A new window every 5000 events (its points growing at once or in 40 ms) and after a No.
   void randomEventsKeepTheGameWhole() {
-    qApp->installEventFilter(this);  // to use every dialog that shows
     const int seed = qEnvironmentVariable("QUINTARA_SOAK_SEED", "20261206").toInt(),
               events = qEnvironmentVariable("QUINTARA_SOAK_EVENTS", "100000").toInt();
     random_.seed(seed);
     for (int n = 0; n < events; ++n) {
-      if (n % 5000 == 0 || !h_->window.isVisible())
+      if (n % 5000 == 0 || !h_->window.isVisible()) {
         h_ = std::make_unique<WindowHarness>(std::chrono::milliseconds(40 * Below(2)), Below(1000));
+        h_->modals.otherwise = [this](QDialog* dialog) { Use(dialog); };
+      }
       const Snapshot before = Snapshot::Of(h_->window.game());
       heard_ = h_->sounds.size();
-      h_->answers = {Below(2) == 0, Below(2) == 0, Below(2) == 0};
+      h_->modals.answers = {Below(2) == 0, Below(2) == 0, Below(2) == 0};
       const EventReach reach = Apply();
       // Queued resizes, and the boxes and dialogs the event opened, answered.
       for (int k = 0;
@@ -39,13 +39,6 @@ class SoakTest : public QObject {
   }
 
  private:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* dialog = qobject_cast<QDialog*>(watched);  // the harness answers the message boxes
-    if (dialog && !qobject_cast<QMessageBox*>(dialog) && event->type() == QEvent::Show)
-      QTimer::singleShot(0, dialog, [this, dialog] { Use(dialog); });  // once it is on screen
-    return false;
-  }
-
   int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
 
   // The first rule the last event broke, or nothing. The window's size in twips: 15 a pixel, the

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -9,7 +11,6 @@
 #include <QTimer>
 
 #include "opponent/Die.h"
-#include "support/BoxAnswers.h"
 #include "ui/Bars.h"
 #include "ui/ClientArea.h"
 #include "ui/MainWindow.h"
@@ -28,6 +29,55 @@ struct RecordingSound : ui::PointSound {
   QStringList& log;
 };
 
+using Step = std::function<void(QDialog*)>;
+
+// Every dialog and message box that opens, noted as the player meets it ("caption" or "caption
+// | text | buttons", and the box's name for a reader when it is not its caption), then handled in
+// its own loop by the next of `steps`, a dialog that its step leaves open closed; without a step,
+// a box with OK alone is closed with it, a question answered with the next of `answers` (Yes or
+// No), else No, unless `answering` is off (a test answers it itself), and another dialog goes to
+// `otherwise`.
+class Modals : public QObject {
+ public:
+  Modals() { qApp->installEventFilter(this); }
+
+  QStringList seen;
+  QList<Step> steps;
+  QList<bool> answers;
+  bool answering = true;
+  Step otherwise;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* window = qobject_cast<QDialog*>(watched);
+    if (window && event->type() == QEvent::Show)
+      QTimer::singleShot(0, window, [this, window] { Handle(window); });
+    return false;
+  }
+
+ private:
+  void Handle(QDialog* window) {
+    QString line = window->windowTitle();
+    auto* box = qobject_cast<QMessageBox*>(window);
+    if (box != nullptr) {
+      line += " | " + box->text() + " |";
+      for (QAbstractButton* button : box->buttons()) line += " " + button->text();
+      if (box->accessibleName() != box->windowTitle()) line += " [" + box->accessibleName() + "]";
+    }
+    seen << line;
+    if (!steps.isEmpty()) {
+      steps.takeFirst()(window);
+      if (window->isVisible()) seen << "(left open)", window->reject();
+    } else if (box != nullptr && answering) {
+      const bool yes = !answers.isEmpty() && answers.takeFirst();
+      QAbstractButton* ok = box->button(QMessageBox::Ok);
+      (ok != nullptr ? ok : box->button(yes ? QMessageBox::Yes : QMessageBox::No))->click();
+    } else if (box == nullptr && otherwise) {
+      otherwise(window);
+    }
+  }
+};
+
 // Runs `act` on the modal window that the next call opens with exec().
 template <typename T>
 void WhenModal(std::function<void(T*)> act) {
@@ -40,8 +90,8 @@ inline QPoint Pixel(int row, int column) {
          ui::kTwipsPerPixel;
 }
 
-// The main window on screen, with a seeded die, a recording chime, and its boxes answered from
-// `answers` (else No); the mouse goes through the window as the platform delivers it.
+// The main window on screen, with a seeded die, a recording chime, and its dialogs and boxes
+// noted and handled by `modals`; the mouse goes through the window as the platform delivers it.
 struct WindowHarness {
   explicit WindowHarness(std::chrono::milliseconds growth = {}, unsigned seed = 4) : die(seed) {
     window.setGrowthDuration(growth);
@@ -73,9 +123,7 @@ struct WindowHarness {
 
   SeededDie die;
   QStringList sounds;
-  BoxAnswers boxAnswers;
-  QStringList& boxes = boxAnswers.shown;
-  QList<bool>& answers = boxAnswers.answers;
+  Modals modals;
   ui::MainWindow window{die};
 };
 

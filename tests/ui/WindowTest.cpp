@@ -1,5 +1,10 @@
+// The windows as a player sees them (their pixels) and a reader reads them (accessible names):
+// the main window, its dialogs and message boxes, the score board and the statistics window.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
@@ -22,12 +27,14 @@
 using namespace quintara;
 using namespace quintara::testing;
 
-static const QColor kGreen(Qt::green);
-// The game's look: black lines and texts on the window's light grey.
-static const QColor kGrey(224, 224, 224), kBlack(0, 0, 0);
+namespace {
+
+// The game's look: pure green and red points, black lines and texts on the window's light grey.
+const QColor kGreen(0, 255, 0), kRed(255, 0, 0), kGrey(224, 224, 224), kBlack(0, 0, 0);
+const QString kTurn = "A vous de jouer     ";
 
 // The darkest and the lightest of the pixels in a rectangle, by their brightest channel.
-static std::pair<int, int> DarkestAndLightest(const QImage& image, const QRect& rect) {
+std::pair<int, int> DarkestAndLightest(const QImage& image, const QRect& rect) {
   std::pair range(255, 0);
   for (int y = rect.top(); y <= rect.bottom(); ++y) {
     for (int x = rect.left(); x <= rect.right(); ++x) {
@@ -41,7 +48,7 @@ static std::pair<int, int> DarkestAndLightest(const QImage& image, const QRect& 
 
 // The box round the pixels of an image within `within` that are `colour` (or, without one,
 // dark: a line or a text); empty when there are none.
-static QRect Where(const QImage& image, const QRect& within, const QColor& colour = {}) {
+QRect Where(const QImage& image, const QRect& within, const QColor& colour = {}) {
   QRect box;
   for (int y = within.top(); y <= within.bottom(); ++y) {
     for (int x = within.left(); x <= within.right(); ++x) {
@@ -54,69 +61,432 @@ static QRect Where(const QImage& image, const QRect& within, const QColor& colou
 }
 
 // Whether a box of pixels lies within `slack` pixels of a rectangle given in twips.
-static bool Near(const QRect& seen, const QRectF& twips, double slack = 1) {
+bool Near(const QRect& seen, const QRectF& twips, double slack = 1) {
   const QRectF at(twips.topLeft() / ui::kTwipsPerPixel, twips.size() / ui::kTwipsPerPixel);
   return std::abs(seen.left() - at.left()) <= slack && std::abs(seen.top() - at.top()) <= slack &&
          std::abs(seen.right() + 1 - at.right()) <= slack &&
          std::abs(seen.bottom() + 1 - at.bottom()) <= slack;
 }
 
-// The windows as a player sees them (their pixels) and a reader reads them (accessible names).
+// Clicks the shown button of a window that reads `text`.
+void Press(QWidget* window, const QString& text) {
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+    if (button->isVisible() && button->text() == text) return button->click();
+  QFAIL(qPrintable("no button " + text));
+}
+
+// Types a name over the whole text of a field.
+void Type(QLineEdit* field, const QString& text) {
+  field->selectAll();
+  for (const QChar letter : text)
+    QTest::sendKeyEvent(QTest::Click, field, Qt::Key(letter.toUpper().unicode()), letter, {});
+}
+
+Step Answer(const QString& button) {
+  return [button](QDialog* window) { Press(window, button); };
+}
+
+// The score board as shown, row by row: the headings and the counts under them, green's first.
+QString Board(WindowHarness& h) {
+  QList<QLabel*> shown;
+  for (QLabel* label : h.client().rightPanel().scoreBoard().findChildren<QLabel*>())
+    if (label->isVisible()) shown << label;
+  std::sort(shown.begin(), shown.end(), [](QLabel* a, QLabel* b) {
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+  });
+  QStringList read;
+  for (QLabel* label : shown) read << label->text();
+  return read.join(' ');
+}
+
+// What a screen reader hears of the counts under `heading`, green's first.
+QStringList Heard(WindowHarness& h, const QString& heading) {
+  QStringList heard;
+  for (const char* side : {" Joueur 1", " Joueur 2"})
+    heard << h.window.findChild<QLabel*>(heading + side)->accessibleName();
+  return heard;
+}
+
+// The green and the red bars painted where the sets are counted, below the games' counts.
+std::pair<QRect, QRect> SetsBars(WindowHarness& h) {
+  const QImage panel = h.client().rightPanel().grab().toImage();
+  const QRect below = panel.rect().adjusted(0, 3300 / 15, 0, 0);
+  return {Where(panel, below, kGreen), Where(panel, below, kRed)};
+}
+
+// The menu bar as read: each menu with its items, the chosen ones in brackets.
+QString Menus(QMainWindow& window) {
+  QStringList read;
+  for (QAction* menu : window.menuBar()->actions()) {
+    QStringList items;
+    for (QAction* item : menu->menu() ? menu->menu()->actions() : QList<QAction*>())
+      items << (item->isChecked() ? "[" + item->text() + "]" : item->text()) +
+                   (item->isEnabled() ? "" : " (grisé)");
+    read << menu->text() + (items.isEmpty() ? "" : ": " + items.join(", "));
+  }
+  return read.join(" | ");
+}
+
+void Choose(QMainWindow& window, const QString& item) {
+  for (QAction* action : window.findChildren<QAction*>())
+    if (action->text() == item) action->trigger();
+}
+
+// The statistics window as read: each level's caption, its green and red counts (each as shown
+// and as heard), then the points line.
+QString Read(QWidget* statistics) {
+  const QList<QLabel*> labels = statistics->findChildren<QLabel*>();
+  const auto shown = [&](const QString& text) {
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](QLabel* l) { return l->isVisible() && l->text() == text; });
+  };
+  const auto count = [&](const QString& name) {
+    for (QLabel* l : labels)
+      if (l->isVisible() && l->accessibleName() == name + " : " + l->text()) return l->text();
+    return QString("?");
+  };
+  QStringList read;
+  for (int level = 1; level <= 4; ++level) {
+    const QString caption = QString("Niveau %1").arg(level);
+    read << (shown(caption) ? caption : "?") + " " +
+                count(caption + " : parties gagnées par le joueur vert") + "/" +
+                count(caption + " : parties gagnées par le joueur rouge");
+  }
+  for (QLabel* l : labels)
+    if (l->isVisible() && l->text().startsWith("Vos points pour ce match : ")) read << l->text();
+  return read.join(", ");
+}
+
+// A game won by `side`: four of its points laid in a row, the fifth played. Between two players
+// the other side first plays elsewhere when it is its turn.
+void Win(WindowHarness& h, PointColour side) {
+  if (h.window.game().TurnColour() != side) h.Click(Pixel(12, 12));
+  Lay(h.window.game(), Picture{5, 5, {side == HumanColour ? "XXXX" : "OOOO"}});
+  h.Click(Pixel(5, 9));
+}
+
+// Games between two players, each on a new sheet: G green's, R red's.
+void Play(WindowHarness& h, const QString& games) {
+  for (const QChar game : games) {
+    h.window.newSheetAction()->trigger();
+    h.Settle();
+    Win(h, game == 'G' ? HumanColour : ComputerColour);
+  }
+}
+
+}  // namespace
+
 class WindowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Before and after Qt's translation is loaded: the boxes name their buttons themselves.
-  void theBoxesButtonsReadInFrench() {
-    for (const bool translated : {false, true}) {
-      WindowHarness h;
-      h.Click(Pixel(5, 5));
-      QStringList buttons;
-      h.boxAnswers.whenShown = [&buttons](QMessageBox* box) {
-        for (QAbstractButton* button : box->buttons()) buttons << button->text();
-      };
-      h.window.newSheetAction()->trigger();  // the give-up question
-      QCOMPARE(buttons, QStringList({"&Oui", "&Non"}));
-      if (!translated)
-        ui::InstallTranslations(*QCoreApplication::instance(), ui::PlayerLanguage::kFrench);
-    }
+  // The boxes name their caption, say their text and offer their buttons, in French before and
+  // after Qt's own texts are loaded; an answer does what it says and the sheet has the keys again
+  // after each.
+  void theMessageBoxesSayWhatHappensAndWhatTheyAsk() {
+    WindowHarness h;
+    Modals& modals = h.modals;
+    h.Click(Pixel(5, 5));  // green's point and the computer's reply
+    const auto sheet = [&] {
+      return QString::number(CountPoints(h.window.game().CurrentSheet())) + " " + Board(h);
+    };
+    QCOMPARE(sheet(), QString("2 Parties 0 0"));
+    const Step escape = [](QDialog* box) { QTest::keyClick(box, Qt::Key_Escape); };
+    modals.steps = {Answer("OK"), escape, Answer("&Non")};
+    h.Click(Pixel(5, 5));                  // a point: refused
+    h.window.newSheetAction()->trigger();  // Escape: no
+    h.Settle();
+    h.window.changeLevelAction()->trigger();  // no
+    h.Settle();
+    QCOMPARE(sheet(), QString("2 Parties 0 0"));
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    ui::InstallTranslations(*QCoreApplication::instance(), ui::PlayerLanguage::kFrench);
+    modals.steps = {Answer("&Oui"), Answer("OK"), Answer("&Oui")};
+    h.window.changeLevelAction()->trigger();  // the game goes to red, then the dialog
+    h.Settle();
+    QCOMPARE(sheet(), QString("0 Parties 0 1"));
+    h.Click(Pixel(5, 5));
+    h.window.newSheetAction()->trigger();
+    h.Settle();
+    QCOMPARE(sheet(), QString("0 Parties 0 2"));
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    const QString toSheet =
+        "Quintara | Si vous changez de feuille alors que la partie n'est pas terminée le point "
+        "ira à Ordinateur. Voulez vous tout de même changer de feuille? | &Oui &Non";
+    const QString toLevel = QString(toSheet).replace("de feuille", "de niveau");
+    QCOMPARE(modals.seen, QStringList({"ATTENTION !!! | Vous ne pouvez plus jouer ici | OK",
+                                       toSheet, toLevel, toLevel, "Quintara version 2", toSheet}));
   }
 
-  void theOpponentDialogKeepsItsWidthAndItsChoicesAfterAnnuler() {
+  // "&Changer de niveau" opens the dialog, its buttons each in its place; each choice shows at
+  // once, Enter (OK) and "Annuler" hide it, and it keeps its choices for the run.
+  void theOpponentDialogThroughASessionOfChoices() {
     WindowHarness h;
-    ui::OpponentDialog& dialog = h.window.opponentDialog();
-    dialog.show();
-    const int width = dialog.width();
-    QVERIFY(dialog.nameField(1)->isReadOnly());  // the computer's name, until "Autres"
-    const auto place = [&](QWidget* w) { return QRect(w->mapTo(&dialog, QPoint()), w->size()); };
-    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {  // each in its place
-      QVERIFY(button->parentWidget()->contentsRect().contains(button->geometry()));
-      for (QWidget* other : dialog.findChildren<QWidget*>()) {
-        QVERIFY(other == button || other->isAncestorOf(button) || !other->isVisible() ||
-                !place(button).intersects(place(other)));
+    Modals& modals = h.modals;
+    const QLabel& level = h.client().topBar().levelText();
+    const QLabel& status = h.client().rightPanel().statusLine();
+    QCOMPARE(level.text() + " / " + status.text(), "Niveau 1 / Joueur 1 " + kTurn);
+    ui::OpponentDialog& opponents = h.window.opponentDialog();
+    QLineEdit* names[] = {opponents.nameField(0), opponents.nameField(1)};
+    const auto read = [&](QDialog* dialog) {  // what is shown, choices in brackets
+      QStringList shown;
+      for (QWidget* w : dialog->findChildren<QWidget*>()) {
+        if (!w->isVisible()) continue;
+        if (auto* frame = qobject_cast<QGroupBox*>(w)) shown << frame->title() + ":";
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+          shown << (button->isChecked() ? "[" + button->text() + "]" : button->text());
+        if (auto* field = qobject_cast<QLineEdit*>(w)) shown << "<" + field->text() + ">";
+        if (auto* label = qobject_cast<QLabel*>(w)) shown << label->text();
       }
+      return shown.join(' ');
+    };
+    modals.steps << [&](QDialog* dialog) {
+      QCOMPARE(read(dialog),
+               "Adversaires: [Ordinateur] Autres <Joueur 1> contre <Ordinateur> Joueur 1 Niveaux: "
+               "[Niveau 1] Niveau 2 Niveau 3 Niveau 4 OK Annuler");
+      const int width = dialog->width();
+      QVERIFY(names[1]->isReadOnly());  // the computer's name, until "Autres"
+      const auto place = [&](QWidget* w) { return QRect(w->mapTo(dialog, QPoint()), w->size()); };
+      for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        QVERIFY(button->parentWidget()->contentsRect().contains(button->geometry()));
+        for (QWidget* other : dialog->findChildren<QWidget*>()) {
+          QVERIFY(other == button || other->isAncestorOf(button) || !other->isVisible() ||
+                  !place(button).intersects(place(other)));
+        }
+      }
+      // The green bar over the first name, the red one over the second, "contre" between them.
+      const QImage shot = dialog->grab().toImage();
+      const QRect green = Where(shot, shot.rect(), kGreen), red = Where(shot, shot.rect(), kRed);
+      QLabel* contre = nullptr;
+      for (QLabel* label : dialog->findChildren<QLabel*>())
+        if (label->text() == "contre") contre = label;
+      QVERIFY(contre != nullptr);
+      QVERIFY(green.bottom() < place(names[0]).top() && red.bottom() < place(names[1]).top());
+      QVERIFY(green.intersects(QRect(place(names[0]).left(), 0, names[0]->width(), 9999)));
+      QVERIFY(red.intersects(QRect(place(names[1]).left(), 0, names[1]->width(), 9999)));
+      QVERIFY(place(names[0]).right() < place(contre).center().x() &&
+              place(contre).center().x() < place(names[1]).left());
+      for (const int k : {4, 2, 3}) {  // the level in the main window at once
+        Press(dialog, QString("Niveau %1").arg(k));
+        QCOMPARE(level.text(), QString("Niveau %1").arg(k));
+      }
+      const int tall = dialog->height();
+      Press(dialog, "Autres");  // the levels' frame goes, and its room with it
+      QVERIFY(dialog->height() < tall && !names[1]->isReadOnly());
+      // A second name of up to 14 letters becomes the button's caption; a longer one does not.
+      for (const QString name : {"WWWWWWWWWWWWWW", "WWWWWWWWWWWWWWW"}) names[1]->setText(name);
+      QCOMPARE(opponents.opponentButton(1)->text(), QString("WWWWWWWWWWWWWW"));
+      // The label under a long first name shows what fits; a screen reader has it whole.
+      const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
+      names[0]->setText(longName);
+      QTest::qWait(20);
+      QCOMPARE(dialog->width(), width);
+      QVERIFY(opponents.firstNameLabel()->text().endsWith(QChar(0x2026)));
+      QCOMPARE(opponents.firstNameLabel()->accessibleName(), longName);
+      Type(names[0], "Zoé");
+      for (const QString name : {"Luc", "Ordinateur", "Luc"}) Type(names[1], name);
+      QCOMPARE(read(dialog), "Adversaires: Ordinateur [Luc] <Zoé> contre <Luc> Zoé OK Annuler");
+      QCOMPARE(level.text(), QString("Niveau 3"));
+      names[0]->setFocus();
+      QTest::keyClick(names[0], Qt::Key_Return);  // OK
+      QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    };
+    h.window.changeLevelAction()->trigger();  // nothing played yet: no question
+    h.Settle();
+    QVERIFY(!opponents.isVisible());
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    // Two players from the next move, green then red, no reply; the status line keeps the names
+    // the window started with. The turn disc, 855 twips wide at (240, 840) in the right panel,
+    // shows the side to play as soon as the turn passes.
+    const QPoint disc(h.client().width() - (1400 - 240 - 427) / 15, (680 + 840 + 427) / 15);
+    for (const auto& [column, colour, turn] :
+         {std::tuple(5, kGreen, "Ordinateur "), std::tuple(6, kRed, "Joueur 1 ")}) {
+      h.Click(Pixel(5, column));
+      QCOMPARE(h.PixelAt(Pixel(5, column)), colour);
+      QCOMPARE(status.text(), turn + kTurn);
+      QTRY_COMPARE(h.Painted().pixelColor(disc), colour == kGreen ? kRed : kGreen);
     }
-    dialog.levelButton(2)->click();
-    dialog.opponentButton(1)->click();
-    QVERIFY(!dialog.nameField(1)->isReadOnly());
-    // A second name of up to 14 letters becomes the button's caption; a longer one does not.
-    for (const QString name : {"WWWWWWWWWWWWWW", "WWWWWWWWWWWWWWW"})
-      dialog.nameField(1)->setText(name);
-    QCOMPARE(dialog.opponentButton(1)->text(), QString("WWWWWWWWWWWWWW"));
-    // The label under a long first name shows what fits; a screen reader has it whole.
-    const QString longName = "Marie-Christine Alexandrine de la Tour d'Auvergne-Lauraguais 1";
-    dialog.nameField(0)->setText(longName);
-    QTest::qWait(20);
-    QCOMPARE(dialog.width(), width);
-    QVERIFY(dialog.firstNameLabel()->text().endsWith(QChar(0x2026)));
-    QCOMPARE(dialog.firstNameLabel()->accessibleName(), longName);
-    dialog.nameField(0)->setText("Zoé");
-    dialog.opponentButton(0)->click();
-    QVERIFY(dialog.nameField(1)->isReadOnly());
-    for (QPushButton* button : dialog.findChildren<QPushButton*>())
-      if (button->text() == "Annuler") button->click();
-    QVERIFY(!dialog.isVisible() && !h.window.game().TwoPlayers() && h.window.game().Level() == 3);
-    QCOMPARE(h.window.game().PlayerName1(), std::string("Zoé"));
+    QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 2);
+    // The turn text shows whole: it runs onto a second line within its 1215 twips.
+    const QImage painted = const_cast<QLabel&>(status).grab().toImage();
+    QString rows;  // '#' where a row holds text
+    for (int y = 0; y < painted.height(); ++y) {
+      bool dark = false;
+      for (int x = 0; x < painted.width(); ++x)
+        dark = dark || painted.pixelColor(x, y).value() < 96;
+      rows += dark ? '#' : '.';
+    }
+    int lines = 0;  // of letters, not a descender's tail
+    for (const QString& band : rows.split('.', Qt::SkipEmptyParts)) lines += band.size() > 3;
+    QCOMPARE(lines, 2);
+    modals.steps << [&](QDialog* dialog) {
+      QCOMPARE(read(dialog), "Adversaires: Ordinateur [Luc] <Zoé> contre <Luc> Zoé OK Annuler");
+      Press(dialog, "Ordinateur");
+      QCOMPARE(read(dialog),
+               "Adversaires: [Ordinateur] Luc <Zoé> contre <Ordinateur> Zoé Niveaux: Niveau 1 "
+               "Niveau 2 [Niveau 3] Niveau 4 OK Annuler");
+      QVERIFY(names[1]->isReadOnly());
+      Press(dialog, "Annuler");  // which undoes nothing
+    };
+    h.window.changeLevelAction()->trigger();
+    h.Settle();
+    QCOMPARE(modals.seen, QStringList({"Quintara version 2", "Quintara version 2"}));
+    QVERIFY(!opponents.isVisible());
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    h.Click(Pixel(5, 5));  // the computer answers again
+    QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 2);
+    QCOMPARE(status.text(), "Joueur 1 " + kTurn);
+    QCOMPARE(level.text() + h.window.game().PlayerName1().c_str(), QString("Niveau 3Zoé"));
+    // "&Quitter" ends the program: its windows close.
+    Choose(h.window, "&Quitter");
+    h.Settle();
+    QVERIFY(!h.window.isVisible() && !opponents.isVisible());
+  }
+
+  // The window manager is told the largest size, 12120 x 8700 twips with its frame of 120 x 705:
+  // a client of 800 x 533 pixels under the menu bar, the whole sheet shown; a game that finds no
+  // room from the sheet's first row grows the window to it.
+  void theWindowGrowsNoLargerThanTheLargestSheet() {
+    WindowHarness h;
+    const QSize menuBar = h.window.size() - h.client().size();
+    QCOMPARE(h.window.maximumSize(), QSize(800, 533) + menuBar);
+    h.window.resize(2000, 2000);
+    QTRY_COMPARE(h.client().size(), QSize(800, 533));
+    const Sheet& sheet = h.window.game().CurrentSheet();
+    QVERIFY(sheet.RowMax() == 21 && sheet.ColMax() == 29);
+    h.window.resizeClient(QSize(592, 390));
+    QTRY_COMPARE(h.client().size(), QSize(592, 390));
+    Lay(h.window.game(), Picture{2, 2, {std::string(28, '#'), std::string(28, '#')}});
+    Lay(h.window.game(), Picture{8, 8, {"XXXX"}});
+    h.Click(Pixel(8, 12));
+    QTRY_COMPARE(h.client().size(), QSize(800, 533));
+  }
+
+  // The menus and their items; one sound item is chosen at a time, "Son 2" never. "&?" opens
+  // the rules, which "Annuler" closes.
+  void theMenusShowTheirItemsAndOneSoundChosen() {
+    WindowHarness h;
+    Modals& modals = h.modals;
+    const QString on =
+        "Sons: [Son 1], Son 2 (grisé), Désactiver le son | &Partie: Annuler le coup "
+        "(grisé), Conseil, , Marquer les points rouges d'une croix | &?";
+    QCOMPARE(Menus(h.window),
+             "&Fichier: &Nouvelle feuille, &Changer de niveau, &Statistique, &Quitter | " + on);
+    const QString off =
+        QString(on).replace("[Son 1]", "Son 1").replace("Dés", "[Dés").replace("son |", "son] |");
+    const std::pair<const char*, QString> choices[] = {
+        {"Désactiver le son", off}, {"Son 2", off}, {"Son 1", on}, {"Son 2", on}};
+    for (const auto& [item, menu] : choices) {
+      Choose(h.window, item);
+      h.Settle();
+      QCOMPARE(Menus(h.window).section(" | ", 1), menu);
+    }
+    modals.steps << Answer("Annuler");
+    Choose(h.window, "&?");
+    h.Settle();
+    QCOMPARE(modals.seen, QStringList{"Quintara  Version 2"});
+  }
+
+  // Between two players at level 2: games, then sets once one is won; a match won 15 games to 7
+  // gives 15 x 20 + (15 - 7) x 20 = 460 points; the next match, lost, ends the program.
+  void theScoreBoardCountsGamesThenSetsThroughTwoMatches() {
+    WindowHarness h;
+    Modals& modals = h.modals;
+    ui::OpponentDialog& opponents = h.window.opponentDialog();
+    opponents.levelButton(1)->click();
+    opponents.opponentButton(1)->click();
+    opponents.nameField(0)->setText("Zoé");
+    opponents.nameField(1)->setText("Luc");
+    QCOMPARE(Board(h), QString("Parties 0 0"));
+    QVERIFY(SetsBars(h) == std::pair(QRect(), QRect()));
+    QCOMPARE(Heard(h, "Parties"), QStringList({"Parties gagnées par \u2068Zoé\u2069 : 0",
+                                               "Parties gagnées par \u2068Luc\u2069 : 0"}));
+    Play(h, "RRRGGGG");
+    QCOMPARE(Board(h), QString("Parties 4 3"));
+    QVERIFY(SetsBars(h) == std::pair(QRect(), QRect()));
+    Play(h, "G");  // the set: its part of the board shows, in its place, and the games restart
+    QCOMPARE(Board(h), QString("Parties 0 0 Manches 1 0"));
+    const auto [green, red] = SetsBars(h);
+    QVERIFY(Near(green, QRectF(0, 4080, 615, 135)) && Near(red, QRectF(720, 4080, 615, 135)));
+    QCOMPARE(Heard(h, "Manches"), QStringList({"Manches gagnées par \u2068Zoé\u2069 : 1",
+                                               "Manches gagnées par \u2068Luc\u2069 : 0"}));
+    QString statistics;
+    const Step read = [&](QDialog* window) {
+      statistics = window->windowTitle() + ": " + Read(window);
+      Press(window, "OK");
+    };
+    modals.steps = {Answer("OK"), read, Answer("&Oui")};
+    Play(h, "RRGGGGGRRGGGGG");
+    QCOMPARE(modals.seen, QStringList({"Quintara | \u2068Zoé\u2069 remporte le match. Bravo! | OK",
+                                       "Quintara", "Quintara | Voulez vous rejouer | &Oui &Non"}));
+    QCOMPARE(statistics,
+             "Quintara: Niveau 1 0/0, Niveau 2 15/7, Niveau 3 0/0, Niveau 4 0/0, "
+             "Vos points pour ce match : 460");
+    // A new match: the sets back to 0 and still shown.
+    QCOMPARE(Board(h), QString("Parties 0 0 Manches 0 0"));
+    modals.seen.clear();
+    modals.steps = {Answer("OK"), read, Answer("&Non")};
+    Play(h, "GGRRRRRRRRRRRRRRR");
+    QCOMPARE(modals.seen,
+             QStringList({"Quintara | \u2068Luc\u2069 remporte le match. La revenche quand vous "
+                          "voulez | OK",
+                          "Quintara", "Quintara | Voulez vous rejouer | &Oui &Non"}));
+    QCOMPARE(statistics,
+             "Quintara: Niveau 1 0/0, Niveau 2 2/15, Niveau 3 0/0, Niveau 4 0/0, "
+             "Vos points pour ce match : 40");
+    QVERIFY(!h.window.isVisible());
+  }
+
+  // Against the computer, from the menu: the games won at each level and the points so far,
+  // the same again when reopened, new games counted.
+  void theStatisticsWindowShowsTheMatchByLevel() {
+    WindowHarness h;
+    Modals& modals = h.modals;
+    QString heading, read;
+    modals.steps << [&](QDialog* window) {
+      for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->isVisible() && label->text().contains("Nombre")) heading = label->text();
+      read = Read(window);
+      QTest::keyClick(window, Qt::Key_Escape);
+    };
+    h.window.statisticsAction()->trigger();
+    h.Settle();
+    QCOMPARE(heading, QString("  Nombre de parties gagnées au cours de ce match"));
+    QCOMPARE(read,
+             "Niveau 1 0/0, Niveau 2 0/0, Niveau 3 0/0, Niveau 4 0/0, Vos points pour ce "
+             "match : 0");
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    // A green win, then the next game given up to red with a change of level, twice over.
+    for (const int next : {3, 4}) {
+      Win(h, HumanColour);
+      modals.steps << Answer("&Oui") << [next](QDialog* dialog) {
+        Press(dialog, QString("Niveau %1").arg(next));
+        Press(dialog, "OK");
+      };
+      h.window.changeLevelAction()->trigger();
+      h.Settle();
+    }
+    Win(h, HumanColour);
+    QCOMPARE(Board(h), QString("Parties 3 2"));
+    const auto open = [&] {
+      modals.steps << [&](QDialog* window) {
+        read = window->windowTitle() + ": " + Read(window);
+        Press(window, "OK");
+      };
+      h.window.statisticsAction()->trigger();
+      h.Settle();
+      return read;
+    };
+    QCOMPARE(open(),
+             "Quintara: Niveau 1 1/1, Niveau 2 0/0, Niveau 3 1/1, Niveau 4 1/0, Vos points "
+             "pour ce match : 80");
+    QTRY_VERIFY(h.client().sheet().hasFocus());
+    modals.steps << Answer("&Oui") << Answer("OK");
+    h.window.changeLevelAction()->trigger();  // red's game at level 4
+    h.Settle();
+    QCOMPARE(open(),
+             "Quintara: Niveau 1 1/1, Niveau 2 0/0, Niveau 3 1/1, Niveau 4 1/1, Vos points "
+             "pour ce match : 80");
   }
 
   void theMouseReachesOnlyPlayableIntersections() {
@@ -152,22 +522,12 @@ class WindowTest : public QObject {
     QCOMPARE(CountPoints(h.window.game().CurrentSheet()), 0);
     h.Click(corner);
     QCOMPARE(h.PixelAt(Pixel(4, 9)), kGreen);
-    QCOMPARE(h.boxes, QStringList());
+    QCOMPARE(h.modals.seen, QStringList());
     // The reply's chime lasts as long as it grows (SoakTest), but no longer than its sheet.
-    h.answers = {true};
+    h.modals.answers = {true};
     h.window.newSheetAction()->trigger();
     h.Settle();
     QVERIFY(!h.client().sheet().growing() && h.sounds == QStringList({"play", "stop"}));
-  }
-
-  // A game that finds no room from the sheet's first row grows the window to its largest, 12120 x
-  // 8700 twips with its frame of 120 x 705: a client of 800 x 533 pixels.
-  void aNewGameWithoutRoomAtTheTopGrowsTheWindow() {
-    WindowHarness h;
-    Lay(h.window.game(), Picture{2, 2, {std::string(28, '#'), std::string(28, '#')}});
-    Lay(h.window.game(), Picture{8, 8, {"XXXX"}});
-    h.Click(Pixel(8, 12));
-    QTRY_COMPARE(h.client().size(), QSize(800, 533));
   }
 
   // Maximised past the largest sheet, the window becomes the largest normal window; while the box
@@ -179,27 +539,15 @@ class WindowTest : public QObject {
     std::vector<std::string> closed(20, std::string(28, '#'));
     closed[8] = "########XXXX.###############";  // row 10, columns 10 to 13
     Lay(h.window.game(), Picture{2, 2, closed});
-    h.boxAnswers.answering = false;
+    h.modals.answering = false;
     h.Click(Pixel(10, 14));
-    QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kSheetTooSmall});
+    QCOMPARE(h.modals.seen, QStringList{QString("Quintara | ") + texts::kSheetTooSmall + " | OK"});
     QTRY_COMPARE(h.Painted().pixelColor(Pixel(10, 14)), kGreen);
     QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return);
     h.Settle();
     QVERIFY(h.PixelAt(Pixel(10, 14)) != kGreen);  // the new sheet, playable to its far corner
     h.Click(Pixel(21, 29));
     QCOMPARE(h.PixelAt(Pixel(21, 29)), kGreen);
-  }
-
-  // The window manager is told the largest size, 12120 x 8700 twips: a client of 800 x 533
-  // pixels under the menu bar, the whole sheet shown.
-  void theWindowIsNeverLargerThanTheLargestSheet() {
-    WindowHarness h;
-    const QSize menuBar = h.window.size() - h.client().size();
-    QCOMPARE(h.window.maximumSize(), QSize(800, 533) + menuBar);
-    h.window.resize(2000, 2000);
-    QTRY_COMPARE(h.client().size(), QSize(800, 533));
-    const Sheet& sheet = h.window.game().CurrentSheet();
-    QVERIFY(sheet.RowMax() == 21 && sheet.ColMax() == 29);
   }
 
   // Between two players the last free crossing taken without a five: the box says so, and the
@@ -211,12 +559,12 @@ class WindowTest : public QObject {
     full.lines[0][0] = '.';
     Lay(h.window.game(), full);
     h.Click(Pixel(2, 2));
-    QCOMPARE(h.boxes, QStringList{QString("Quintara: ") + texts::kDrawnGame});
+    QCOMPARE(h.modals.seen, QStringList{QString("Quintara | ") + texts::kDrawnGame + " | OK"});
     const QImage image = h.client().grab().toImage();
     const QRect sheet(Pixel(2, 2) - QPoint(5, 5), Pixel(15, 20) - Pixel(2, 2) + QPoint(10, 10));
     QVERIFY(Where(image, sheet, kGreen).isEmpty());
     h.Click(Pixel(5, 5));
-    QCOMPARE(h.PixelAt(Pixel(5, 5)), ui::FromRgbNumber(ComputerColour));
+    QCOMPARE(h.PixelAt(Pixel(5, 5)), kRed);
   }
 
   void theKeysReachTheSheetAgainAfterAClickOnABar() {
@@ -235,26 +583,37 @@ class WindowTest : public QObject {
     QCOMPARE(h.PixelAt(Pixel(4, 15)), kGreen);
   }
 
-  // A dark desktop, by its palette or by a style sheet, leaves the sheet, the ring, the bars
-  // and their texts in the game's colours.
-  void theSheetAndItsBarsKeepTheGamesLookOnADarkDesktop() {
+  // The window opens at its design size, 8880 x 5850 twips, in the game's colours on any desktop,
+  // even a dark one by its palette or by a style sheet: the sheet, the ring, the bars and their
+  // texts. The bars are in the window's grey but for what they show: the level text at (840, 120),
+  // 6480 x 300 on the top bar, nothing on the left one, nothing on the bottom one until the mouse
+  // comes. Bars of whole pixels.
+  void theWindowOpensAtItsDesignSizeInTheGamesLookOnAnyDesktop() {
     const QPalette desktop = QApplication::palette();
-    for (const bool styleSheet : {true, false}) {
-      qApp->setStyleSheet(styleSheet ? "QWidget { color: #e8e8e8; background-color: #2a2a2a; }"
-                                     : "");
-      QApplication::setPalette(styleSheet ? desktop : QPalette(QColor(0x2a, 0x2a, 0x2a)));
+    for (const int dark : {0, 1, 2}) {  // not, by a style sheet, by its palette
+      qApp->setStyleSheet(dark == 1 ? "QWidget { color: #e8e8e8; background-color: #2a2a2a; }"
+                                    : "");
+      QApplication::setPalette(dark == 2 ? QPalette(QColor(0x2a, 0x2a, 0x2a)) : desktop);
       WindowHarness h;
+      QCOMPARE(h.client().size(), QSize(8880, 5850) / 15);
       const QImage image = h.client().grab().toImage();
+      const QRect levelText(840 / 15, 120 / 15, 6480 / 15 + 1, 300 / 15 + 1);
+      const int top = 680 / 15, left = 680 / 15, bottom = image.height() - 430 / 15;
+      int marked = 0;
+      for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+          const bool bare = y < top ? !levelText.contains(x, y) : y >= bottom || x < left;
+          marked += bare && image.pixelColor(x, y) != kGrey;
+        }
+      }
+      QCOMPARE(marked, 0);
       QCOMPARE(image.pixelColor(Pixel(5, 5) + QPoint(12, 0)), kBlack);  // a grid line
       QCOMPARE(image.pixelColor(Pixel(5, 5) + QPoint(12, 12)), kGrey);
       // The ring round (3, 15), beside the grid lines through its crossing.
       const QPoint ring = Pixel(3, 15);
       QVERIFY(DarkestAndLightest(image, QRect(ring + QPoint(-10, -10), QSize(9, 9))).first < 64);
-      // The bars grey over the grid, their texts dark, the score board's bars green and red.
-      const int right = h.client().width() - 12;
-      for (const QPoint bar : {Pixel(1, 5), Pixel(5, 1), QPoint(right, Pixel(11, 0).y()),
-                               QPoint(Pixel(0, 5).x(), h.client().height() - 12)})
-        QCOMPARE(image.pixelColor(bar), kGrey);
+      // The right panel grey too, its texts dark, the score board's bars green and red.
+      QCOMPARE(image.pixelColor(h.client().width() - 12, Pixel(11, 0).y()), kGrey);
       const QWidget* texts[] = {&h.client().topBar().levelText(),
                                 h.client().rightPanel().findChild<QWidget*>("statusLine"),
                                 h.client().rightPanel().findChild<QWidget*>("Parties Joueur 1")};
@@ -283,20 +642,10 @@ class WindowTest : public QObject {
     // The reply, the only red point between the bars, whole.
     const QRect between(680 / 15, 680 / 15, h.client().width() - (680 + 1400) / 15,
                         h.client().height() - (680 + 430) / 15);
-    const QRect red = Where(image, between, ui::FromRgbNumber(ComputerColour));
+    const QRect red = Where(image, between, kRed);
     const QPoint centre = (red.topLeft() + red.bottomRight() + QPoint(1, 1)) / 2;
     const QPoint crossing((centre.x() + 12) / 24 * 24, (centre.y() + 12) / 24 * 24);
     QVERIFY(Near(red, QRectF(crossing * 15 - QPoint(80, 80), QSizeF(170, 170))));
-  }
-
-  // Between two players the turn disc, 855 twips wide at (240, 840) in the right panel, shows
-  // the side to play as soon as the turn passes.
-  void theTurnDiscShowsTheSideToPlay() {
-    WindowHarness h;
-    h.window.game().SetTwoPlayers(true);
-    h.Click(Pixel(4, 9));
-    const QPoint disc(h.client().width() - (1400 - 240 - 427) / 15, (680 + 840 + 427) / 15);
-    QTRY_COMPARE(h.Painted().pixelColor(disc), ui::FromRgbNumber(ComputerColour));
   }
 
   // The score board keeps its place in the right panel, 1400 twips wide and glued to the right
@@ -314,8 +663,8 @@ class WindowTest : public QObject {
       const QRect board((panel + QPoint(0, 2400)) / 15, QSize(1400 / 15, 30));
       QVERIFY(
           Near(Where(image, board, kGreen), QRectF(panel + QPoint(0, 2520), QSize(615, 135)), 1.5));
-      QVERIFY(Near(Where(image, board, ui::FromRgbNumber(ComputerColour)),
-                   QRectF(panel + QPoint(720, 2520), QSize(615, 135)), 1.5));
+      QVERIFY(
+          Near(Where(image, board, kRed), QRectF(panel + QPoint(720, 2520), QSize(615, 135)), 1.5));
       // Green's turn: a disc 855 twips wide at (240, 840), its edge smoothed into the grey.
       const QRect disc = Where(image, QRect(panel / 15, QSize(93, 120)), kGreen);
       QVERIFY(Near(disc, QRectF(panel + QPoint(240, 840), QSize(855, 855)), 1.5));
@@ -338,11 +687,10 @@ class WindowTest : public QObject {
     }
   }
 
-  // A green win at level 2 counts in level 2's column; the best scores read from the window's
-  // store stand whole in one column, whatever the names; Return from the list closes the window.
-  void theStatisticsCountAGreenWinAtItsLevel() {
+  // The best scores read from the window's store stand whole in one column, whatever the names;
+  // each level's bars lie under its caption; Return from the list closes the window.
+  void theStatisticsShowTheBestScoresWholeAndEachLevelsBars() {
     WindowHarness h;
-    h.window.game().SetLevel(2);
     auto store = std::make_unique<MemoryScoreStore>();
     const QString longest(32767, QChar('W'));  // as long as a name field takes
     std::pair<QString, QString> places[] = {
@@ -352,15 +700,9 @@ class WindowTest : public QObject {
       best[place] = {places[place].first.toStdString(), places[place].second.toStdString()};
     store->file = EncodeScoreFile(best);
     h.window.setScoreStore(std::move(store));
-    Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});
+    Lay(h.window.game(), Picture{10, 10, {"X X X X ."}});  // a win: the best scores are read
     h.Click(Pixel(10, 14));
     ui::StatisticsWindow statistics(h.window.game());
-    for (const int level : {1, 2, 3}) {  // as a screen reader reads them
-      const QString name = QString("Niveau %1 : parties gagnées par le joueur vert").arg(level);
-      QCOMPARE(QAccessible::queryAccessibleInterface(statistics.findChild<QLabel*>(name))
-                   ->text(QAccessible::Name),
-               name + QString(" : %1").arg(level == 2));
-    }
     statistics.show();
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
     auto* list = statistics.findChild<QTableWidget*>("bestScores");
@@ -407,7 +749,7 @@ class WindowTest : public QObject {
       ++levels;
       const QRect under = QRect(caption->x(), caption->y(), caption->width(), 200) & shot.rect();
       const QRect green = Where(shot, under, kGreen);
-      const QRect red = Where(shot, under, ui::FromRgbNumber(ComputerColour));
+      const QRect red = Where(shot, under, kRed);
       QVERIFY(!green.isEmpty() && !red.isEmpty() && green.right() < red.left());
       QVERIFY(caption->geometry().bottom() < std::min(green.top(), red.top()));
       const auto count = [&](const char* side) {
