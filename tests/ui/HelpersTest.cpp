@@ -135,5 +135,8 @@ class HelpersTest : public QObject {
   }
 };
 
-QTEST_MAIN(HelpersTest)
+std::unique_ptr<QObject> NewHelpersTest() {
+  return std::make_unique<HelpersTest>();
+}
+
 #include "HelpersTest.moc"

@@ -121,5 +121,8 @@ class LanguageTest : public QObject {
   }
 };
 
-QTEST_MAIN(LanguageTest)
+std::unique_ptr<QObject> NewLanguageTest() {
+  return std::make_unique<LanguageTest>();
+}
+
 #include "LanguageTest.moc"

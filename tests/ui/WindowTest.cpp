@@ -980,5 +980,8 @@ class WindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(WindowTest)
+std::unique_ptr<QObject> NewWindowTest() {
+  return std::make_unique<WindowTest>();
+}
+
 #include "WindowTest.moc"
