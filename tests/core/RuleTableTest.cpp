@@ -1,7 +1,9 @@
 // Which rule wins, which end the die picks, the level gates and the order of the anchors.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "opponent/ComputerTurn.h"
@@ -45,7 +47,7 @@ const char* const kRows =
     "C 4 6|7 7: E.........f.O#; C 3 6|7 7: EXXO.....FXX#; C 3 6|7 7: eXX.#; C 3 6|7 7: EOO.;"
     // DoubleThreatRules: each trigger, families among more points (each family alone: below).
     "D2 3 6|5 5: .....O/....O./.OA*..; D2 3 6|10 8: .OA*..|8 11: X/O|11 11: OO/OO/O.;"
-    "D2 3 6|10 8: .OA.*.|11 12: O/O; D2 3 6|9 10: O/A|11 7: OOO*OX; D2 3 6|9 10: O/A|11 6: OO.O*OX;"
+    "D2 3 6|10 8: .OA.*.|11 12: O/O; D2 1 6|9 10: O/A|11 7: OOO*OX; D2 3 6|9 10: O/A|11 6: OO.O*OX;"
     "D2 3 6|9 10: O/A|11 8: XO*O.OO; D2 3 6|9 10: O/A|11 6: OOO.*OX;"
     "D2 3 6|9 10: O/A|11 8: XO*.OOO; D2 3 6|9 10: O/A|11 7: XOO*OOX;"
     "D2 3 6|9 10: O/A|11 7: XOO*.OOX; D2 3 6|9 10: O/A|11 6: XOO.*OOX;"
@@ -54,6 +56,7 @@ const char* const kRows =
     "D21 4 6|6 5: O/X/X/O/*HX.././O; D21 4 6|7 5: X/O/./*HX../O/./X;"
     "D21 4 6|6 5: #/X/X/./.HX.././O; D21 4 6|9 5: O/*HX..; D21 3 6|9 5: O/.HX..;"
     "D2 3 6|8 7: O/O/*AO; D2 3 6|10 8: A.O|12 9: O/O/#;"
+    "D3 1 6|9 10: O/O|11 6: XOOA.; D3 3 6|9 10: O/O|11 6: XOOA*.;"
     // ExtendOwnLineRules, each shape in each direction.
     "E 1 6|5 5: .*OOOX/X.X.X.; E 1 6|5 5: #.OOOX/X.X.X.;"
     "E 4 6|4 6: X.X.X/O..../O..../*..../O..../.....;"
@@ -101,53 +104,92 @@ Turn TurnOf(const Game& game, int level, DieSource& die) {
               die);
 }
 
+// What a row's call placed (0 for nothing) and where its * lies.
+std::pair<int, int> Reply(const std::string& text) {
+  std::istringstream in(text);
+  std::string piece, call;
+  int level = 0, face = 0;
+  std::getline(in, piece, '|');
+  std::istringstream(piece) >> call >> level >> face;
+  RecordingView view;
+  FixedDie die(face);
+  Game game(view, die);
+  game.Resize(kLargestOuterWidth, kLargestOuterHeight);
+  int anchor = 0, expected = 0, ends[2] = {0, 0};
+  while (std::getline(in, piece, '|')) {
+    std::string name;
+    std::istringstream(piece) >> name;
+    std::istringstream picture(kNamed.contains(name) ? kNamed.at(name) : piece);
+    Picture laid;
+    char colon = 0;
+    picture >> laid.row >> laid.column >> colon;
+    for (std::string line; std::getline(picture, line, '/');) laid.lines.push_back(line);
+    EXPECT_EQ(colon, ':') << text;
+    ForEachCell(laid, [&](int index, char letter) {
+      if (letter == 'A' || letter == 'H') anchor = index;
+      if (letter == 'E' || letter == 'e') ends[0] = index;
+      if (letter == 'F' || letter == 'f') ends[1] = index;
+      if (letter == '*' || letter == 'e' || letter == 'f') expected = index;
+    });
+    Lay(game, laid);
+  }
+  Turn turn = TurnOf(game, level, die);
+  const PointColour colour = game.CurrentSheet().ColourAt(anchor);
+  if (call == "T") ComputerTurn(turn);
+  if (call == "C") CrossingChoice(turn, ends[0], ends[1]);
+  if (call == "E") ExtendOwnLineRules(turn);
+  if (call[0] == 'D')
+    DoubleThreatRules(turn, anchor, ThreatMode{std::stoi(call.substr(1))}, colour);
+  if (call[0] == 'L') LineRules(turn, anchor, LinePoints{call[1] - '0'}, colour);
+  return {turn.Point().value_or(0), expected};
+}
+
 TEST(RuleTable, EachRowsReply) {
   std::istringstream rows(kRows);
   for (std::string text; std::getline(rows, text, ';');) {
-    std::istringstream in(text);
-    std::string piece, call, elsewhere;
-    int level = 0, face = 0;
-    std::getline(in, piece, '|');
-    std::istringstream(piece) >> call >> level >> face >> elsewhere;
-    RecordingView view;
-    FixedDie die(face);
-    Game game(view, die);
-    game.Resize(kLargestOuterWidth, kLargestOuterHeight);
-    int anchor = 0, expected = 0, ends[2] = {0, 0};
-    while (std::getline(in, piece, '|')) {
-      std::string name;
-      std::istringstream(piece) >> name;
-      std::istringstream picture(kNamed.contains(name) ? kNamed.at(name) : piece);
-      Picture laid;
-      char colon = 0;
-      picture >> laid.row >> laid.column >> colon;
-      for (std::string line; std::getline(picture, line, '/');) laid.lines.push_back(line);
-      ASSERT_EQ(colon, ':') << text;
-      ForEachCell(laid, [&](int index, char letter) {
-        if (letter == 'A' || letter == 'H') anchor = index;
-        if (letter == 'E' || letter == 'e') ends[0] = index;
-        if (letter == 'F' || letter == 'f') ends[1] = index;
-        if (letter == '*' || letter == 'e' || letter == 'f') expected = index;
-      });
-      Lay(game, laid);
-    }
-    Turn turn = TurnOf(game, level, die);
-    const PointColour colour = game.CurrentSheet().ColourAt(anchor);
-    if (call == "T") ComputerTurn(turn);
-    if (call == "C") CrossingChoice(turn, ends[0], ends[1]);
-    if (call == "E") ExtendOwnLineRules(turn);
-    if (call[0] == 'D')
-      DoubleThreatRules(turn, anchor, ThreatMode{std::stoi(call.substr(1))}, colour);
-    if (call[0] == 'L') LineRules(turn, anchor, LinePoints{call[1] - '0'}, colour);
-    const int placed = turn.Point().value_or(0);
-    EXPECT_TRUE(elsewhere == "!" ? placed != expected && placed != 0 : placed == expected)
+    const auto [placed, expected] = Reply(text);
+    const bool elsewhere = text.substr(0, text.find('|')).ends_with('!');
+    EXPECT_TRUE(elsewhere ? placed != expected && placed != 0 : placed == expected)
         << text << ": placed at " << placed << ", * at " << expected;
+  }
+}
+
+// The line rules that place only once some places are playable, with those places as the tables
+// list them (an open four's ends aside: one closed sends the point to the other end, here *).
+// Each listed place closed in turn keeps the point off the sheet; any other place closed does not.
+const std::pair<const char*, const char*> kPlayableRows[] = {
+    {"L4 1 6|5 5: .AOOO*", "+1 +2 +3"},           {"L4 1 6|5 5: *OOOA.", "-1 -2 -3"},
+    {"L4 1 6|5 5: XAOOO*", "+1 +2 +3 +4"},        {"L4 1 6|5 5: *AOOOX", "-1 +1 +2 +3"},
+    {"L3 1 6|5 5: .*OOA..", "-3 -2 -1 +1"},       {"L3 1 6|5 5: .*AOO.X", "-1 +3 +4"},
+    {"L3 1 6|5 5: X.AOO*.", "-2 -1 +1 +2 +3 +4"}, {"L3 1 6|5 5: .*OOA.X", "-4 -3 -2 -1 +1 +2"},
+    {"L3 1 6|5 5: X.OOA*.", "-4 -3 -2 -1 +1 +2"}, {"L3 1 6|5 5: .AO*O.", "-1 +1 +2 +3 +4"},
+    {"L3 1 6|5 5: .O*OA.", "-4 -3 -2 -1 +1"},     {"L3 1 6|5 5: .OO*A.", "-4 -3 -2 -1 +1"},
+    {"L3 1 6|5 5: .A*OO.", "-1 +1 +2 +3 +4"},     {"L3 1 6|5 5: X.AOO*X", "-1 +3"},
+    {"L2 1 6|5 5: .A*O.", "-1 +1 +2 +3"},         {"L2 1 1|5 5: X.AO*.", "-2 +1"}};
+
+TEST(RuleTable, ClosedPlacesTheRowsListKeepThePointOff) {
+  for (const auto& [row, places] : kPlayableRows) {
+    const std::string text = row;
+    std::istringstream in(places);
+    const std::set<int> listed(std::istream_iterator<int>(in), std::istream_iterator<int>{});
+    const int star = Reply(text).second;
+    EXPECT_EQ(Reply(text).first, star) << text;
+    const auto anchor = static_cast<int>(text.find('A'));
+    for (auto p = text.find(':') + 2; p < text.size(); ++p) {
+      const auto letter = std::string(".OX").find(text[p]);
+      if (letter == std::string::npos) continue;
+      std::string closed = text;
+      closed[p] = "#ox"[letter];
+      EXPECT_EQ(Reply(closed).first, listed.contains(static_cast<int>(p) - anchor) ? 0 : star)
+          << closed;
+    }
   }
 }
 
 // Each family of the double-threat lists, laid in each direction across the candidate C of a
 // trigger on another line: the computer plays C. An X just outside the family keeps a later
-// family from holding too.
+// family from holding too. Then each place the family tests closed in turn: C stays free, but for
+// H and I, which test no playability; and each "-" place holding an own point: C is played.
 TEST(RuleTable, EachFamilyInEachDirection) {
   const std::string families[] = {"-OO*-",  "-O.O*-", "-*OO-",       "-*O.O-",      "-OO.*-",
                                   "-*.OO-", "-O*O-",  "-O*.O-",      "-O.*O-",  // A to I
@@ -156,25 +198,36 @@ TEST(RuleTable, EachFamilyInEachDirection) {
   for (const int step : kLineDirections) {
     for (const std::string& family : families) {
       const bool twoRules = &family >= &families[9];  // J to N
-      const int across = step == kHorizontal ? kVertical : kHorizontal;
-      RecordingView view;
-      FixedDie die(6);
-      Game game(view, die);
-      game.Resize(kLargestOuterWidth, kLargestOuterHeight);
-      // Mode 2's "..[O].O." with C at +1, or mode 21's ".[X]X.." with C at -1.
-      const PointColour side = twoRules ? HumanColour : ComputerColour;
-      const int anchor = candidate + (twoRules ? across : -across);
-      game.LayPoint(anchor, side);
-      game.LayPoint(candidate + (twoRules ? 2 : 1) * across, side);
-      const std::string laid = 'X' + family + 'X';
-      for (int offset = -static_cast<int>(laid.find('*')); const char letter : laid) {
-        const int index = candidate + offset++ * step;
-        if (letter == 'O' || letter == 'X')
-          game.LayPoint(index, letter == 'O' ? ComputerColour : HumanColour);
+      const bool playabilityTest = &family != &families[7] && &family != &families[8];
+      std::vector<std::pair<std::string, bool>> variants = {{'X' + family + 'X', true}};
+      for (std::size_t p = 1; p <= family.size(); ++p) {
+        std::string laid = variants[0].first;
+        const auto letter = std::string("O.-").find(laid[p]);
+        if (letter == std::string::npos) continue;
+        laid[p] = "o##"[letter];
+        variants.emplace_back(laid, !playabilityTest);
+        if (letter == 2) variants.emplace_back(laid.replace(p, 1, "O"), true);
       }
-      Turn turn = TurnOf(game, 4, die);
-      DoubleThreatRules(turn, anchor, ThreatMode{twoRules ? 21 : 2}, side);
-      EXPECT_EQ(turn.Point(), candidate) << family << " along " << step;
+      for (const auto& [laid, played] : variants) {
+        const int across = step == kHorizontal ? kVertical : kHorizontal;
+        RecordingView view;
+        FixedDie die(6);
+        Game game(view, die);
+        game.Resize(kLargestOuterWidth, kLargestOuterHeight);
+        // Mode 2's "..[O].O." with C at +1, or mode 21's ".[X]X.." with C at -1.
+        const PointColour side = twoRules ? HumanColour : ComputerColour;
+        const int anchor = candidate + (twoRules ? across : -across);
+        game.LayPoint(anchor, side);
+        game.LayPoint(candidate + (twoRules ? 2 : 1) * across, side);
+        for (int offset = -static_cast<int>(laid.find('*')); const char letter : laid) {
+          const int index = candidate + offset++ * step;
+          Lay(game, Picture{RowOf(index), ColumnOf(index), {std::string(1, letter)}});
+        }
+        Turn turn = TurnOf(game, 4, die);
+        DoubleThreatRules(turn, anchor, ThreatMode{twoRules ? 21 : 2}, side);
+        EXPECT_EQ(turn.Point(), played ? std::optional(candidate) : std::nullopt)
+            << laid << " along " << step;
+      }
     }
   }
 }

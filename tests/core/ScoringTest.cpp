@@ -35,7 +35,9 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
       NewSheet();
       if (game.TurnColour() != (g[0] == 'r' ? ComputerColour : HumanColour)) Click(At(14, 14));
       Lay(Picture{10, 5, {g[0] == 'r' ? "OOOO" : "XXXX"}});
+      const std::size_t shown = view.Only("scores").size();
       Click(At(10, 9));
+      EXPECT_GT(view.Only("scores").size(), shown);  // each game counted is shown at once
     }
     const MatchStatistics& s = game.Statistics();
     EXPECT_EQ(std::tuple(s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
@@ -61,6 +63,7 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
 // Only a game the computer has played in is given up, and by the new-sheet menu only if in sight.
 TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
   game.Resize(kLargestOuterWidth, kLargestOuterHeight);
+  EXPECT_TRUE(ChangeLevel());  // no game under way: nothing to ask
   Click(At(20, 27));
   EXPECT_FALSE(ChangeLevel());  // asked once the computer has played; declined
   game.Resize(9000, 6555);
@@ -81,7 +84,7 @@ TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
   const std::string sheet = ask + "feuille" + lost + "Voulez vous tout de même changer de feuille?";
   EXPECT_EQ(view.Only("ask"), (std::vector{level, sheet, level, level}));
   EXPECT_EQ(std::tuple(view.Only("cleared").size(), Points(), game.MatchScores().ComputerGames),
-            std::tuple(3u, 0, 1));
+            std::tuple(4u, 0, 1));
 }
 
 // The first of places 1 to 6 with fewer points takes the entry.
