@@ -180,9 +180,9 @@ class Game {
   struct BeforePoint {
     Sheet sheet;
     GameState state;
-    PointColour turnColour;
-    int crossHair;
-    int point;
+    PointColour turnColour = HumanColour;
+    int crossHair = 0;
+    int point = 0;
   };
   std::vector<BeforePoint> takeBacks_;
   std::optional<int> hint_;

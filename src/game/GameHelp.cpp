@@ -1,6 +1,4 @@
 // The player's helpers: taking a point back and asking the computer's rules for a hint.
-#include <utility>
-
 #include "game/Game.h"
 #include "game/SpokenWords.h"
 #include "opponent/ComputerTurn.h"
@@ -30,9 +28,9 @@ void Game::RememberBeforePoint(int point) {
 
 void Game::TakeBack() {
   if (waiting_.question != Question::kNone || takeBacks_.empty()) return;
-  BeforePoint before = std::move(takeBacks_.back());
+  const BeforePoint before = takeBacks_.back();
   takeBacks_.pop_back();
-  sheet_ = std::move(before.sheet);
+  sheet_ = before.sheet;
   sheet_.SetShownArea({.width = outerWidth_, .height = outerHeight_});
   state_ = before.state;
   CrossHairIndex_ = before.crossHair;

@@ -7,7 +7,8 @@
 namespace quintara::ui {
 namespace {
 
-bool marked = false;
+// A display setting of the run, like the sound; the points and bars read it as they paint.
+bool marked = false;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
 // A white cross of two diagonals in the square of side `size` centred on `centre`.
 void DrawCross(QPainter& painter, QPointF centre, double size) {

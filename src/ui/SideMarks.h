@@ -9,7 +9,7 @@ namespace quintara::ui {
 // cross, the green side's nothing. Off at start, for the program's run.
 bool RedSideMarked();
 // Turns the marks on or off and repaints every widget.
-void MarkRedSide(bool marked);
+void MarkRedSide(bool on);
 
 // The cross on a red point, inside its disc.
 void DrawPointMark(QPainter& painter, const QRectF& disc);
