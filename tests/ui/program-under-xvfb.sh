@@ -85,7 +85,7 @@ await "the statistics to close" windows 1
 [ -f "$work/game/Les scores" ] || fail "no best scores beside the program"
 
 # The rules keep their fixed size, 6720 x 5550 twips, whatever size they are handed.
-xdotool key alt+f Right Right Return
+xdotool key F1
 await "the rules" xdotool search --onlyvisible --name '^Quintara  Version 2$'
 rules=$(xdotool search --onlyvisible --name '^Quintara  Version 2$')
 xdotool windowsize "$rules" 300 200
