@@ -1,6 +1,7 @@
 // Which rule wins, which end the die picks, the level gates and the order of the anchors.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iterator>
 #include <map>
 #include <set>
@@ -104,6 +105,19 @@ Turn TurnOf(const Game& game, int level, DieSource& die) {
               die);
 }
 
+// A row's picture "row column: line/line", or its $name.
+Picture PictureOf(const std::string& piece) {
+  std::string name;
+  std::istringstream(piece) >> name;
+  std::istringstream picture(kNamed.contains(name) ? kNamed.at(name) : piece);
+  Picture laid;
+  char colon = 0;
+  picture >> laid.row >> laid.column >> colon;
+  for (std::string line; std::getline(picture, line, '/');) laid.lines.push_back(line);
+  EXPECT_EQ(colon, ':') << piece;
+  return laid;
+}
+
 // What a row's call placed (0 for nothing) and where its * lies.
 std::pair<int, int> Reply(const std::string& text) {
   std::istringstream in(text);
@@ -117,14 +131,7 @@ std::pair<int, int> Reply(const std::string& text) {
   game.Resize(kLargestOuterWidth, kLargestOuterHeight);
   int anchor = 0, expected = 0, ends[2] = {0, 0};
   while (std::getline(in, piece, '|')) {
-    std::string name;
-    std::istringstream(piece) >> name;
-    std::istringstream picture(kNamed.contains(name) ? kNamed.at(name) : piece);
-    Picture laid;
-    char colon = 0;
-    picture >> laid.row >> laid.column >> colon;
-    for (std::string line; std::getline(picture, line, '/');) laid.lines.push_back(line);
-    EXPECT_EQ(colon, ':') << text;
+    const Picture laid = PictureOf(piece);
     ForEachCell(laid, [&](int index, char letter) {
       if (letter == 'A' || letter == 'H') anchor = index;
       if (letter == 'E' || letter == 'e') ends[0] = index;
@@ -154,18 +161,32 @@ TEST(RuleTable, EachRowsReply) {
   }
 }
 
-// The line rules that place only once some places are playable, with those places as the tables
-// list them (an open four's ends aside: one closed sends the point to the other end, here *).
-// Each listed place closed in turn keeps the point off the sheet; any other place closed does not.
+// The rules that place only once some places are playable, with those places as the tables list
+// them (an open four's ends aside: one closed sends the point to the other end, here *), on the
+// line of the last picture, one row or one column. Each listed place closed in turn keeps the
+// point off the sheet; any other place closed does not.
 const std::pair<const char*, const char*> kPlayableRows[] = {
-    {"L4 1 6|5 5: .AOOO*", "+1 +2 +3"},           {"L4 1 6|5 5: *OOOA.", "-1 -2 -3"},
-    {"L4 1 6|5 5: XAOOO*", "+1 +2 +3 +4"},        {"L4 1 6|5 5: *AOOOX", "-1 +1 +2 +3"},
-    {"L3 1 6|5 5: .*OOA..", "-3 -2 -1 +1"},       {"L3 1 6|5 5: .*AOO.X", "-1 +3 +4"},
-    {"L3 1 6|5 5: X.AOO*.", "-2 -1 +1 +2 +3 +4"}, {"L3 1 6|5 5: .*OOA.X", "-4 -3 -2 -1 +1 +2"},
-    {"L3 1 6|5 5: X.OOA*.", "-4 -3 -2 -1 +1 +2"}, {"L3 1 6|5 5: .AO*O.", "-1 +1 +2 +3 +4"},
-    {"L3 1 6|5 5: .O*OA.", "-4 -3 -2 -1 +1"},     {"L3 1 6|5 5: .OO*A.", "-4 -3 -2 -1 +1"},
-    {"L3 1 6|5 5: .A*OO.", "-1 +1 +2 +3 +4"},     {"L3 1 6|5 5: X.AOO*X", "-1 +3"},
-    {"L2 1 6|5 5: .A*O.", "-1 +1 +2 +3"},         {"L2 1 1|5 5: X.AO*.", "-2 +1"}};
+    {"L4 1 6|5 5: .AOOO*", "+1 +2 +3"},
+    {"L4 1 6|5 5: *OOOA.", "-1 -2 -3"},
+    {"L4 1 6|5 5: XAOOO*", "+1 +2 +3 +4"},
+    {"L4 1 6|5 5: *AOOOX", "-1 +1 +2 +3"},
+    {"L3 1 6|5 5: .*OOA..", "-3 -2 -1 +1"},
+    {"L3 1 6|5 5: .*AOO.X", "-1 +3 +4"},
+    {"L3 1 6|5 5: X.AOO*.", "-2 -1 +1 +2 +3 +4"},
+    {"L3 1 6|5 5: .*OOA.X", "-4 -3 -2 -1 +1 +2"},
+    {"L3 1 6|5 5: X.OOA*.", "-4 -3 -2 -1 +1 +2"},
+    {"L3 1 6|5 5: .AO*O.", "-1 +1 +2 +3 +4"},
+    {"L3 1 6|5 5: .O*OA.", "-4 -3 -2 -1 +1"},
+    {"L3 1 6|5 5: .OO*A.", "-4 -3 -2 -1 +1"},
+    {"L3 1 6|5 5: .A*OO.", "-1 +1 +2 +3 +4"},
+    {"L3 1 6|5 5: X.AOO*X", "-1 +3"},
+    {"L2 1 6|5 5: .A*O.", "-1 +1 +2 +3"},
+    {"L2 1 1|5 5: X.AO*.", "-2 +1"},
+    {"E 1 6|12 4: X|5 5: .*AOOX", "-2"},
+    {"E 1 6|12 4: X.X.X|5 5: XOOA*.", "+2"},
+    {"E 1 6|12 4: X|4 5: X/A/O/O/*/.", "-1 0 +1 +2 +3 +4"},
+    {"E 1 6|12 4: X.X.X.X|5 5: O*OOAX", "-4 -3 -2 -1 0"},
+    {"E 1 6|12 4: X.X.X.X|3 5: O/*/O/O/A/X", "-4 -3 -2 -1 0"}};
 
 TEST(RuleTable, ClosedPlacesTheRowsListKeepThePointOff) {
   for (const auto& [row, places] : kPlayableRows) {
@@ -174,13 +195,16 @@ TEST(RuleTable, ClosedPlacesTheRowsListKeepThePointOff) {
     const std::set<int> listed(std::istream_iterator<int>(in), std::istream_iterator<int>{});
     const int star = Reply(text).second;
     EXPECT_EQ(Reply(text).first, star) << text;
-    const auto anchor = static_cast<int>(text.find('A'));
-    for (auto p = text.find(':') + 2; p < text.size(); ++p) {
-      const auto letter = std::string(".OX").find(text[p]);
-      if (letter == std::string::npos) continue;
-      std::string closed = text;
-      closed[p] = "#ox"[letter];
-      EXPECT_EQ(Reply(closed).first, listed.contains(static_cast<int>(p) - anchor) ? 0 : star)
+    std::vector<std::pair<int, char>> line;
+    ForEachCell(PictureOf(text.substr(text.rfind('|') + 1)),
+                [&](int index, char letter) { line.emplace_back(index, letter); });
+    const auto anchor = std::ranges::find(line, 'A', &std::pair<int, char>::second) - line.begin();
+    for (std::size_t k = 0; k < line.size(); ++k) {
+      const auto [index, letter] = line[k];
+      if (letter == '*') continue;
+      const std::string closed =
+          text + '|' + std::to_string(RowOf(index)) + ' ' + std::to_string(ColumnOf(index)) + ": #";
+      EXPECT_EQ(Reply(closed).first, listed.contains(static_cast<int>(k) - anchor) ? 0 : star)
           << closed;
     }
   }
