@@ -45,7 +45,7 @@ const char* const kRows =
     "C 4 6|7 7: EOO.......fXX; C 4 6|7 7: eX........FX; C 4 6|7 7: ExX.......FX;"
     "C 4 6|7 7: EO........fx.; C 4 6|7 7: eoX.......F.; C 4 6|7 7: e.X#......F.;"
     "C 4 6|7 7: EX........foO.; C 4 6|7 7: EXO.......fo.; C 4 6|7 7: EOX.......fxO;"
-    "C 4 6|7 7: E.........f.O#; C 3 6|7 7: EXXO.....FXX#; C 3 6|7 7: eXX.#; C 3 6|7 7: EOO.;"
+    "C 4 6|7 7: E.........f.O#; C 3 6|7 7: EXXO.....FXX#; C 3 6|7 7: eXX.x; C 3 6|7 7: EOO.;"
     // DoubleThreatRules: each trigger, families among more points (each family alone: below).
     "D2 3 6|5 5: .....O/....O./.OA*..; D2 3 6|10 8: .OA*..|8 11: X/O|11 11: OO/OO/O.;"
     "D2 3 6|10 8: .OA.*.|11 12: O/O; D2 1 6|9 10: O/A|11 7: OOO*OX; D2 3 6|9 10: O/A|11 6: OO.O*OX;"
