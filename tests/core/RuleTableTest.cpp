@@ -162,31 +162,25 @@ TEST(RuleTable, EachRowsReply) {
 }
 
 // The rules that place only once some places are playable, with those places as the tables list
-// them (an open four's ends aside: one closed sends the point to the other end, here *), on the
-// line of the last picture, one row or one column. Each listed place closed in turn keeps the
-// point off the sheet; any other place closed does not.
+// them (an open four's ends aside: one closed sends the point to the other end), on the line of
+// the last picture, one row or one column. Each listed place closed in turn keeps the point off
+// the sheet; any other place closed does not.
+// clang-format off
 const std::pair<const char*, const char*> kPlayableRows[] = {
-    {"L4 1 6|5 5: .AOOO*", "+1 +2 +3"},
-    {"L4 1 6|5 5: *OOOA.", "-1 -2 -3"},
-    {"L4 1 6|5 5: XAOOO*", "+1 +2 +3 +4"},
-    {"L4 1 6|5 5: *AOOOX", "-1 +1 +2 +3"},
-    {"L3 1 6|5 5: .*OOA..", "-3 -2 -1 +1"},
-    {"L3 1 6|5 5: .*AOO.X", "-1 +3 +4"},
-    {"L3 1 6|5 5: X.AOO*.", "-2 -1 +1 +2 +3 +4"},
-    {"L3 1 6|5 5: .*OOA.X", "-4 -3 -2 -1 +1 +2"},
-    {"L3 1 6|5 5: X.OOA*.", "-4 -3 -2 -1 +1 +2"},
-    {"L3 1 6|5 5: .AO*O.", "-1 +1 +2 +3 +4"},
-    {"L3 1 6|5 5: .O*OA.", "-4 -3 -2 -1 +1"},
-    {"L3 1 6|5 5: .OO*A.", "-4 -3 -2 -1 +1"},
-    {"L3 1 6|5 5: .A*OO.", "-1 +1 +2 +3 +4"},
-    {"L3 1 6|5 5: X.AOO*X", "-1 +3"},
-    {"L2 1 6|5 5: .A*O.", "-1 +1 +2 +3"},
-    {"L2 1 1|5 5: X.AO*.", "-2 +1"},
-    {"E 1 6|12 4: X|5 5: .*AOOX", "-2"},
-    {"E 1 6|12 4: X.X.X|5 5: XOOA*.", "+2"},
+    {"L4 1 6|5 5: ..AOOO*.", "+1 +2 +3"},         {"L4 1 6|5 5: .*OOOA..", "-1 -2 -3"},
+    {"L4 1 1|5 5: .*AOOO..", "+1 +2 +3"},         {"L4 1 1|5 5: ..OOOA*.", "-1 -2 -3"},
+    {"L4 1 6|5 5: XAOOO*", "+1 +2 +3 +4"},        {"L4 1 6|5 5: *AOOOX", "-1 +1 +2 +3"},
+    {"L3 1 6|5 5: .*OOA..", "-3 -2 -1 +1"},       {"L3 1 6|5 5: .*AOO.X", "-1 +3 +4"},
+    {"L3 1 6|5 5: X.AOO*.", "-2 -1 +1 +2 +3 +4"}, {"L3 1 6|5 5: .*OOA.X", "-4 -3 -2 -1 +1 +2"},
+    {"L3 1 6|5 5: X.OOA*.", "-4 -3 -2 -1 +1 +2"}, {"L3 1 6|5 5: .AO*O.", "-1 +1 +2 +3 +4"},
+    {"L3 1 6|5 5: .O*OA.", "-4 -3 -2 -1 +1"},     {"L3 1 6|5 5: .OO*A.", "-4 -3 -2 -1 +1"},
+    {"L3 1 6|5 5: .A*OO.", "-1 +1 +2 +3 +4"},     {"L3 1 6|5 5: X.AOO*X", "-1 +3"},
+    {"L2 1 6|5 5: .A*O.", "-1 +1 +2 +3"},         {"L2 1 1|5 5: X.AO*.", "-2 +1"},
+    {"E 1 6|12 4: X|5 5: .*AOOX", "-2"},          {"E 1 6|12 4: X.X.X|5 5: XOOA*.", "+2"},
     {"E 1 6|12 4: X|4 5: X/A/O/O/*/.", "-1 0 +1 +2 +3 +4"},
     {"E 1 6|12 4: X.X.X.X|5 5: O*OOAX", "-4 -3 -2 -1 0"},
     {"E 1 6|12 4: X.X.X.X|3 5: O/*/O/O/A/X", "-4 -3 -2 -1 0"}};
+// clang-format on
 
 TEST(RuleTable, ClosedPlacesTheRowsListKeepThePointOff) {
   for (const auto& [row, places] : kPlayableRows) {
