@@ -91,6 +91,14 @@ std::optional<std::string> BrokenRule(const Game& game, const Snapshot& before, 
   if ((added != 0 && added != 2) || (added == 2) != (newlyClosed > 0)) {
     return "a game ended without its line, frame and closed zone";
   }
+  if (added == 2) {
+    const SheetDrawing& line = game.Drawings()[game.Drawings().size() - 2];
+    const SheetDrawing& frame = game.Drawings().back();
+    for (const auto& [x, y] : {std::pair(line.x1, line.y1), {line.x2, line.y2}}) {
+      if (x < frame.x1 || x > frame.x2 || y < frame.y1 || y > frame.y2)
+        return "a line out of its frame";
+    }
+  }
   return std::nullopt;
 }
 
