@@ -123,6 +123,7 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
                 "message Quintara: Ordinateur constate que l'espace de jeu est devenu trop petit. "
                 "Il va donc changer de feuille"}));
   EXPECT_EQ(view.Only("cleared").size(), 1u);
+  EXPECT_EQ(view.Only("maximise").size(), 1u);  // the largest window is not made larger again
   EXPECT_EQ(Points(), 1);
   EXPECT_EQ(game.CurrentSheet().ColourAt(At(7, 7)), ComputerColour);
   EXPECT_TRUE(game.Drawings().empty() && !Closed(2, 2) && !Closed(10, 10));
