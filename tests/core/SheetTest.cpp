@@ -106,6 +106,8 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
   EXPECT_EQ(game.State().ComputerMoveCount, 1);
   EXPECT_EQ(view.Only("point " + std::to_string(At(8, 11))),  // the computer's point grows
             std::vector{"point " + std::to_string(At(8, 11)) + " 255 grows"});
+  EXPECT_EQ(view.Only("point " + std::to_string(At(21, 10))),  // the player's does not
+            std::vector{"point " + std::to_string(At(21, 10)) + " 65280"});
   EXPECT_EQ(std::pair(view.Only("maximise").size(), game.OuterWidth()),
             std::pair(std::size_t{1}, kLargestOuterWidth));
   // Said before the reply that may name the new columns; the height was already the largest.
