@@ -155,6 +155,9 @@ TEST_F(TurnCycle, WhileAQuestionWaitsNothingElseHappens) {
   game.Answer(true);  // nothing asked: nothing happens
   Click(At(5, 5));
   EXPECT_EQ(Points(), 2);
+  game.Resize(9000, 6555);
+  Click(At(1, 1));  // another box: the size followed before is not followed again
+  EXPECT_EQ(game.OuterWidth(), 9000);
 }
 
 // The design sheet filled with no five but for its first `free` crossings; `firstRow` is laid
