@@ -216,6 +216,9 @@ class WindowTest : public QObject {
     const QString toLevel = QString(toSheet).replace("de feuille", "de niveau");
     QCOMPARE(modals.seen, QStringList({"ATTENTION !!! | Vous ne pouvez plus jouer ici | OK",
                                        toSheet, toLevel, toLevel, "Quintara version 2", toSheet}));
+    // Each box goes once answered: a long game leaves none behind.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(h.window.findChildren<QMessageBox*>().size(), 0);
   }
 
   // "&Changer de niveau" opens the dialog, its buttons each in its place; each choice shows at
