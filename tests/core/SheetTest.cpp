@@ -197,5 +197,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The last crossing wins: the game counts, and the next has nowhere to begin.
         std::tuple(true, ".XXXX", 1, texts::kSheetFull, 1)));
 
+// Against the computer the indicator turns red while the computer answers, then back to green.
+TEST_F(TurnCycle, TheTurnGoesToTheComputerAndBack) {
+  Click(At(8, 8));
+  EXPECT_EQ(view.Only("turn"),
+            (std::vector<std::string>{"turn 255 Ordinateur A vous de jouer     ",
+                                      "turn 65280 Joueur 1 A vous de jouer     "}));
+}
+
 }  // namespace
 }  // namespace quintara::testing
