@@ -153,7 +153,7 @@ class Game {
   Steps EndMatch();
   Steps OpenStatistics();
   Steps GiveHint();
-  // Kept apart from the coroutines: GCC 12 builds their braced temporaries wrongly.
+  // Keeps the running game as it stands, before the player's point at `point` (see TakeBack).
   void RememberBeforePoint(int point);
   // Where the computer's rules would play for `side` (see AskHint).
   std::optional<int> RulesPointFor(PointColour side) const;
