@@ -28,17 +28,19 @@ void Game::RememberBeforePoint(int point) {
 
 void Game::TakeBack() {
   if (waiting_.question != Question::kNone || takeBacks_.empty()) return;
-  const BeforePoint before = takeBacks_.back();
-  takeBacks_.pop_back();
+  const BeforePoint& before = takeBacks_.back();
   sheet_ = before.sheet;
   sheet_.SetShownArea({.width = outerWidth_, .height = outerHeight_});
   state_ = before.state;
   CrossHairIndex_ = before.crossHair;
+  const PointColour turn = before.turnColour;
+  const int point = before.point;
+  takeBacks_.pop_back();
   hint_.reset();
   matchHelped_ = true;
   view_.PointsTakenBack();
-  SetTurn(before.turnColour);
-  view_.Announce(spoken::PositionWords(view_, texts::kTakenBack, before.point));
+  SetTurn(turn);
+  view_.Announce(spoken::PositionWords(view_, texts::kTakenBack, point));
 }
 
 void Game::AskHint() {
