@@ -2,6 +2,7 @@
 // side told apart without colour. Judged from pixels and what a screen reader reads.
 #include <QAccessible>
 #include <QMenuBar>
+#include <QScrollBar>
 
 #include "WindowHarness.h"
 #include "ui/Colours.h"
@@ -97,10 +98,13 @@ class HelpersTest : public QObject {
     Press(h, QKeySequence("Ctrl+N"));  // the give-up question, answered No
     QCOMPARE(h.modals.seen.size(), 1);
     QVERIFY(h.modals.seen[0].contains("changer de feuille"));
-    QTest::keyClick(&h.window, Qt::Key_F1);
-    auto* rules = qobject_cast<ui::RulesWindow*>(QApplication::activeModalWidget());
-    QVERIFY(rules != nullptr);
-    rules->close();
+    for (const int scrolled : {2000, 0}) {  // the rules open at their top each time
+      QTest::keyClick(&h.window, Qt::Key_F1);
+      auto* rules = qobject_cast<ui::RulesWindow*>(QApplication::activeModalWidget());
+      QVERIFY(rules != nullptr && rules->scrollBar()->value() == 0);
+      rules->scrollBar()->setValue(scrolled);
+      rules->close();
+    }
   }
 
   // The red side carries a cross when the option is on; off, every pixel is as before.

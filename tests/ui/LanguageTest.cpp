@@ -79,6 +79,17 @@ class LanguageTest : public QObject {
     }
   }
 
+  // Qt's own texts follow the game's language: a name field's edit menu.
+  void qtsOwnTextsFollowTheLanguage() {
+    QLineEdit field;
+    for (const auto& [language, undo] : {std::pair(ui::PlayerLanguage::kEnglish, "&Undo"),
+                                         std::pair(ui::PlayerLanguage::kFrench, "&Annuler")}) {
+      ui::InstallTranslations(*QCoreApplication::instance(), language);
+      const std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+      QCOMPARE(menu->actions().first()->text().section('\t', 0, 0), QString(undo));
+    }
+  }
+
   void inEnglishNoFrenchWordIsLeft() {
     ui::InstallTranslations(*QCoreApplication::instance(), ui::PlayerLanguage::kEnglish);
     QStringList texts;

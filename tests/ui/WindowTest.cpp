@@ -855,7 +855,7 @@ class WindowTest : public QObject {
     for (const auto& [key, value] : keys) {
       QTest::keyClick(focus, key);
       QCOMPARE(rules.scrollBar()->value(), value);
-      QCOMPARE(rules.textPanel()->y(), -ui::ToPixels(value));
+      QCOMPARE(rules.textPanel()->pos(), QPoint(0, -ui::ToPixels(value)));
     }
   }
 
