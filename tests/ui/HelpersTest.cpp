@@ -28,19 +28,24 @@ void Press(WindowHarness& h, QKeySequence keys) {
 }
 
 // The share of a disc's pixels that are light, read in grey as a greyscale print shows them
-// and as a deuteranope sees them (Viénot, Brettel and Mollon's simulation).
+// and as a deuteranope sees them (Viénot, Brettel and Mollon's simulation); none when its light
+// pixels do not cross it both ways, as a cross does.
 std::pair<double, double> LightShares(const QImage& image, QPoint centre, int radius) {
-  int grey = 0, deuteranope = 0, all = 0;
+  int grey = 0, deuteranope = 0, all = 0, falling = 0, rising = 0;
   for (int y = -radius; y <= radius; ++y) {
     for (int x = -radius; x <= radius; ++x) {
       if (x * x + y * y > radius * radius) continue;
       const QColor c = image.pixelColor(centre + QPoint(x, y));
       ++all;
-      grey += qGray(c.rgb()) > 200 ? 1 : 0;
+      const int light = qGray(c.rgb()) > 200 ? 1 : 0;
+      grey += light;
+      falling += x * y > 0 ? light : 0;
+      rising += x * y < 0 ? light : 0;
       const double seen = 0.29275 * c.red() + 0.70725 * c.green();
       deuteranope += seen > 200 && c.blue() > 200 ? 1 : 0;
     }
   }
+  if (falling == 0 || rising == 0) return {0, 0};
   return {double(grey) / all, double(deuteranope) / all};
 }
 

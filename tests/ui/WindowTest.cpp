@@ -264,9 +264,12 @@ class WindowTest : public QObject {
       for (QLabel* label : dialog->findChildren<QLabel*>())
         if (label->text() == "contre") contre = label;
       QVERIFY(contre != nullptr);
-      QVERIFY(green.bottom() < place(names[0]).top() && red.bottom() < place(names[1]).top());
-      QVERIFY(green.intersects(QRect(place(names[0]).left(), 0, names[0]->width(), 9999)));
-      QVERIFY(red.intersects(QRect(place(names[1]).left(), 0, names[1]->width(), 9999)));
+      QCOMPARE(place(names[0]).top(), place(names[1]).top());  // side by side
+      for (const auto& [bar, field] : {std::pair(green, names[0]), std::pair(red, names[1])}) {
+        const QRect under = place(field);
+        QVERIFY(bar.bottom() < under.top() && under.top() - bar.bottom() <= 12);
+        QVERIFY(bar.intersects(QRect(under.left(), 0, under.width(), 9999)));
+      }
       QVERIFY(place(names[0]).right() < place(contre).center().x() &&
               place(contre).center().x() < place(names[1]).left());
       for (const int k : {4, 2, 3}) {  // the level in the main window at once
