@@ -678,8 +678,9 @@ class WindowTest : public QObject {
     }
   }
 
-  // The best scores read from the window's store stand whole in one column, whatever the names;
-  // each level's bars lie under its caption; Return from the list closes the window.
+  // The window at its fixed size, 5890 x 4710 twips. The best scores read from its store stand
+  // whole in one column, whatever the names; each level's bars lie under its caption; Return
+  // from the list closes the window.
   void theStatisticsShowTheBestScoresWholeAndEachLevelsBars() {
     WindowHarness h;
     auto store = std::make_unique<MemoryScoreStore>();
@@ -696,6 +697,7 @@ class WindowTest : public QObject {
     ui::StatisticsWindow statistics(h.window.game());
     statistics.show();
     QVERIFY(QTest::qWaitForWindowExposed(&statistics));
+    QVERIFY(Near(statistics.rect(), QRectF(0, 0, 5890, 4710), 0.5));
     auto* list = statistics.findChild<QTableWidget*>("bestScores");
     const auto scoresSeen = [&] {
       QCoreApplication::processEvents();
