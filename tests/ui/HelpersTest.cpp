@@ -137,6 +137,16 @@ class HelpersTest : public QObject {
     QCOMPARE(greenDeuteranope, 0.0);
     QVERIFY2(redGrey > 0.15 && redDeuteranope > 0.15, qPrintable(QString::number(redGrey)));
     QCOMPARE(LightShares(plain, centre(red), radius).first, 0.0);
+    int spilt = 0;  // the cross stays on its disc, 170 twips across: nothing white round it
+    const int reach = int(10 * scale);
+    for (int y = -reach; y <= reach; ++y) {
+      for (int x = -reach; x <= reach; ++x) {
+        const double out = std::hypot(x, y) / scale;
+        if (out > 7 && out <= 10)
+          spilt += qGray(marked.pixel(centre(red) + QPoint(x, y))) > 240 ? 1 : 0;
+      }
+    }
+    QCOMPARE(spilt, 0);
     // The red bars too, not the green ones.
     QVERIFY(marked != plain);
     h.window.redMarksAction()->trigger();

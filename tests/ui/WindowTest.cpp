@@ -783,8 +783,10 @@ class WindowTest : public QObject {
     QTRY_VERIFY(h.client().sheet().hasFocus());
     QAccessibleInterface* sheet = QAccessible::queryAccessibleInterface(&h.client().sheet());
     QCOMPARE(sheet->childCount(), 14 * 19);
+    int focusedCells = 0;  // the cross-hair's alone
     for (int k = 0; k < 14 * 19; ++k) {
       QAccessibleInterface* cell = sheet->child(k);
+      focusedCells += cell != nullptr && cell->state().focused ? 1 : 0;
       QVERIFY(cell != nullptr && sheet->indexOfChild(cell) == k);
       QAccessibleTableCellInterface* place = cell->tableCellInterface();
       QVERIFY(place->rowIndex() == k / 19 && place->columnIndex() == k % 19);
@@ -793,6 +795,7 @@ class WindowTest : public QObject {
                   .startsWith(QString("Ligne %1, colonne %2, ").arg(k / 19 + 1).arg(k % 19 + 1)));
     }
     QCOMPARE(sheet->child(0)->text(QAccessible::Name), QString("Ligne 1, colonne 1, vide"));
+    QCOMPARE(focusedCells, 1);
     QAccessibleInterface* focused = sheet->focusChild();
     QVERIFY(focused->state().focused && focused->state().focusable && !focused->state().invalid);
     QVERIFY(focused->childCount() == 0 && focused->indexOfChild(sheet) == -1);
