@@ -35,9 +35,11 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
       NewSheet();
       if (game.TurnColour() != (g[0] == 'r' ? ComputerColour : HumanColour)) Click(At(14, 14));
       Lay(Picture{10, 5, {g[0] == 'r' ? "OOOO" : "XXXX"}});
-      const std::size_t shown = view.Only("scores").size();
+      const std::size_t shown = view.Only("scores").size(), drawn = view.Only("drawn").size();
       Click(At(10, 9));
-      EXPECT_GT(view.Only("scores").size(), shown);  // each game counted is shown at once
+      // Each game counted is shown at once, its line and frame drawn.
+      EXPECT_EQ(std::pair(view.Only("scores").size() > shown, view.Only("drawn").size()),
+                std::pair(true, drawn + 2));
     }
     const MatchStatistics& s = game.Statistics();
     EXPECT_EQ(std::tuple(s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
