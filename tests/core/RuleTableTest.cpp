@@ -12,7 +12,7 @@
 #include "opponent/DoubleThreatRules.h"
 #include "opponent/ExtendOwnLineRules.h"
 #include "opponent/LineRules.h"
-#include "support/Fixtures.h"
+#include "support/RecordingView.h"
 
 namespace quintara::testing {
 namespace {
@@ -97,7 +97,6 @@ const char* const kRows =
     "T 3 6|8 7: O/O/*AO|16 4: X.X.X.X; T 1 6|10 8: OO*|16 4: X.X; T 4 6|10 7: .*XX/O;"
     "T 1 6|5 5: .*OOOX/.#####|12 4: X.X.X;";
 
-// The turn the computer would play now at this level.
 Turn TurnOf(const Game& game, int level, DieSource& die) {
   const GameState& state = game.State();
   return Turn({game.CurrentSheet(), state.ComputerMoves, state.HumanMoves, state.Box, level,
@@ -105,7 +104,6 @@ Turn TurnOf(const Game& game, int level, DieSource& die) {
               die);
 }
 
-// A row's picture "row column: line/line", or its $name.
 Picture PictureOf(const std::string& piece) {
   std::string name;
   std::istringstream(piece) >> name;
@@ -142,12 +140,12 @@ std::pair<int, int> Reply(const std::string& text) {
   }
   Turn turn = TurnOf(game, level, die);
   const PointColour colour = game.CurrentSheet().ColourAt(anchor);
+  const int mode = call.size() > 1 ? std::stoi(call.substr(1)) : 0;
   if (call == "T") ComputerTurn(turn);
   if (call == "C") CrossingChoice(turn, ends[0], ends[1]);
   if (call == "E") ExtendOwnLineRules(turn);
-  if (call[0] == 'D')
-    DoubleThreatRules(turn, anchor, ThreatMode{std::stoi(call.substr(1))}, colour);
-  if (call[0] == 'L') LineRules(turn, anchor, LinePoints{call[1] - '0'}, colour);
+  if (call[0] == 'D') DoubleThreatRules(turn, anchor, ThreatMode{mode}, colour);
+  if (call[0] == 'L') LineRules(turn, anchor, LinePoints{mode}, colour);
   return {turn.Point().value_or(0), expected};
 }
 
@@ -161,10 +159,8 @@ TEST(RuleTable, EachRowsReply) {
   }
 }
 
-// The rules that place only once some places are playable, with those places as the tables list
-// them (an open four's ends aside: one closed sends the point to the other end), on the line of
-// the last picture, one row or one column. Each listed place closed in turn keeps the point off
-// the sheet; any other place closed does not.
+// Rules that need places playable, listed as offsets from A on the last picture's line: each one
+// closed keeps the point off; any other place closed does not.
 // clang-format off
 const std::pair<const char*, const char*> kPlayableRows[] = {
     {"L4 1 6|5 5: ..AOOO*.", "+1 +2 +3"},         {"L4 1 6|5 5: .*OOOA..", "-1 -2 -3"},
@@ -204,10 +200,8 @@ TEST(RuleTable, ClosedPlacesTheRowsListKeepThePointOff) {
   }
 }
 
-// Each family of the double-threat lists, laid in each direction across the candidate C of a
-// trigger on another line: the computer plays C. An X just outside the family keeps a later
-// family from holding too. Then each place the family tests closed in turn: C stays free, but for
-// H and I, which test no playability; and each "-" place holding an own point: C is played.
+// Each double-threat family, laid in each direction across a trigger's candidate C: C is played;
+// with a tested place closed it is not (H and I test none); an own point on a "-" place keeps C.
 TEST(RuleTable, EachFamilyInEachDirection) {
   const std::string families[] = {"-OO*-",  "-O.O*-", "-*OO-",       "-*O.O-",      "-OO.*-",
                                   "-*.OO-", "-O*O-",  "-O*.O-",      "-O.*O-",  // A to I

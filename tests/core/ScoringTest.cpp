@@ -3,8 +3,8 @@
 
 #include "game/BestScoreKeeper.h"
 #include "game/ScoreFile.h"
-#include "support/Fixtures.h"
 #include "support/MemoryScoreStore.h"
+#include "support/RecordingView.h"
 
 namespace quintara::testing {
 namespace {
@@ -35,9 +35,11 @@ TEST_F(Scoring, TwoMatchesCountWinsPerLevelPointsAndBestScores) {
       NewSheet();
       if (game.TurnColour() != (g[0] == 'r' ? ComputerColour : HumanColour)) Click(At(14, 14));
       Lay(Picture{10, 5, {g[0] == 'r' ? "OOOO" : "XXXX"}});
-      const std::size_t shown = view.Only("scores").size();
+      const std::size_t shown = view.Only("scores").size(), drawn = view.Only("drawn").size();
       Click(At(10, 9));
-      EXPECT_GT(view.Only("scores").size(), shown);  // each game counted is shown at once
+      // Each game counted is shown at once, its line and frame drawn.
+      EXPECT_EQ(std::pair(view.Only("scores").size() > shown, view.Only("drawn").size()),
+                std::pair(true, drawn + 2));
     }
     const MatchStatistics& s = game.Statistics();
     EXPECT_EQ(std::tuple(s.HumanWinsAtLevel, s.ComputerWinsAtLevel, s.MatchPoints),
@@ -87,7 +89,6 @@ TEST_F(Scoring, TheMenusAskOnlyBeforeGivingUpAGameUnderWay) {
             std::tuple(4u, 0, 1));
 }
 
-// The first of places 1 to 6 with fewer points takes the entry.
 TEST(BestScores, TheFirstOfPlaces1To6WithFewerPointsTakesTheEntry) {
   const std::vector<int> ten = {100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
   const std::vector<int> seven = {100, 90, 80, 70, 60, 50, 10};
@@ -158,8 +159,8 @@ TEST(BestScoreKeeper, KeepsTheFileOrTellsWhyNot) {
       {2, {two[0], both[0], two[1], both[1]}, two, {"aucun dossier ne peut être écrit"}}};
   for (const auto& [trouble, kept, file, events] : cases) {
     std::vector<std::string> messages;  // at most one in a run
-    const auto tell = [&](const std::optional<std::string>& message) {
-      if (message) messages.push_back(*message);
+    const auto tell = [&](const std::optional<std::string>& m) {
+      if (m) messages.push_back(*m);
     };
     MemoryScoreStore store;
     BestScoreKeeper keeper;

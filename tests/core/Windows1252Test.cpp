@@ -15,8 +15,7 @@ bool ConvertOne(iconv_t cd, std::string_view& in, std::string& out) {
   std::array<char, 4> buffer{};
   char* source = const_cast<char*>(in.data());
   char* target = buffer.data();
-  std::size_t left = in.size();
-  std::size_t room = buffer.size();
+  std::size_t left = in.size(), room = buffer.size();
   iconv(cd, nullptr, nullptr, nullptr, nullptr);
   iconv(cd, &source, &left, &target, &room);
   out.append(buffer.data(), target);
@@ -33,7 +32,7 @@ TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
     const std::string in(1, static_cast<char>(byte));
     std::string_view rest = in;
     std::string expected;
-    if (!ConvertOne(fromCodePage, rest, expected)) expected += '?';  // nothing was appended
+    if (!ConvertOne(fromCodePage, rest, expected)) expected += '?';
     ASSERT_EQ(FromWindows1252(in), expected) << byte;
     ASSERT_EQ(ToWindows1252(expected), expected == "?" ? "?" : in) << byte;
   }
@@ -45,19 +44,15 @@ TEST(Windows1252, AgreesWithTheCLibraryBothWays) {
       "\x00\x41\x7F\x80\x8F\x90\x9F\xA0\xBF\xC0\xC1\xC2\xDF\xE0\xED\xEF\xF0\xF4\xF5\xFF", 20);
   std::mt19937 random(12);
   for (std::size_t round = 0; round < 50000; ++round) {
-    std::string bytes = round < boundaries.size() ? boundaries[round] : "";
-    std::string expected;
-    for (int k = round < boundaries.size() ? 0 : static_cast<int>(random() % 9); k > 0; --k) {
+    std::string bytes = round < boundaries.size() ? boundaries[round] : "", expected;
+    for (int k = round < boundaries.size() ? 0 : static_cast<int>(random() % 9); k > 0; --k)
       bytes += random() % 2 == 0 ? edges[random() % edges.size()] : static_cast<char>(random());
-    }
     for (std::string_view rest = bytes; !rest.empty();) {
       std::string utf32;
-      if (!ConvertOne(toUtf32, rest, utf32)) {
-        expected += '?';
-        rest.remove_prefix(1);
-      } else if (std::string_view one = utf32; !ConvertOne(toCodePage, one, expected)) {
-        expected += '?';
-      }
+      const bool read = ConvertOne(toUtf32, rest, utf32);
+      std::string_view one = utf32;
+      if (!read) rest.remove_prefix(1);
+      if (!read || !ConvertOne(toCodePage, one, expected)) expected += '?';
     }
     ASSERT_EQ(ToWindows1252(bytes), expected) << ::testing::PrintToString(bytes);
   }

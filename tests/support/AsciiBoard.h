@@ -8,9 +8,8 @@
 
 namespace quintara::testing {
 
-// A small ASCII picture laid with its first letter at (row, column); blanks only space it out.
-// '.' empty, O and X a red and a green point of the running game (A and H too, for a rule's
-// anchor), o and x of an earlier game, '#' closed; any other letter leaves its intersection.
+// ASCII laid from (row, column), blanks skipped: O/A red, X/H green, o/x a finished game's, #
+// closed.
 struct Picture {
   int row;
   int column;
@@ -31,7 +30,6 @@ void ForEachCell(const Picture& picture, Each each) {
   }
 }
 
-// Lays the picture through `LayPoint(index, colour, closed)`, as Game has it.
 template <typename Board>
 void Lay(Board& board, const Picture& picture) {
   ForEachCell(picture, [&](int index, char letter) {
@@ -46,8 +44,7 @@ void Lay(Board& board, const Picture& picture) {
   });
 }
 
-// Rows 2 to 15 and columns 2 to 20, the sheet at the window's design size, filled with no five:
-// a crossing is green (X) when (column + 2 x row) / 2, counted from the first crossing, is even.
+// The design-size sheet (rows 2-15, columns 2-20) filled with no five.
 inline Picture FullDesignSheet() {
   Picture picture{2, 2, std::vector<std::string>(14, std::string(19, 'O'))};
   for (std::size_t r = 0; r < 14; ++r) {

@@ -1,19 +1,22 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <deque>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "board/ShownArea.h"
 #include "game/Game.h"
 #include "game/GameView.h"
 #include "opponent/Die.h"
+#include "support/AsciiBoard.h"
 
 namespace quintara::testing {
 
-// A window that writes down all it is told, one line per event; AnswerQuestions answers the
-// yes/no questions from a queue, then with `answerWhenEmpty`.
+// A window that writes down all it is told, one line per event.
 class RecordingView : public GameView {
  public:
   void PointPlaced(int index, PointColour colour, bool growing) override {
@@ -41,7 +44,6 @@ class RecordingView : public GameView {
   void PlayPointSound() override { events.push_back("sound play"); }
   void StopPointSound() override { events.push_back("sound stop"); }
 
-  // The events that start with the prefix.
   std::vector<std::string> Only(const std::string& prefix) const {
     std::vector<std::string> found;
     std::ranges::copy_if(events, std::back_inserter(found),
@@ -50,28 +52,43 @@ class RecordingView : public GameView {
   }
 
   std::vector<std::string> events;
-  std::deque<bool> answers;
+  std::deque<bool> answers;  // to the yes/no questions, then `answerWhenEmpty`
   bool answerWhenEmpty = false;
 };
 
-// After an event, as the player would: the next answer to each yes/no question, and every
-// message box and the statistics window closed.
+// As the player would: each yes/no question answered, every box and window closed.
 inline void AnswerQuestions(Game& game, RecordingView& view) {
   while (game.WaitingFor() != Game::Question::kNone) {
-    bool yes = true;
-    if (game.WaitingFor() == Game::Question::kYesNo) {
-      yes = view.answers.empty() ? view.answerWhenEmpty : view.answers.front();
-      if (!view.answers.empty()) view.answers.pop_front();
-    }
+    const bool asked = game.WaitingFor() == Game::Question::kYesNo;
+    const bool yes = !asked || (view.answers.empty() ? view.answerWhenEmpty : view.answers.front());
+    if (asked && !view.answers.empty()) view.answers.pop_front();
     game.Answer(yes);
   }
 }
 
-// A die that always shows the same face.
 struct FixedDie : DieSource {
   explicit FixedDie(int shows) : face(shows) {}
   int Roll() override { return face; }
   int face;
+};
+
+// A whole game without a window; each event is followed by the player's answers.
+class GameFixture : public ::testing::Test {
+ protected:
+  void Lay(const Picture& picture) { testing::Lay(game, picture); }
+  void Click(int index) { game.ClickIntersection(index), Settle(); }
+  void NewSheet() { game.MenuNewSheet(), Settle(); }
+  bool ChangeLevel() {  // true when the opponent and level dialog opened
+    const std::size_t before = view.Only("opponent dialog").size();
+    game.MenuChangeLevel(), Settle();
+    return view.Only("opponent dialog").size() > before;
+  }
+  void Settle() { AnswerQuestions(game, view); }
+  int Points() const { return CountPoints(game.CurrentSheet()); }
+
+  RecordingView view;
+  FixedDie die{6};
+  Game game{view, die};
 };
 
 }  // namespace quintara::testing
