@@ -675,6 +675,10 @@ class WindowTest : public QObject {
       const QRect heading = Where(image, QRect((panel + QPoint(0, 2200)) / 15, QSize(93, 20)));
       QVERIFY(!heading.isEmpty() && heading.left() >= (panel.x() + 255) / 15 &&
               heading.top() >= (panel.y() + 2210) / 15);
+      // Above the disc, the turn text within its place: (120, 120), 1215 x 495.
+      const QRect text = Where(image, QRect(panel / 15, QSize(93, 840 / 15)));
+      const QRectF place(QPointF(panel + QPoint(120, 120)) / 15, QSizeF(1215, 495) / 15);
+      QVERIFY(!text.isEmpty() && place.adjusted(-1, -1, 1, 1).contains(QRectF(text)));
     }
   }
 
