@@ -111,7 +111,6 @@ RulesWindow::RulesWindow(QWidget* parent)
 
   panel_->setObjectName(QStringLiteral("rulesText"));
   panel_->setGeometry(PixelRect(0, 0, kPanelWidth, kPanelHeight));
-  panel_->setAutoFillBackground(true);
   UseGameColours(*panel_);
 
   static std::once_flag installed;
