@@ -136,23 +136,28 @@ TEST_F(TurnCycle, TheComputerOpensWhereTheSearchFindsASquareOrElseOnANewSheet) {
 // While a box waits for its answer, as a modal window would, the game takes no click, key or
 // menu; the window's newest size is followed once the answer has come.
 TEST_F(TurnCycle, WhileAQuestionWaitsNothingElseHappens) {
+  Click(At(5, 5));  // a point and the reply, which could be taken back
+  const std::size_t told = view.events.size();
   game.ClickIntersection(At(1, 1));  // refused with a box
   ASSERT_EQ(game.WaitingFor(), Game::Question::kMessage);
-  game.ClickIntersection(At(5, 5));
+  game.ClickIntersection(At(8, 8));
   for (const Key key : {Key::kRight, Key::kEnter}) game.PressKey(key);
+  game.TakeBack();
+  game.AskHint();
   game.MenuNewSheet();
   game.MenuChangeLevel();
   game.ShowStatistics();
   game.Resize(9000, 6555);
   game.Resize(kLargestOuterWidth, kLargestOuterHeight);
-  EXPECT_EQ(std::tuple(Points(), game.CrossHairIndex(), view.events.size(), game.OuterWidth()),
-            std::tuple(0, At(3, 15), 1u, kDesignOuterWidth));
+  EXPECT_EQ(
+      std::tuple(Points(), game.CrossHairIndex(), view.events.size() - told, game.OuterWidth()),
+      std::tuple(2, At(3, 15), 1u, kDesignOuterWidth));
   game.Answer(true);
   EXPECT_EQ(std::tuple(game.WaitingFor(), game.OuterWidth(), game.CurrentSheet().RowMax()),
             std::tuple(Game::Question::kNone, kLargestOuterWidth, 21));
   game.Answer(true);  // nothing asked: nothing happens
-  Click(At(5, 5));
-  EXPECT_EQ(Points(), 2);
+  Click(At(8, 8));
+  EXPECT_EQ(Points(), 4);
   game.Resize(9000, 6555);
   Click(At(1, 1));  // another box: the size followed before is not followed again
   EXPECT_EQ(game.OuterWidth(), 9000);
