@@ -793,6 +793,8 @@ class WindowTest : public QObject {
       QAccessibleInterface* cell = sheet->child(k);
       focusedCells += cell != nullptr && cell->state().focused ? 1 : 0;
       QVERIFY(cell != nullptr);
+      const QPoint middle = cell->rect().center();  // where a reader's pointer finds it
+      QVERIFY(sheet->childAt(middle.x(), middle.y()) == cell);
       QAccessibleTableCellInterface* place = cell->tableCellInterface();
       QVERIFY(place->rowIndex() == k / 19 && place->columnIndex() == k % 19);
       QVERIFY(place->rowExtent() == 1 && place->columnExtent() == 1);
