@@ -905,6 +905,8 @@ class WindowTest : public QObject {
     for (int k = 0; k < 15; ++k) {
       const QRect at(lines[k]->mapTo(panel, QPoint()), lines[k]->size());
       QVERIFY(near(QRect(at.topLeft(), QSize(1, 1)), QRectF(places[k], QSizeF(15, 15))));
+      const bool heading = k == 0 || k == 6 || k == 10 || k == 12;  // bold and underlined
+      QVERIFY(lines[k]->font().bold() == heading && lines[k]->font().underline() == heading);
       QVERIFY(!Where(shot, device.mapRect(at)).isEmpty());
       text += device.mapRect(at);
     }
