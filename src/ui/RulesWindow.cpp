@@ -123,7 +123,6 @@ RulesWindow::RulesWindow(QWidget* parent)
     if (line.heading || (line.x == kParagraphIndent && !afterHeading)) {
       CloseParagraph(paragraph, words);
       paragraph = new RulesParagraph(panel_);
-      paragraph->resize(panel_->size());
       words.clear();
     }
     afterHeading = line.heading;

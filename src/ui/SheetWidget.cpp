@@ -336,9 +336,8 @@ void SheetWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down: emit crossHairKey(Key::kDown); break;
     case Qt::Key_Return:
     case Qt::Key_Enter: emit crossHairKey(Key::kEnter); break;
-    default: QWidget::keyPressEvent(event); return;
+    default: QWidget::keyPressEvent(event);  // a key the sheet does not use goes up
   }
-  event->accept();
 }
 
 }  // namespace quintara::ui

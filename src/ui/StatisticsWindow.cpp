@@ -24,7 +24,6 @@ QLabel* Count(QWidget* parent, const QString& name) {
   auto* label = new QLabel(parent);
   label->setAlignment(Qt::AlignCenter);
   label->setObjectName(name);
-  ShowCount(*label, 0);
   return label;
 }
 
