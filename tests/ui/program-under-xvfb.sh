@@ -60,12 +60,14 @@ xdotool key Down Down Left Left Down Right Up Right Right Left Up Up
 hover 4:4 4:5 6:10 6:11 7:11 5:8
 xdotool click 1
 hover 5:9 4:9 4:10 5:10 6:10 6:9 5:9 4:8
-# Then green plays the bottom row until red's five: its line, its frame and the next game.
-for k in 14:3 14:5 14:7 14:9; do
+# Then green plays the bottom row until red's five: its line, its frame and the next game; a
+# second point of that game and its reply taken back, and a hint.
+for k in 14:3 14:5 14:7 14:9 10:14 8:14; do
   hover "$k"
   xdotool click 1
   sleep 0.5
 done
+xdotool key ctrl+z ctrl+h
 sleep 1
 import -window "$window" "$shots/partial.png"
 # Resized one pixel wider and back, the window is painted whole.
