@@ -134,24 +134,30 @@ void Choose(QMainWindow& window, const QString& item) {
 }
 
 // The statistics window as read: each level's caption, its green and red counts (each as shown
-// and as heard), then the points line.
+// and as heard, under its bar), then the points line.
 QString Read(QWidget* statistics) {
   const QList<QLabel*> labels = statistics->findChildren<QLabel*>();
   const auto shown = [&](const QString& text) {
     return std::any_of(labels.begin(), labels.end(),
                        [&](QLabel* l) { return l->isVisible() && l->text() == text; });
   };
-  const auto count = [&](const QString& name) {
-    for (QLabel* l : labels)
-      if (l->isVisible() && l->accessibleName() == name + " : " + l->text()) return l->text();
+  const auto count = [&](const QString& caption, const QString& side) {  // under its own bar
+    const QRect bar = statistics->findChild<QWidget*>(caption + " " + side)->geometry();
+    for (QLabel* l : labels) {
+      const QPoint at = l->geometry().center();
+      if (l->isVisible() && at.y() > bar.bottom() && at.x() >= bar.left() &&
+          at.x() <= bar.right() &&
+          l->accessibleName() ==
+              caption + " : parties gagnées par le joueur " + side + " : " + l->text())
+        return l->text();
+    }
     return QString("?");
   };
   QStringList read;
   for (int level = 1; level <= 4; ++level) {
     const QString caption = QString("Niveau %1").arg(level);
-    read << (shown(caption) ? caption : "?") + " " +
-                count(caption + " : parties gagnées par le joueur vert") + "/" +
-                count(caption + " : parties gagnées par le joueur rouge");
+    read << (shown(caption) ? caption : "?") + " " + count(caption, "vert") + "/" +
+                count(caption, "rouge");
   }
   for (QLabel* l : labels)
     if (l->isVisible() && l->text().startsWith("Vos points pour ce match : ")) read << l->text();
