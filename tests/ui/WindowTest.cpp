@@ -21,6 +21,7 @@
 #include "support/MemoryScoreStore.h"
 #include "ui/Colours.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PointGrowth.h"
 #include "ui/RulesWindow.h"
 #include "ui/StatisticsWindow.h"
 #include "ui/Translations.h"
@@ -625,6 +626,31 @@ class WindowTest : public QObject {
       QCOMPARE(image.pixelColor(green->mapTo(&h.client(), QPoint(5, 5))), kGreen);
     }
     QApplication::setPalette(desktop);
+  }
+
+  // However long the growth, a reply goes through its sizes in their order, none out of it, and
+  // ends at 170 twips; given 42 ms or more it shows each of them: 200, 100, 300, 100, 450, 440
+  // down to 400 and 350 down to 100 by tens, 110 up to 150 by tens, 170.
+  void theReplyGrowsThroughItsSizesInOrder() {
+    QList<int> sizes{200, 100, 300, 100, 450, 440, 430, 420, 410, 400};
+    for (int size = 350; size >= 100; size -= 10) sizes << size;
+    sizes << QList<int>{110, 120, 130, 140, 150, 170};
+    for (const int duration : {0, 1, 7, 42, 250, 1000}) {
+      QList<int> shown;
+      for (int elapsed = -3; elapsed <= 2 * duration + 3; ++elapsed) {
+        const int size = ui::GrowthSizeAt(std::chrono::milliseconds(elapsed),
+                                          std::chrono::milliseconds(duration));
+        if (shown.isEmpty() || shown.last() != size) shown << size;
+      }
+      QCOMPARE(shown.last(), 170);
+      qsizetype next = 0;  // each shown size found after the one before it
+      bool inOrder = true;
+      for (const int size : shown) {
+        next = sizes.indexOf(size, next) + 1;
+        inOrder = inOrder && next > 0;
+      }
+      QVERIFY(inOrder && (duration < 42 || shown == sizes));
+    }
   }
 
   // As last painted once the reply has grown: the grid's columns and the whole point, 170 twips
