@@ -98,4 +98,11 @@ await "the rules" xdotool search --onlyvisible --name '^Quintara  Version 2$'
 rules=$(xdotool search --onlyvisible --name '^Quintara  Version 2$')
 xdotool windowsize "$rules" 300 200
 await "the rules' own size" size "$rules" 448x370
-echo "passed: partial repaints, the smallest sizes, the program's folder"
+
+# Ctrl+Q, once the rules are closed, ends the program.
+xdotool key Escape
+await "the rules to close" windows 1
+xdotool key ctrl+q
+for _ in $(seq 200); do kill -0 "$app_pid" 2>/dev/null && sleep 0.05 || break; done
+kill -0 "$app_pid" 2>/dev/null && fail "the program still runs after Ctrl+Q"
+echo "passed: partial repaints, the smallest sizes, the program's folder, Ctrl+Q"
