@@ -135,14 +135,14 @@ void Choose(QMainWindow& window, const QString& item) {
 }
 
 // The statistics window as read: each level's caption, its green and red counts (each as shown
-// and as heard, under its bar), then the points line.
+// and as heard, under its bar, side by side), then the points line.
 QString Read(QWidget* statistics) {
   const QList<QLabel*> labels = statistics->findChildren<QLabel*>();
   const auto shown = [&](const QString& text) {
     return std::any_of(labels.begin(), labels.end(),
                        [&](QLabel* l) { return l->isVisible() && l->text() == text; });
   };
-  const auto count = [&](const QString& caption, const QString& side) {  // under its own bar
+  const auto count = [&](const QString& caption, const QString& side) -> QLabel* {
     const QRect bar = statistics->findChild<QWidget*>(caption + " " + side)->geometry();
     for (QLabel* l : labels) {
       const QPoint at = l->geometry().center();
@@ -150,15 +150,17 @@ QString Read(QWidget* statistics) {
           at.x() <= bar.right() &&
           l->accessibleName() ==
               caption + " : parties gagnées par le joueur " + side + " : " + l->text())
-        return l->text();
+        return l;
     }
-    return QString("?");
+    return nullptr;
   };
   QStringList read;
   for (int level = 1; level <= 4; ++level) {
     const QString caption = QString("Niveau %1").arg(level);
-    read << (shown(caption) ? caption : "?") + " " + count(caption, "vert") + "/" +
-                count(caption, "rouge");
+    const QLabel *green = count(caption, "vert"), *red = count(caption, "rouge");
+    const bool sideBySide = green != nullptr && red != nullptr && green->y() == red->y();
+    read << (shown(caption) ? caption : "?") + " " +
+                (sideBySide ? green->text() + "/" + red->text() : "?");
   }
   for (QLabel* l : labels)
     if (l->isVisible() && l->text().startsWith("Vos points pour ce match : ")) read << l->text();
