@@ -661,6 +661,7 @@ class WindowTest : public QObject {
     WindowHarness h(std::chrono::milliseconds(400));
     QTest::keyClick(&h.client().sheet(), Qt::Key_Return);  // no mouse: no hover repaints
     QVERIFY(h.client().sheet().growing());
+    const QImage growing = h.client().grab().toImage();
     QTRY_VERIFY(!h.client().sheet().growing());
     QTest::qWait(20);
     const QImage image = h.Painted();
@@ -672,6 +673,16 @@ class WindowTest : public QObject {
     const QPoint centre = (red.topLeft() + red.bottomRight() + QPoint(1, 1)) / 2;
     const QPoint crossing((centre.x() + 12) / 24 * 24, (centre.y() + 12) / 24 * 24);
     QVERIFY(Near(red, QRectF(crossing * 15 - QPoint(80, 80), QSizeF(170, 170))));
+    // While it grew, within 450 twips of its corner, nothing else between the bars changed: not
+    // the player's point, nor the grid.
+    const QImage grown = h.client().grab().toImage();
+    const QRect reach(crossing - QPoint(6, 6), QSize(32, 32));
+    int changed = 0;
+    for (int y = between.top(); y <= between.bottom(); ++y) {
+      for (int x = between.left(); x <= between.right(); ++x)
+        changed += !reach.contains(x, y) && growing.pixel(x, y) != grown.pixel(x, y);
+    }
+    QCOMPARE(changed, 0);
   }
 
   // The score board keeps its place in the right panel, 1400 twips wide and glued to the right
