@@ -1027,6 +1027,17 @@ class WindowTest : public QObject {
     crisp(QPoint(252, 229), QPoint(0, 1), 3490 / 15.0, QColor(0, 128, 0));
     crisp(QPoint(229, 236), QPoint(1, 0), 3490 / 15.0, QColor(0, 128, 0));
     crisp(QPoint(252, 234), QPoint(0, 1), 3580 / 15.0, kBlack);
+    // The ring round the cross-hair's crossing is drawn in its own dark tone beside the game's
+    // drawings: dark where it crosses the diagonal, and nothing coloured round it.
+    const QPoint crossing = QPointF(Pixel(3, 15) * ratio).toPoint();
+    int coloured = 0, darkest = 255;
+    for (int y = int(-12 * ratio); y <= int(12 * ratio); ++y) {
+      for (int x = int(-12 * ratio); x <= int(12 * ratio); ++x)
+        coloured += image.pixelColor(crossing + QPoint(x, y)).saturation() > 0 ? 1 : 0;
+      if (y < -int(2 * ratio))
+        darkest = std::min(darkest, qGray(image.pixel(crossing + QPoint(y, y))));
+    }
+    QVERIFY(coloured == 0 && darkest < 160);
   }
 
   // The grid's lines, every 360 twips (24 pixels), lie in whole device pixels round their place at
