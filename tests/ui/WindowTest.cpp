@@ -662,8 +662,10 @@ class WindowTest : public QObject {
     QTest::keyClick(&h.client().sheet(), Qt::Key_Return);  // no mouse: no hover repaints
     QVERIFY(h.client().sheet().growing());
     const QImage growing = h.client().grab().toImage();
+    QSignalSpy ended(&h.client().sheet(), &ui::SheetWidget::growthsEnded);
     QTRY_VERIFY(!h.client().sheet().growing());
-    QTest::qWait(20);
+    QTest::qWait(100);
+    QCOMPARE(ended.count(), 1);  // and then the sheet is idle: its ticks stop
     const QImage image = h.Painted();
     QCOMPARE(image.pixelColor(Pixel(6, 6) + QPoint(0, 12)), kBlack);  // a column's line
     // The reply, the only red point between the bars, whole.
