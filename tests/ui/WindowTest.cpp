@@ -138,14 +138,17 @@ void Choose(QMainWindow& window, const QString& item) {
 // and as heard, under its bar, side by side), then the points line.
 QString Read(QWidget* statistics) {
   const QList<QLabel*> labels = statistics->findChildren<QLabel*>();
-  const auto shown = [&](const QString& text) {
-    return std::any_of(labels.begin(), labels.end(),
-                       [&](QLabel* l) { return l->isVisible() && l->text() == text; });
+  const QImage shot = statistics->grab().toImage();
+  const auto shown = [&](const QString& text) {  // its words in the middle of its place
+    return std::any_of(labels.begin(), labels.end(), [&](QLabel* l) {
+      const int middle = Where(shot, l->geometry()).center().x() - l->geometry().center().x();
+      return l->isVisible() && l->text() == text && std::abs(middle) <= 2;
+    });
   };
   const auto count = [&](const QString& caption, const QString& side) -> QLabel* {
     const QRect bar = statistics->findChild<QWidget*>(caption + " " + side)->geometry();
     for (QLabel* l : labels) {
-      const QPoint at = l->geometry().center();
+      const QPoint at = Where(shot, l->geometry()).center();  // its digits
       if (l->isVisible() && at.y() > bar.bottom() && at.x() >= bar.left() &&
           at.x() <= bar.right() &&
           l->accessibleName() ==
