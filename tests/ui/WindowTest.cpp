@@ -381,8 +381,8 @@ class WindowTest : public QObject {
     QTRY_COMPARE(h.client().size(), QSize(800, 533));
   }
 
-  // The menus and their items; one sound item is chosen at a time, "Son 2" never. "&?" opens
-  // the rules, which "Annuler" closes.
+  // The menus and their items; one sound item is chosen at a time, "Son 2" never, and the
+  // computer's replies chime as chosen. "&?" opens the rules, which "Annuler" closes.
   void theMenusShowTheirItemsAndOneSoundChosen() {
     WindowHarness h;
     Modals& modals = h.modals;
@@ -395,10 +395,14 @@ class WindowTest : public QObject {
         QString(on).replace("[Son 1]", "Son 1").replace("Dés", "[Dés").replace("son |", "son] |");
     const std::pair<const char*, QString> choices[] = {
         {"Désactiver le son", off}, {"Son 2", off}, {"Son 1", on}, {"Son 2", on}};
+    int row = 2;
     for (const auto& [item, menu] : choices) {
       Choose(h.window, item);
       h.Settle();
-      QCOMPARE(Menus(h.window).section(" | ", 1), menu);
+      QCOMPARE(Menus(h.window).section(" | ", 1, 1), menu.section(" | ", 0, 0));  // "Sons"
+      h.sounds.clear();
+      h.Click(Pixel(row += 3, 3));  // the reply chimes when the sound is on
+      QCOMPARE(h.sounds.contains("play"), menu == on);
     }
     modals.steps << Answer("Annuler");
     Choose(h.window, "&?");
