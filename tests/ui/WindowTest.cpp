@@ -285,6 +285,13 @@ class WindowTest : public QObject {
       }
       QVERIFY(place(names[0]).right() < place(contre).center().x() &&
               place(contre).center().x() < place(names[1]).left());
+      QRect ok, cancel;  // side by side at the bottom right, OK first
+      for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+        if (button->text() == "OK") ok = place(button);
+        if (button->text() == "Annuler") cancel = place(button);
+      }
+      QVERIFY(ok.top() == cancel.top() && ok.right() < cancel.left() && ok.left() > width / 2 &&
+              cancel.right() > width - 16 && cancel.bottom() > dialog->height() - 16);
       for (const int k : {4, 2, 3}) {  // the level in the main window at once
         Press(dialog, QString("Niveau %1").arg(k));
         QCOMPARE(level.text(), QString("Niveau %1").arg(k));
